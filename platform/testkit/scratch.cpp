@@ -1,0 +1,126 @@
+#include "platform/testkit/scratch.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace testkit {
+namespace {
+
+const char kScratchRoot[] = "C:\\velmora-tests";
+const char kRegistryRoot[] = "Software\\Velmora Tests";
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void MakeFolders(const std::string& path) {
+    for (size_t i = 3; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '\\')
+            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+}
+
+HKEY CreateKey(HKEY parent, const std::string& sub) {
+    HKEY key = nullptr;
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(parent, sub.c_str(), 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &key, nullptr))
+        << sub;
+    return key;
+}
+
+}  // namespace
+
+ScratchDir::ScratchDir(const std::string& name) : path_(std::string(kScratchRoot) + "\\" + name) {
+    RemoveTree(path_);
+    MakeFolders(path_);
+}
+
+ScratchDir::~ScratchDir() { RemoveTree(path_); }
+
+std::string ScratchDir::file(const std::string& relative) const {
+    std::string full = path_ + "\\" + relative;
+    size_t slash = full.rfind('\\');
+    MakeFolders(full.substr(0, slash));
+    return full;
+}
+
+void ScratchDir::write(const std::string& relative, const std::string& bytes) const {
+    std::ofstream out(file(relative), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << relative;
+}
+
+std::string ScratchDir::read(const std::string& relative) const {
+    std::ifstream in(path_ + "\\" + relative, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool ScratchDir::exists(const std::string& relative) const {
+    return GetFileAttributesA((path_ + "\\" + relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+ScratchRegistry::ScratchRegistry(const std::string& name, Mode mode)
+    : path_(std::string(kRegistryRoot) + "\\" + name) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
+    root_ = CreateKey(HKEY_CURRENT_USER, path_);
+    hkcu_ = CreateKey(root_, "HKCU");
+    hklm_ = CreateKey(root_, "HKLM");
+    if (mode == Redirect) {
+        EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, hkcu_));
+        EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_LOCAL_MACHINE, hklm_));
+        redirected_ = true;
+    }
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    if (redirected_) {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    }
+    RegCloseKey(hkcu_);
+    RegCloseKey(hklm_);
+    RegCloseKey(root_);
+    SHDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
+}
+
+std::string RegString(HKEY root, const std::string& key, const std::string& value) {
+    char buffer[4096];
+    DWORD size = sizeof(buffer);
+    if (SHGetValueA(root, key.c_str(), value.c_str(), nullptr, buffer, &size) != ERROR_SUCCESS)
+        return "";
+    return std::string(buffer, size && buffer[size - 1] == '\0' ? size - 1 : size);
+}
+
+long long RegDword(HKEY root, const std::string& key, const std::string& value) {
+    DWORD data = 0, size = sizeof(data), type = 0;
+    if (SHGetValueA(root, key.c_str(), value.c_str(), &type, &data, &size) != ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return -1;
+    return data;
+}
+
+bool RegValueExists(HKEY root, const std::string& key, const std::string& value) {
+    return SHGetValueA(root, key.c_str(), value.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+}  // namespace testkit

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds both targets: build/i686 (the product) and
+# build/x86_64 (the same code plus the tests).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+for arch in i686 x86_64; do
+  dir="$root/build/$arch"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    extra=()
+    [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "${extra[@]}" >/dev/null
+  fi
+  cmake --build "$dir" -j"$(nproc)"
+done

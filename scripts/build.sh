@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds both targets: build/i686 (the product) and
-# build/x86_64 (the same code plus the tests).
+# build/x86_64 (the same code plus the tests). VELMORA_BUILD_ROOT moves
+# both folders elsewhere.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 for arch in i686 x86_64; do
-  dir="$root/build/$arch"
+  dir="${VELMORA_BUILD_ROOT:-$root/build}/$arch"
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     extra=()
     [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")

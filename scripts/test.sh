@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
-export VELMORA_BUILD="$root/build/x86_64"
+export VELMORA_BUILD="${VELMORA_BUILD_ROOT:-$root/build}/x86_64"
 . "$root/scripts/wine-env.sh"
 velmora_wine_up
 trap velmora_wine_down EXIT

@@ -2,10 +2,17 @@
 # Runs one Windows program in the build tree's scratch prefix; used by ctest
 # as the cross-compiling emulator. Usage: wine-run.sh <program.exe> [args...]
 set -euo pipefail
-export VELMORA_BUILD="${VELMORA_BUILD:-$(cd "$(dirname "$0")/.." && pwd)/build/x86_64}"
+program="$(readlink -f "$1")"; shift
+# The build tree is the nearest folder above the program that CMake configured.
+if [ -z "${VELMORA_BUILD:-}" ]; then
+  VELMORA_BUILD="$(dirname "$program")"
+  while [ ! -f "$VELMORA_BUILD/CMakeCache.txt" ] && [ "$VELMORA_BUILD" != / ]; do
+    VELMORA_BUILD="$(dirname "$VELMORA_BUILD")"
+  done
+fi
+export VELMORA_BUILD
 . "$(dirname "$0")/wine-env.sh"
 velmora_wine_up
-program="$(readlink -f "$1")"; shift
 case "$program" in
   "$VELMORA_BUILD"/*) winpath="$VELMORA_DRIVE:${program#"$VELMORA_BUILD"}"; winpath="${winpath//\//\\}" ;;
   *) echo "wine-run: $program lies outside the build tree" >&2; exit 2 ;;

@@ -6,11 +6,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 for arch in i686 x86_64; do
   dir="${VELMORA_BUILD_ROOT:-$root/build}/$arch"
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    extra=()
-    [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")
-    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "${extra[@]}" >/dev/null
-  fi
+  # Configure every time: folders appear as the suite grows, and the
+  # top-level list picks up only those present at configure time.
+  extra=()
+  [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "${extra[@]}" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 done

@@ -38,8 +38,9 @@ std::string ReplaceLineBreaks(std::string text, char mark);
 
 // A language file and its flag picture, in the order the file search gives.
 struct LanguageEntry {
-    std::string name;      // file title: the language's display name
-    std::string flagPath;  // <flags folder>\<name>.bmp
+    std::string name;              // file title: the language's display name
+    std::string flagPath;          // <flags folder>\<name>.bmp
+    std::string fallbackFlagPath;  // <flags folder>\default.bmp
 };
 
 // <programPath>\<folder>\*.ini with each flag in <programPath>\<flagFolder>.

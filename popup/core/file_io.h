@@ -1,0 +1,16 @@
+#pragma once
+// Whole-file reads and writes in binary, each on one owned handle.
+#include <string>
+
+namespace fileio {
+
+bool Exists(const std::string& path);
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Creates the file; fails when it exists already.
+bool CreateNewFile(const std::string& path, const std::string& bytes);
+// Appends to the file, creating it when missing.
+bool AppendToFile(const std::string& path, const std::string& bytes);
+// Replaces the content of an existing file (its attributes are kept).
+bool RewriteFile(const std::string& path, const std::string& bytes);
+
+}  // namespace fileio

@@ -1,0 +1,31 @@
+#pragma once
+// One open registry key, closed by its owner. Text reads are bounded: a value
+// that does not fit the buffer counts as missing and is never read past.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+class CRegKey {
+public:
+    CRegKey() = default;
+    ~CRegKey();
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+
+    bool Open(HKEY root, const char* subKey, REGSAM access);
+    bool Create(HKEY root, const char* subKey);
+    bool IsOpen() const { return key_ != nullptr; }
+
+    // A REG_SZ of at most bufferSize - 1 characters; false when the value is
+    // missing, of another type or too long (then `value` is unchanged).
+    bool ReadString(const char* name, std::string& value, std::size_t bufferSize = 260) const;
+    bool ReadDword(const char* name, DWORD& value) const;
+    bool WriteString(const char* name, const std::string& value) const;
+    bool WriteDword(const char* name, DWORD value) const;
+
+private:
+    void Close();
+
+    HKEY key_ = nullptr;
+};

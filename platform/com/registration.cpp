@@ -1,0 +1,92 @@
+#include "platform/com/registration.h"
+
+#include <olectl.h>
+#include <oleauto.h>
+#include <shlwapi.h>
+
+#include "platform/com/com_ptr.h"
+#include "platform/com/module.h"
+#include "platform/com/reg_key.h"
+#include "platform/com/text.h"
+
+namespace com {
+namespace {
+
+// Writes the default value of HKCR\path and, when given, one named value.
+bool WriteKey(const std::string& path, const std::string& value,
+              const std::string& name = std::string(), const std::string& named = std::string()) {
+    RegKey key;
+    if (key.create(HKEY_CLASSES_ROOT, path) != ERROR_SUCCESS) return false;
+    if (key.setString("", value) != ERROR_SUCCESS) return false;
+    return name.empty() || key.setString(name, named) == ERROR_SUCCESS;
+}
+
+bool WriteProgId(const std::string& progId, const ServerClass& cls, const std::string& curVer) {
+    if (!WriteKey(progId, cls.description)) return false;
+    if (!WriteKey(progId + "\\CLSID", GuidText(*cls.clsid))) return false;
+    return curVer.empty() || WriteKey(progId + "\\CurVer", curVer);
+}
+
+bool RemoveKey(const std::string& path) {
+    DWORD result = SHDeleteKeyA(HKEY_CLASSES_ROOT, path.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+// The library's identity as its own attributes give it.
+HRESULT ModuleTypeLib(ComPtr<ITypeLib>& library, TLIBATTR& attributes) {
+    HRESULT hr = LoadTypeLibEx(Widen(module::Path()).c_str(), REGKIND_NONE, library.put());
+    if (FAILED(hr)) return hr;
+    TLIBATTR* attr = nullptr;
+    hr = library->GetLibAttr(&attr);
+    if (FAILED(hr)) return hr;
+    attributes = *attr;
+    library->ReleaseTLibAttr(attr);
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT RegisterServerClass(const ServerClass& cls) {
+    const std::string key = "CLSID\\" + GuidText(*cls.clsid);
+    bool ok = WriteKey(key, cls.description) &&
+              WriteKey(key + "\\InprocServer32", module::Path(), "ThreadingModel",
+                       cls.threadingModel);
+    if (ok && !cls.progId.empty()) ok = WriteKey(key + "\\ProgID", cls.progId);
+    if (ok && !cls.versionIndependentProgId.empty())
+        ok = WriteKey(key + "\\VersionIndependentProgID", cls.versionIndependentProgId);
+    if (ok && cls.typeLib) {
+        ok = WriteKey(key + "\\Programmable", "") &&
+             WriteKey(key + "\\TypeLib", GuidText(*cls.typeLib)) &&
+             WriteKey(key + "\\Version", cls.typeLibVersion);
+    }
+    if (ok && !cls.progId.empty()) ok = WriteProgId(cls.progId, cls, std::string());
+    if (ok && !cls.versionIndependentProgId.empty())
+        ok = WriteProgId(cls.versionIndependentProgId, cls, cls.progId);
+    return ok ? S_OK : SELFREG_E_CLASS;
+}
+
+HRESULT UnregisterServerClass(const ServerClass& cls) {
+    bool ok = RemoveKey("CLSID\\" + GuidText(*cls.clsid));
+    if (!cls.progId.empty()) ok = RemoveKey(cls.progId) && ok;
+    if (!cls.versionIndependentProgId.empty())
+        ok = RemoveKey(cls.versionIndependentProgId) && ok;
+    return ok ? S_OK : SELFREG_E_CLASS;
+}
+
+HRESULT RegisterModuleTypeLib() {
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadTypeLibEx(Widen(module::Path()).c_str(), REGKIND_REGISTER, library.put());
+    return FAILED(hr) ? SELFREG_E_TYPELIB : S_OK;
+}
+
+HRESULT UnregisterModuleTypeLib() {
+    ComPtr<ITypeLib> library;
+    TLIBATTR attr;
+    HRESULT hr = ModuleTypeLib(library, attr);
+    if (FAILED(hr)) return SELFREG_E_TYPELIB;
+    hr = UnRegisterTypeLib(attr.guid, attr.wMajorVerNum, attr.wMinorVerNum, attr.lcid,
+                           attr.syskind);
+    return FAILED(hr) && hr != TYPE_E_REGISTRYACCESS ? SELFREG_E_TYPELIB : S_OK;
+}
+
+}  // namespace com

@@ -1,0 +1,36 @@
+#pragma once
+// Registration of a server's classes and type library under
+// HKEY_CLASSES_ROOT, for DllRegisterServer and DllUnregisterServer.
+#include <windows.h>
+
+#include <string>
+
+namespace com {
+
+struct ServerClass {
+    const CLSID* clsid;
+    std::string description;
+    // Empty when the class has no ProgID.
+    std::string progId;
+    // Empty when there is none; otherwise it names progId as its CurVer.
+    std::string versionIndependentProgId;
+    std::string threadingModel;  // "Apartment", "Both", ...
+    // Set when the class is described by the module's type library.
+    const GUID* typeLib = nullptr;
+    std::string typeLibVersion;  // "1.0"
+};
+
+// Writes CLSID\{clsid} with InprocServer32 (this module's path), the
+// threading model, ProgID, VersionIndependentProgID, Programmable, TypeLib
+// and Version, and the ProgID keys with CLSID (and CurVer). Returns
+// SELFREG_E_CLASS when a key or value cannot be written.
+HRESULT RegisterServerClass(const ServerClass& cls);
+// Removes the keys that RegisterServerClass writes; missing keys count as
+// removed. SELFREG_E_CLASS when a present key cannot be removed.
+HRESULT UnregisterServerClass(const ServerClass& cls);
+
+// Registers / unregisters the type library embedded in this module.
+HRESULT RegisterModuleTypeLib();
+HRESULT UnregisterModuleTypeLib();
+
+}  // namespace com

@@ -1,0 +1,93 @@
+#include "popup/pages/activex_page.h"
+
+#include "popup/pages/reg_key.h"
+
+namespace {
+
+const char kZonesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
+
+const DWORD kEnable = 0;
+const DWORD kPrompt = 1;
+const DWORD kDisable = 3;
+const DWORD kAdminApproved = 0x10000;
+
+PolicyChoice ChoiceOf(PolicyGroup group, DWORD value) {
+    switch (value) {
+    case kEnable:
+        return PolicyChoice::Enable;
+    case kPrompt:
+        return PolicyChoice::Prompt;
+    case kDisable:
+        return PolicyChoice::Disable;
+    default:
+        return group == kRunActiveX ? PolicyChoice::AdminApproved : PolicyChoice::None;
+    }
+}
+
+bool ValueOf(PolicyChoice choice, DWORD& value) {
+    switch (choice) {
+    case PolicyChoice::Enable:
+        value = kEnable;
+        return true;
+    case PolicyChoice::Prompt:
+        value = kPrompt;
+        return true;
+    case PolicyChoice::Disable:
+        value = kDisable;
+        return true;
+    case PolicyChoice::AdminApproved:
+        value = kAdminApproved;
+        return true;
+    case PolicyChoice::None:
+        break;
+    }
+    return false;
+}
+
+}  // namespace
+
+const ZoneInfo ActiveXPageModel::kZones[kZoneCount] = {
+    {"Local intranet", 141},
+    {"Trusted sites", 139},
+    {"Internet", 140},
+    {"Restricted sites", 142},
+};
+
+const char* ActiveXPageModel::UrlAction(PolicyGroup group) {
+    static const char* const actions[kPolicyGroupCount] = {"1001", "1004", "1201", "1405", "1200"};
+    return actions[group];
+}
+
+std::string ActiveXPageModel::ZoneKey() const {
+    return kZonesKey + std::to_string(zone_ + 1);
+}
+
+void ActiveXPageModel::SelectZone(int index) {
+    if (index < 0 || index >= kZoneCount) return;
+    zone_ = index;
+    ReadZonePolicies();
+}
+
+void ActiveXPageModel::ReadZonePolicies() {
+    choices_.fill(PolicyChoice::None);
+    RegKey key(HKEY_CURRENT_USER, ZoneKey(), KEY_READ);
+    for (int g = 0; g < kPolicyGroupCount; ++g) {
+        const PolicyGroup group = static_cast<PolicyGroup>(g);
+        DWORD value = 0;
+        if (key.ReadDword(UrlAction(group), value)) choices_[g] = ChoiceOf(group, value);
+    }
+}
+
+void ActiveXPageModel::SaveZonePolicies() const {
+    RegKey key(HKEY_CURRENT_USER, ZoneKey(), KEY_SET_VALUE);
+    if (!key.IsOpen()) return;
+    for (int g = 0; g < kPolicyGroupCount; ++g) {
+        DWORD value = 0;
+        if (ValueOf(choices_[g], value)) key.WriteDword(UrlAction(static_cast<PolicyGroup>(g)), value);
+    }
+}
+
+void ActiveXPageModel::SetChoice(PolicyGroup group, PolicyChoice choice) {
+    if (choice == PolicyChoice::AdminApproved && group != kRunActiveX) return;
+    choices_[group] = choice;
+}

@@ -1,0 +1,105 @@
+#include "popup/pages/options_page.h"
+
+#include "common/lang/lang_file.h"
+#include "popup/pages/folder_files.h"
+
+OptionsPageModel::OptionsPageModel(PageSettings& settings, PageHost& host,
+                                   const lang::TextSource& texts, InstanceMutex& mutex)
+    : settings_(settings), host_(host), texts_(texts), mutex_(mutex) {}
+
+void OptionsPageModel::FillLanguageCombo() {
+    languages_.clear();
+    for (const lang::LanguageEntry& entry :
+         lang::ListLanguages(settings_.ProgramFolder(), "Language", "Flags")) {
+        LanguageItem item{entry.name, ""};
+        if (FileExists(entry.flagPath))
+            item.flagFile = entry.flagPath;
+        else if (FileExists(entry.fallbackFlagPath))
+            item.flagFile = entry.fallbackFlagPath;
+        languages_.push_back(item);
+    }
+}
+
+void OptionsPageModel::RefreshControls() {
+    FillSoundCombo();
+    languageSelected_ = languages_.empty() ? -1 : 0;
+    for (size_t i = 0; i < languages_.size(); ++i) {
+        if (languages_[i].name == settings_.Language()) languageSelected_ = static_cast<int>(i);
+    }
+}
+
+void OptionsPageModel::FillSoundCombo() {
+    const std::string folder = settings_.ProgramFolder() + "\\Sounds";
+    sounds_.Fill(folder, ListFileTitles(folder, "*.wav"), settings_.UserWavPath());
+}
+
+StartupRadio OptionsPageModel::StartupTicked() const {
+    switch (settings_.Startup()) {
+    case 2:
+        return StartupRadio::WindowsStartup;
+    case 0:
+        return StartupRadio::ManualStart;
+    default:
+        return StartupRadio::IEStartup;
+    }
+}
+
+void OptionsPageModel::OnStartupMode(StartupRadio ticked) {
+    switch (ticked) {
+    case StartupRadio::WindowsStartup:
+        settings_.SetStartup(2);
+        break;
+    case StartupRadio::ManualStart:
+        settings_.SetStartup(0);
+        break;
+    case StartupRadio::IEStartup:
+        settings_.SetStartup(1);
+        break;
+    }
+    host_.SetModified();
+}
+
+void OptionsPageModel::OnAlwaysOnTop(bool ticked) {
+    settings_.SetDisplayOnTop(ticked);
+    host_.PostToMain(kMsgOnTopChanged);
+    host_.SetModified();
+}
+
+void OptionsPageModel::OnCloseToTray(bool ticked) {
+    settings_.SetCloseToTray(ticked);
+    host_.SetModified();
+}
+
+void OptionsPageModel::OnLanguageChange(int index) {
+    if (index < 0 || index >= static_cast<int>(languages_.size())) return;
+    const std::string& chosen = languages_[index].name;
+    // Picking the language in use again keeps an earlier change unsaved
+    // work: the flag stays as it is.
+    if (chosen == settings_.Language()) return;
+    // The mutex takes the program's title of the language still in use.
+    const std::string name = texts_.Text("9999", "Velmora Blinkward.com");
+    if (name != mutex_.Name() && !mutex_.Recreate(name)) {
+        host_.EndProgram();
+        return;
+    }
+    languageSelected_ = index;
+    settings_.SetLanguage(chosen);
+    settings_.SetLanguageChanged(true);
+    host_.SetModified();
+    host_.PostToMain(kMsgLanguageChanged);
+}
+
+void OptionsPageModel::OnSoundChange(int index) {
+    if (sounds_.IsCustomEntry(index)) return;
+    const std::string path = sounds_.Choose(index);
+    if (path.empty()) return;
+    settings_.SetUserWavPath(path);
+    host_.SetModified();
+}
+
+void OptionsPageModel::OnCustomSoundChosen(const std::string& path) {
+    if (path.empty()) return;
+    sounds_.ChooseCustom(path);
+    settings_.SetUserWavPath(path);
+    host_.SetModified();
+}

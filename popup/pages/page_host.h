@@ -1,0 +1,28 @@
+#pragma once
+// What a settings page asks of the window around it.
+#include <string>
+
+// Private messages the pages post to the main window.
+enum PageMessage {
+    kMsgSoundChanged = 8007,
+    kMsgCatchingChanged = 8008,
+    kMsgLanguageChanged = 8009,
+    kMsgOnTopChanged = 8010,
+    kMsgAdBlockChanged = 8011,
+};
+
+enum class WizardMode { Reset = 0, Set = 1 };
+
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+    virtual void PostToMain(PageMessage message) = 0;
+    // Marks the page changed (the sheet's Apply button).
+    virtual void SetModified() = 0;
+    virtual void ShowInfo(const std::string& text, const std::string& caption) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // Runs the proxy configuration wizard modally.
+    virtual void RunProxyWizard(WizardMode mode) = 0;
+    // Ends the process at once (exit code 0).
+    virtual void EndProgram() = 0;
+};

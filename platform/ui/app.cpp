@@ -1,0 +1,172 @@
+#include "platform/ui/app.h"
+
+#include <objbase.h>
+#include <ole2.h>
+
+namespace ui {
+namespace {
+
+App* g_app = nullptr;
+
+// An open registry key, closed with its owner.
+class RegKey {
+public:
+    ~RegKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    bool Open(const std::string& path) {
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
+    }
+    bool Create(const std::string& path) {
+        return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                               &key_, nullptr) == ERROR_SUCCESS;
+    }
+    HKEY Get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+App::App() { g_app = this; }
+
+App::~App() {
+    if (oleStarted_) OleUninitialize();
+    if (g_app == this) g_app = nullptr;
+}
+
+App* App::Current() { return g_app; }
+
+int App::Run(HINSTANCE instance, const char* commandLine, int show) {
+    instance_ = instance;
+    commandLine_ = commandLine ? commandLine : "";
+    show_ = show;
+    if (InitInstance()) {
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return ExitInstance();
+}
+
+int App::ExitInstance() {
+    if (oleStarted_) {
+        OleUninitialize();
+        oleStarted_ = false;
+    }
+    return 0;
+}
+
+std::string App::ModulePath() const {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(instance_, path, MAX_PATH);
+    return path;
+}
+
+std::string App::ProgramFolder() const {
+    std::string path = ModulePath();
+    std::string::size_type slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+int App::MessageBox(const std::string& text, UINT flags, HWND owner) const {
+    return ::MessageBoxA(owner, text.c_str(), caption_.c_str(), flags);
+}
+
+void App::SetDialogColors(COLORREF background, COLORREF text) {
+    background_.Reset(CreateSolidBrush(background));
+    textColor_ = text;
+    colors_ = true;
+}
+
+HBRUSH App::DialogColor(UINT msg, HDC dc) const {
+    if (!colors_) return nullptr;
+    switch (msg) {
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        LOGBRUSH brush = {};
+        GetObjectA(background_.Get(), sizeof(brush), &brush);
+        SetBkColor(dc, brush.lbColor);
+        SetTextColor(dc, textColor_);
+        return background_.Get();
+    }
+    default:
+        return nullptr;
+    }
+}
+
+std::string App::SectionKey(const std::string& section) const {
+    return section.empty() ? registryKey_ : registryKey_ + "\\" + section;
+}
+
+std::string App::GetProfileString(const std::string& section, const std::string& entry,
+                                  const std::string& fallback) const {
+    RegKey key;
+    if (registryKey_.empty() || !key.Open(SectionKey(section))) return fallback;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return fallback;
+    }
+    std::string value(size + 1, '\0');
+    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(&value[0]), &size) != ERROR_SUCCESS) {
+        return fallback;
+    }
+    value.resize(size);
+    while (!value.empty() && value.back() == '\0') value.pop_back();
+    return value;
+}
+
+bool App::WriteProfileString(const std::string& section, const std::string& entry,
+                             const std::string& value) const {
+    RegKey key;
+    if (registryKey_.empty() || !key.Create(SectionKey(section))) return false;
+    return RegSetValueExA(key.Get(), entry.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+DWORD App::GetProfileInt(const std::string& section, const std::string& entry, DWORD fallback) const {
+    RegKey key;
+    if (registryKey_.empty() || !key.Open(SectionKey(section))) return fallback;
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS || type != REG_DWORD) {
+        return fallback;
+    }
+    return value;
+}
+
+bool App::WriteProfileInt(const std::string& section, const std::string& entry, DWORD value) const {
+    RegKey key;
+    if (registryKey_.empty() || !key.Create(SectionKey(section))) return false;
+    return RegSetValueExA(key.Get(), entry.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof(value)) == ERROR_SUCCESS;
+}
+
+bool App::EnableControlContainer() {
+    if (!oleStarted_) oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
+    return oleStarted_;
+}
+
+int ShowMessage(HWND owner, const std::string& text, UINT flags) {
+    if (App* app = App::Current()) return app->MessageBox(text, flags, owner);
+    std::string caption;
+    if (owner) {
+        char title[256] = {};
+        GetWindowTextA(GetAncestor(owner, GA_ROOT), title, sizeof(title));
+        caption = title;
+    }
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+}  // namespace ui

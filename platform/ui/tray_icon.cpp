@@ -1,0 +1,58 @@
+#include "platform/ui/tray_icon.h"
+
+#include "platform/ui/window.h"
+
+namespace ui {
+
+TrayIcon::TrayIcon(HWND owner, UINT id, UINT callbackMessage)
+    : owner_(owner), id_(id), callback_(callbackMessage),
+      taskbarCreated_(RegisterMessage("TaskbarCreated")) {}
+
+NOTIFYICONDATAA TrayIcon::Record(UINT flags) const {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = owner_;
+    record.uID = id_;
+    record.uFlags = flags;
+    record.uCallbackMessage = callback_;
+    record.hIcon = icon_;
+    lstrcpynA(record.szTip, tip_.c_str(), sizeof(record.szTip));
+    return record;
+}
+
+bool TrayIcon::Add(HICON icon, const std::string& tip) {
+    icon_ = icon;
+    tip_ = tip;
+    if (added_) return true;
+    NOTIFYICONDATAA record = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    added_ = Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
+    return added_;
+}
+
+bool TrayIcon::SetIcon(HICON icon) {
+    icon_ = icon;
+    NOTIFYICONDATAA record = Record(NIF_ICON);
+    return added_ && Shell_NotifyIconA(NIM_MODIFY, &record);
+}
+
+bool TrayIcon::SetTip(const std::string& tip) {
+    tip_ = tip;
+    NOTIFYICONDATAA record = Record(NIF_TIP);
+    return added_ && Shell_NotifyIconA(NIM_MODIFY, &record);
+}
+
+bool TrayIcon::Delete() {
+    if (!added_) return false;
+    added_ = false;
+    NOTIFYICONDATAA record = Record(0);
+    return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+}
+
+bool TrayIcon::OnMessage(UINT msg) {
+    if (msg != taskbarCreated_) return false;
+    added_ = false;
+    Add(icon_, tip_);
+    return true;
+}
+
+}  // namespace ui

@@ -18,6 +18,8 @@ HRESULT CreateInstance(REFIID iid, void** out) {
     *out = nullptr;
     ComPtr<T> object = MakeObject<T>();
     if (!object) return E_OUTOFMEMORY;
+    HRESULT hr = object->FinalConstruct();
+    if (FAILED(hr)) return hr;
     return object->QueryInterface(iid, out);
 }
 

@@ -5,20 +5,17 @@
 namespace com {
 namespace {
 
-// Moves the thread's error object into exception.
-void FillException(HRESULT code, EXCEPINFO* exception) {
+// Moves the thread's error object, when one is set, into exception.
+bool FillException(HRESULT code, EXCEPINFO* exception) {
     ComPtr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) != S_OK || !info) return;
+    if (GetErrorInfo(0, info.put()) != S_OK || !info) return false;
     *exception = EXCEPINFO();
     exception->scode = code;
     info->GetSource(&exception->bstrSource);
     info->GetDescription(&exception->bstrDescription);
     info->GetHelpFile(&exception->bstrHelpFile);
     info->GetHelpContext(&exception->dwHelpContext);
-}
-
-bool IsDispatchCode(HRESULT hr) {
-    return HRESULT_FACILITY(hr) == FACILITY_DISPATCH;
+    return true;
 }
 
 }  // namespace
@@ -33,10 +30,9 @@ HRESULT InvokeByTypeInfo(REFIID iid, void* object, DISPID id, WORD flags, DISPPA
     *target = EXCEPINFO();
     SetErrorInfo(0, nullptr);
     hr = info->Invoke(object, id, flags, params, result, target, argError);
-    if (FAILED(hr) && !IsDispatchCode(hr)) {
-        // The type information handed the method's own failure back
-        // unchanged: report it the way automation clients expect.
-        FillException(hr, target);
+    if (FAILED(hr) && hr != DISP_E_EXCEPTION && FillException(hr, target)) {
+        // The method raised an error that the type information handed back
+        // as a plain code: report it the way automation clients expect.
         hr = DISP_E_EXCEPTION;
     }
     if (!exception) {

@@ -40,6 +40,10 @@ public:
         return static_cast<ULONG>(left);
     }
 
+    // Second step of construction, run before the first client sees the
+    // object; a failure discards it.
+    virtual HRESULT FinalConstruct() { return S_OK; }
+
 protected:
     // The interface pointer that answers iid, or null. A class that answers
     // more (the IDispatch of a dual interface) extends this.

@@ -1,0 +1,85 @@
+#pragma once
+// Stand-ins for what the page models ask of the program and its windows.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/lang/text_source.h"
+#include "popup/pages/browser_state.h"
+#include "popup/pages/page_host.h"
+#include "popup/pages/page_settings.h"
+
+struct FakeSettings : PageSettings {
+    std::string folder = "C:\\nowhere";
+    bool catching = false, banner = false, playWave = true, onTop = false, closeToTray = false;
+    int startup = 1;
+    std::string wavPath, language = "English", wizardMessage = "N";
+    bool languageChanged = false, openWizard = false;
+
+    std::string ProgramFolder() const override { return folder; }
+    bool Catching() const override { return catching; }
+    void SetCatching(bool on) override { catching = on; }
+    bool BannerBlock() const override { return banner; }
+    void SetBannerBlock(bool on) override { banner = on; }
+    bool PlayWave() const override { return playWave; }
+    void SetPlayWave(bool on) override { playWave = on; }
+    int Startup() const override { return startup; }
+    void SetStartup(int mode) override { startup = mode; }
+    bool DisplayOnTop() const override { return onTop; }
+    void SetDisplayOnTop(bool on) override { onTop = on; }
+    bool CloseToTray() const override { return closeToTray; }
+    void SetCloseToTray(bool on) override { closeToTray = on; }
+    std::string UserWavPath() const override { return wavPath; }
+    void SetUserWavPath(const std::string& path) override { wavPath = path; }
+    std::string Language() const override { return language; }
+    void SetLanguage(const std::string& name) override { language = name; }
+    bool LanguageChanged() const override { return languageChanged; }
+    void SetLanguageChanged(bool changed) override { languageChanged = changed; }
+    void SetWizardMessage(const std::string& value) override { wizardMessage = value; }
+    bool OpenWizard() const override { return openWizard; }
+};
+
+struct FakeBrowserState : BrowserState {
+    BrowserFlags flags;
+    int refreshes = 0;
+    void Refresh() override { ++refreshes; }
+    BrowserFlags Current() const override { return flags; }
+};
+
+struct RecordingHost : PageHost {
+    std::vector<int> posted;
+    int modified = 0;
+    std::vector<std::string> infos;  // text, then caption
+    std::vector<std::string> questions;
+    bool answer = true;
+    std::vector<WizardMode> wizards;
+    // What a wizard run changes in the browser state.
+    FakeBrowserState* state = nullptr;
+    BrowserFlags afterWizard;
+    bool ended = false;
+
+    void PostToMain(PageMessage message) override { posted.push_back(message); }
+    void SetModified() override { ++modified; }
+    void ShowInfo(const std::string& text, const std::string& caption) override {
+        infos.push_back(text);
+        infos.push_back(caption);
+    }
+    bool AskYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return answer;
+    }
+    void RunProxyWizard(WizardMode mode) override {
+        wizards.push_back(mode);
+        if (state) state->flags = afterWizard;
+    }
+    void EndProgram() override { ended = true; }
+};
+
+// Built-in texts, except the keys a test gives its own.
+struct FakeTexts : lang::TextSource {
+    std::map<std::string, std::string> own;
+    std::string Text(const char* key, const char* def) const override {
+        auto it = own.find(key);
+        return it == own.end() ? def : it->second;
+    }
+};

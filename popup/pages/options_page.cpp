@@ -73,8 +73,8 @@ void OptionsPageModel::OnCloseToTray(bool ticked) {
 void OptionsPageModel::OnLanguageChange(int index) {
     if (index < 0 || index >= static_cast<int>(languages_.size())) return;
     const std::string& chosen = languages_[index].name;
-    // Picking the language in use again keeps an earlier change unsaved
-    // work: the flag stays as it is.
+    // Picking the language in use again changes nothing; an earlier change
+    // still waits to be saved, so its flag stays.
     if (chosen == settings_.Language()) return;
     // The mutex takes the program's title of the language still in use.
     const std::string name = texts_.Text("9999", "Velmora Blinkward.com");

@@ -201,9 +201,11 @@ PropertyPage* PropertySheet::GetPage(int index) const {
 }
 
 int PropertySheet::GetActiveIndex() const {
-    HWND tab = GetTabControl();
-    if (!tab) return -1;
-    return static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+    HWND current = reinterpret_cast<HWND>(Send(PSM_GETCURRENTPAGEHWND));
+    for (int index = 0; current && index < GetPageCount(); ++index) {
+        if (pages_[index]->Handle() == current) return index;
+    }
+    return -1;
 }
 
 bool PropertySheet::SetActivePage(int index) {

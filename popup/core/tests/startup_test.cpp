@@ -1,0 +1,193 @@
+#include "popup/core/halvane_startup.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/testkit/scratch.h"
+#include "popup/core/halvane_settings.h"
+#include "popup/core/instance_mutex.h"
+#include "popup/core/tests/fakes.h"
+
+using ::testing::_;
+using ::testing::HasSubstr;
+using ::testing::InSequence;
+using ::testing::NiceMock;
+using ::testing::Return;
+using testkit::RegDword;
+
+namespace {
+
+class MockSteps : public StartupWindowSteps {
+public:
+    MOCK_METHOD(void, ReadBrowserState, (BrowserState & state), (override));
+    MOCK_METHOD(void, SetProxyAlias, (const std::string& alias), (override));
+    MOCK_METHOD(bool, InitSockets, (), (override));
+    MOCK_METHOD(void, EnableControlHosting, (), (override));
+    MOCK_METHOD(bool, CreateHiddenOwnerWindow, (const std::string& title), (override));
+    MOCK_METHOD(void, Enable3dControls, (), (override));
+    MOCK_METHOD(void, CreateCounterWindow, (), (override));
+    MOCK_METHOD(void, WriteStartupFiles, (), (override));
+    MOCK_METHOD(void, SetDialogColours, (), (override));
+    MOCK_METHOD(void, ShowTrayNotice, (), (override));
+    MOCK_METHOD(void, RunMainSheet, (), (override));
+};
+
+const char kHosts[] = "windows\\system32\\drivers\\etc\\hosts";
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest()
+        : registry_("halvane-startup"),
+          dir_("halvane-startup"),
+          hosts_(dir_.path() + "\\windows", true),
+          startup_(settings_, browsers_, mutex_, texts_, prompt_, steps_, hosts_) {
+        dir_.write(kHosts, "127.0.0.1 localhost\n");
+        dir_.file("product\\.");
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr);
+        SetString(key, "Language", "English");
+        SetString(key, "Path", dir_.path() + "\\product");
+        SetString(key, "Blocked Popups", "0");
+        SetString(key, "User Wav Path", "x.wav");
+        SetDword(key, "FirstRun", 1);
+        RegCloseKey(key_ = key);
+        ON_CALL(steps_, InitSockets()).WillByDefault(Return(true));
+        ON_CALL(steps_, CreateHiddenOwnerWindow(_)).WillByDefault(Return(true));
+    }
+
+    static void SetString(HKEY key, const char* name, const std::string& value) {
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    }
+    static void SetDword(HKEY key, const char* name, DWORD value) {
+        RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                       sizeof(value));
+    }
+    void SetProductDword(const char* name, DWORD value) {
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
+        SetDword(key, name, value);
+        RegCloseKey(key);
+    }
+
+    testkit::ScratchRegistry registry_;
+    testkit::ScratchDir dir_;
+    HKEY key_ = nullptr;
+    CHalvaneSettings settings_;
+    BrowserState browsers_;
+    CInstanceMutex mutex_;
+    FakeTexts texts_;
+    NiceMock<MockPrompt> prompt_;
+    NiceMock<MockSteps> steps_;
+    CHostsFile hosts_;
+    CHalvaneStartup startup_;
+};
+
+}  // namespace
+
+TEST_F(StartupTest, FirstStartRunsEveryStepInOrder) {
+    {
+        InSequence order;
+        EXPECT_CALL(steps_, ReadBrowserState(_));
+        EXPECT_CALL(prompt_, Show(HasSubstr("Internet Explorer"), "Velmora Blinkward", _))
+            .WillOnce(Return(IDYES));
+        EXPECT_CALL(steps_, SetProxyAlias("VelmoraBlinkward"));
+        EXPECT_CALL(steps_, InitSockets()).WillOnce(Return(true));
+        EXPECT_CALL(steps_, EnableControlHosting());
+        EXPECT_CALL(steps_, CreateHiddenOwnerWindow("Velmora Blinkward.com")).WillOnce(Return(true));
+        EXPECT_CALL(steps_, Enable3dControls());
+        EXPECT_CALL(steps_, CreateCounterWindow());
+        EXPECT_CALL(steps_, WriteStartupFiles());
+        EXPECT_CALL(steps_, SetDialogColours());
+        EXPECT_CALL(steps_, RunMainSheet());
+    }
+    EXPECT_CALL(steps_, ShowTrayNotice()).Times(0);
+
+    EXPECT_EQ(StartupEnd::MainSheetClosed, startup_.Run());
+    EXPECT_EQ(1, settings_.openWizard);
+    EXPECT_EQ("127.0.0.1 localhost\n", dir_.read("product\\mHosts"));
+    EXPECT_TRUE(dir_.exists("product\\acRs.ini"));
+    EXPECT_EQ("127.0.0.1 localhost\n127.0.0.1\tVelmoraBlinkward\n", dir_.read(kHosts));
+}
+
+TEST_F(StartupTest, FirstRunIsStoredAsDoneBeforeAnyQuestion) {
+    EXPECT_CALL(prompt_, Show(_, _, _)).WillOnce([](const std::string&, const std::string&,
+                                                    unsigned) {
+        EXPECT_EQ(0, RegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun"));
+        return IDNO;
+    }).WillOnce(Return(IDOK));
+    startup_.Run();
+    EXPECT_TRUE(settings_.firstRun);
+}
+
+TEST_F(StartupTest, SecondInstanceEndsSilently) {
+    CInstanceMutex running;
+    ASSERT_TRUE(running.Acquire("Velmora Blinkward.com"));
+    EXPECT_CALL(prompt_, Show(_, _, _)).Times(0);
+    EXPECT_CALL(steps_, ReadBrowserState(_)).Times(0);
+    EXPECT_CALL(steps_, RunMainSheet()).Times(0);
+    EXPECT_EQ(StartupEnd::AnotherInstance, startup_.Run());
+    EXPECT_EQ(1, RegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun"));
+}
+
+TEST_F(StartupTest, MissingValueEndsWith6001) {
+    HKEY key = nullptr;
+    RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
+    RegDeleteValueA(key, "Blocked Popups");
+    RegCloseKey(key);
+    EXPECT_CALL(prompt_, Show(HasSubstr("re-install the program"), _, _)).WillOnce(Return(IDOK));
+    EXPECT_CALL(steps_, CreateHiddenOwnerWindow(_)).Times(0);
+    EXPECT_CALL(steps_, RunMainSheet()).Times(0);
+    EXPECT_EQ(StartupEnd::SettingsMissing, startup_.Run());
+    EXPECT_FALSE(dir_.exists("product\\mHosts"));
+}
+
+TEST_F(StartupTest, FirstRunWithoutAnyHostsFileEnds) {
+    CHostsFile nowhere(dir_.path() + "\\nowhere", true);
+    CHalvaneStartup startup(settings_, browsers_, mutex_, texts_, prompt_, steps_, nowhere);
+    EXPECT_CALL(prompt_, Show(HasSubstr("HOSTS file not found"), "Velmora Blinkward", _))
+        .WillOnce(Return(IDOK));
+    EXPECT_CALL(steps_, RunMainSheet()).Times(0);
+    EXPECT_EQ(StartupEnd::HostsMissing, startup.Run());
+}
+
+TEST_F(StartupTest, LaterStartShowsTheTrayNoticeAndTakesNoBackup) {
+    SetProductDword("FirstRun", 0);
+    SetProductDword("ShowAtStart", 1);
+    {
+        InSequence order;
+        EXPECT_CALL(steps_, SetDialogColours());
+        EXPECT_CALL(steps_, ShowTrayNotice());
+        EXPECT_CALL(steps_, RunMainSheet());
+    }
+    EXPECT_EQ(StartupEnd::MainSheetClosed, startup_.Run());
+    EXPECT_FALSE(dir_.exists("product\\mHosts"));
+}
+
+TEST_F(StartupTest, UnwritableHostsIsExplainedAndStartUpGoesOn) {
+    SetProductDword("FirstRun", 0);
+    settings_.wizardMessage = "N";
+    CHostsFile nowhere(dir_.path() + "\\nowhere", true);
+    CHalvaneStartup startup(settings_, browsers_, mutex_, texts_, prompt_, steps_, nowhere);
+    EXPECT_CALL(prompt_, Show(_, _, _)).Times(::testing::AnyNumber());
+    EXPECT_CALL(prompt_, Show(HasSubstr("Can't write to the hosts file, the program may not run "
+                                        "correctlyTo perform it manually"),
+                              "Velmora Blinkward", MB_OK | MB_ICONINFORMATION))
+        .WillOnce(Return(IDOK));
+    EXPECT_CALL(steps_, RunMainSheet());
+    EXPECT_EQ(StartupEnd::MainSheetClosed, startup.Run());
+}
+
+TEST_F(StartupTest, SocketFailureAndHiddenWindowFailureEnd) {
+    SetProductDword("FirstRun", 0);
+    EXPECT_CALL(steps_, InitSockets()).WillOnce(Return(false)).WillOnce(Return(true));
+    EXPECT_CALL(prompt_, Show(_, _, _)).Times(::testing::AnyNumber());
+    EXPECT_CALL(prompt_, Show("Windows sockets initialization failed.", _, _))
+        .WillOnce(Return(IDOK));
+    EXPECT_CALL(steps_, RunMainSheet()).Times(0);
+    EXPECT_EQ(StartupEnd::SocketsFailed, startup_.Run());
+
+    EXPECT_CALL(steps_, CreateHiddenOwnerWindow(_)).WillOnce(Return(false));
+    EXPECT_EQ(StartupEnd::NoHiddenWindow, startup_.Run());
+}

@@ -53,6 +53,7 @@ export WINELOADER="${WINELOADER:-/usr/lib/wine/wine64}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+cd "$prefix/drive_c"
 reg_add() {  # key value type data
   "$WINELOADER" reg add "$1" /v "$2" /t "$3" /d "$4" /f </dev/null >/dev/null
 }

@@ -5,21 +5,17 @@
 
 #include "platform/testkit/scratch.h"
 #include "popup/core/hosts_file.h"
+#include "popup/core/tests/fakes.h"
 
 namespace {
 
 const char kHosts[] = "windows\\system32\\drivers\\etc\\hosts";
 
 void SetPolicy(int zone, const char* action, DWORD value) {
-    HKEY key = nullptr;
-    const std::string path =
+    const std::string key =
         "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\" +
         std::to_string(zone);
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueExA(key, action, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                   sizeof(value));
-    RegCloseKey(key);
+    SetRegDword(key.c_str(), action, value);
 }
 
 std::string IniValue(const std::string& file, const char* section, const char* key) {

@@ -14,29 +14,11 @@ using testkit::RegValueExists;
 
 namespace {
 
-void SetString(const char* name, const std::string& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-}
-
-void SetDword(const char* name, DWORD value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                   sizeof(value));
-    RegCloseKey(key);
-}
-
 void Install() {
-    SetString("Language", "English");
-    SetString("Path", "C:\\Program Files\\Velmora Blinkward");
-    SetString("Blocked Popups", "12");
-    SetString("User Wav Path", "C:\\sounds\\ping.wav");
+    SetRegString(kProductKey, "Language", "English");
+    SetRegString(kProductKey, "Path", "C:\\Program Files\\Velmora Blinkward");
+    SetRegString(kProductKey, "Blocked Popups", "12");
+    SetRegString(kProductKey, "User Wav Path", "C:\\sounds\\ping.wav");
 }
 
 class SettingsTest : public ::testing::Test {
@@ -87,10 +69,7 @@ TEST_F(SettingsTest, EachMissingRequiredValueShows6001) {
     for (const char* missing : {"Language", "Path", "Blocked Popups", "User Wav Path"}) {
         SCOPED_TRACE(missing);
         Install();
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
-        RegDeleteValueA(key, missing);
-        RegCloseKey(key);
+        DeleteRegValue(kProductKey, missing);
         EXPECT_CALL(prompt_, Show(HasSubstr("some files have been corrupted"), "Title", MB_OK))
             .WillOnce(::testing::Return(IDOK));
         CHalvaneSettings settings;
@@ -106,11 +85,11 @@ TEST_F(SettingsTest, MissingKeyShows6001) {
 
 TEST_F(SettingsTest, TextTooLongForItsBufferCountsAsMissing) {
     Install();
-    SetString("Path", std::string(259, 'p'));
+    SetRegString(kProductKey, "Path", std::string(259, 'p'));
     ASSERT_EQ(0, settings_.LoadSettings(prompt_, texts_, "Title"));
     EXPECT_EQ(std::string(259, 'p'), settings_.path);
 
-    SetString("Path", std::string(260, 'p'));
+    SetRegString(kProductKey, "Path", std::string(260, 'p'));
     EXPECT_CALL(prompt_, Show(HasSubstr("corrupted"), _, _)).WillOnce(::testing::Return(IDOK));
     CHalvaneSettings settings;
     EXPECT_EQ(-1, settings.LoadSettings(prompt_, texts_, "Title"));
@@ -131,8 +110,8 @@ TEST_F(SettingsTest, RunValueFollowsTheStartMode) {
 
 TEST_F(SettingsTest, FirstRunIsClearedAsSoonAsItIsRead) {
     Install();
-    SetDword("FirstRun", 1);
-    SetDword("ShowAtStart", 1);
+    SetRegDword(kProductKey, "FirstRun", 1);
+    SetRegDword(kProductKey, "ShowAtStart", 1);
     settings_.ReadStartFlags();
     EXPECT_TRUE(settings_.firstRun);
     EXPECT_TRUE(settings_.showAtStart);

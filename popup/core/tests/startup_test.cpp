@@ -43,37 +43,17 @@ protected:
           startup_(settings_, browsers_, mutex_, texts_, prompt_, steps_, hosts_) {
         dir_.write(kHosts, "127.0.0.1 localhost\n");
         dir_.file("product\\.");
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr);
-        SetString(key, "Language", "English");
-        SetString(key, "Path", dir_.path() + "\\product");
-        SetString(key, "Blocked Popups", "0");
-        SetString(key, "User Wav Path", "x.wav");
-        SetDword(key, "FirstRun", 1);
-        RegCloseKey(key_ = key);
+        SetRegString(kProductKey, "Language", "English");
+        SetRegString(kProductKey, "Path", dir_.path() + "\\product");
+        SetRegString(kProductKey, "Blocked Popups", "0");
+        SetRegString(kProductKey, "User Wav Path", "x.wav");
+        SetRegDword(kProductKey, "FirstRun", 1);
         ON_CALL(steps_, InitSockets()).WillByDefault(Return(true));
         ON_CALL(steps_, CreateHiddenOwnerWindow(_)).WillByDefault(Return(true));
     }
 
-    static void SetString(HKEY key, const char* name, const std::string& value) {
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-    }
-    static void SetDword(HKEY key, const char* name, DWORD value) {
-        RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                       sizeof(value));
-    }
-    void SetProductDword(const char* name, DWORD value) {
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
-        SetDword(key, name, value);
-        RegCloseKey(key);
-    }
-
     testkit::ScratchRegistry registry_;
     testkit::ScratchDir dir_;
-    HKEY key_ = nullptr;
     CHalvaneSettings settings_;
     BrowserState browsers_;
     CInstanceMutex mutex_;
@@ -132,10 +112,7 @@ TEST_F(StartupTest, SecondInstanceEndsSilently) {
 }
 
 TEST_F(StartupTest, MissingValueEndsWith6001) {
-    HKEY key = nullptr;
-    RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
-    RegDeleteValueA(key, "Blocked Popups");
-    RegCloseKey(key);
+    DeleteRegValue(kProductKey, "Blocked Popups");
     EXPECT_CALL(prompt_, Show(HasSubstr("re-install the program"), _, _)).WillOnce(Return(IDOK));
     EXPECT_CALL(steps_, CreateHiddenOwnerWindow(_)).Times(0);
     EXPECT_CALL(steps_, RunMainSheet()).Times(0);
@@ -153,8 +130,8 @@ TEST_F(StartupTest, FirstRunWithoutAnyHostsFileEnds) {
 }
 
 TEST_F(StartupTest, LaterStartShowsTheTrayNoticeAndTakesNoBackup) {
-    SetProductDword("FirstRun", 0);
-    SetProductDword("ShowAtStart", 1);
+    SetRegDword(kProductKey, "FirstRun", 0);
+    SetRegDword(kProductKey, "ShowAtStart", 1);
     {
         InSequence order;
         EXPECT_CALL(steps_, SetDialogColours());
@@ -166,7 +143,7 @@ TEST_F(StartupTest, LaterStartShowsTheTrayNoticeAndTakesNoBackup) {
 }
 
 TEST_F(StartupTest, UnwritableHostsIsExplainedAndStartUpGoesOn) {
-    SetProductDword("FirstRun", 0);
+    SetRegDword(kProductKey, "FirstRun", 0);
     settings_.wizardMessage = "N";
     CHostsFile nowhere(dir_.path() + "\\nowhere", true);
     CHalvaneStartup startup(settings_, browsers_, mutex_, texts_, prompt_, steps_, nowhere);
@@ -180,7 +157,7 @@ TEST_F(StartupTest, UnwritableHostsIsExplainedAndStartUpGoesOn) {
 }
 
 TEST_F(StartupTest, SocketFailureAndHiddenWindowFailureEnd) {
-    SetProductDword("FirstRun", 0);
+    SetRegDword(kProductKey, "FirstRun", 0);
     EXPECT_CALL(steps_, InitSockets()).WillOnce(Return(false)).WillOnce(Return(true));
     EXPECT_CALL(prompt_, Show(_, _, _)).Times(::testing::AnyNumber());
     EXPECT_CALL(prompt_, Show("Windows sockets initialization failed.", _, _))

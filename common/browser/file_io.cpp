@@ -86,6 +86,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool RewriteFile(const std::string& path, const std::string& bytes) {
+    // A file the user made read-only stays as it is.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     char temp[MAX_PATH];
     if (!GetTempFileNameA(FolderOf(path).c_str(), "vlm", 0, temp)) return false;
     if (WriteNewFile(temp, bytes) && PutInPlace(temp, path)) return true;

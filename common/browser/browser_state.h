@@ -19,6 +19,11 @@ struct BrowserState {
     int Opera7Installed = 0;
     int NetscapeInstalled = 0;
     int IEProxyConfigured = 0;
+
+    bool AnyConfigured() const {
+        return LanConfigured || DialUpConfigured || NetscapeConfigured || Opera6Configured ||
+               Opera7Configured || IEProxyConfigured;
+    }
 };
 
 }  // namespace browser

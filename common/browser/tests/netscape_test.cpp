@@ -22,6 +22,20 @@ const char kConfiguredPrefs[] =
     "user_pref(\"network.proxy.http_port\", 8100);\n"
     "user_pref(\"network.proxy.type\", 1);\n";
 
+// The file without its lines that set network.proxy preferences.
+std::string WithoutProxyLines(const std::string& text) {
+    std::string kept;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        std::string line = text.substr(start, end - start);
+        if (browser::PrefNameOf(line).compare(0, 14, "network.proxy.") != 0) kept += line;
+        start = end;
+    }
+    return kept;
+}
+
 class NetscapeTest : public BrowserTest {
 protected:
     // "<scratch>\Docs\tester\Application Data\Mozilla\" relative to the scratch folder.
@@ -37,26 +51,23 @@ protected:
             if (entry.Name == name) return &entry;
         return nullptr;
     }
+    // "alpha" and "beta" in the expected state, every line but the proxy
+    // lines as they were.
+    void ExpectProfiles(CNetscapeProfiles& profiles, bool configured, const std::string& user) {
+        for (const char* name : {"alpha", "beta"}) {
+            EXPECT_EQ(configured, profiles.IsNetscapeProfileConfigured(*Find(name))) << name;
+            EXPECT_EQ(WithoutProxyLines(kPrefs),
+                      WithoutProxyLines(dir_.read(DataFolder(name) + "prefs.js")));
+        }
+        EXPECT_EQ(WithoutProxyLines(user),
+                  WithoutProxyLines(dir_.read(DataFolder("alpha") + "user.js")));
+    }
     void ChooseAll() {
         for (auto& entry : profiles_.Entries) entry.Chosen = entry.Greyed ? 0 : 1;
     }
 
     CNetscapeProfiles profiles_{env_};
 };
-
-// The file without its lines that set network.proxy preferences.
-std::string WithoutProxyLines(const std::string& text) {
-    std::string kept;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        std::string line = text.substr(start, end - start);
-        if (browser::PrefNameOf(line).compare(0, 14, "network.proxy.") != 0) kept += line;
-        start = end;
-    }
-    return kept;
-}
 
 TEST_F(NetscapeTest, ConfigureThenResetTwoProfilesKeepsEverythingElse) {
     const std::string user = "user_pref(\"mail.check\", true);\r\n// own line\r\n";
@@ -71,11 +82,7 @@ TEST_F(NetscapeTest, ConfigureThenResetTwoProfilesKeepsEverythingElse) {
     EXPECT_EQ(1, profiles_.Changed);
     EXPECT_EQ(1, state_.NetscapeConfigured);
     EXPECT_EQ(1, Flag(browser::kNetscapeFlag));
-    for (const char* name : {"alpha", "beta"}) {
-        EXPECT_TRUE(profiles_.IsNetscapeProfileConfigured(*Find(name))) << name;
-        EXPECT_EQ(WithoutProxyLines(kPrefs), WithoutProxyLines(dir_.read(DataFolder(name) + "prefs.js")));
-    }
-    EXPECT_EQ(WithoutProxyLines(user), WithoutProxyLines(dir_.read(DataFolder("alpha") + "user.js")));
+    ExpectProfiles(profiles_, true, user);
 
     CNetscapeProfiles reset(env_);
     reset.ListNetscapeProfiles(false);
@@ -84,11 +91,7 @@ TEST_F(NetscapeTest, ConfigureThenResetTwoProfilesKeepsEverythingElse) {
     reset.ResetNetscapeProxyAll();
     EXPECT_EQ(0, state_.NetscapeConfigured);
     EXPECT_EQ(0, Flag(browser::kNetscapeFlag));
-    for (const char* name : {"alpha", "beta"}) {
-        EXPECT_FALSE(reset.IsNetscapeProfileConfigured(*Find(name))) << name;
-        EXPECT_EQ(WithoutProxyLines(kPrefs), WithoutProxyLines(dir_.read(DataFolder(name) + "prefs.js")));
-    }
-    EXPECT_EQ(WithoutProxyLines(user), WithoutProxyLines(dir_.read(DataFolder("alpha") + "user.js")));
+    ExpectProfiles(reset, false, user);
     EXPECT_TRUE(messages_.errors.empty());
 }
 

@@ -50,6 +50,10 @@ bool TrayIcon::Delete() {
 
 bool TrayIcon::OnMessage(UINT msg) {
     if (msg != taskbarCreated_) return false;
+    // A new shell has none of our icons; an old one that still shows it
+    // would refuse to add the same id again.
+    NOTIFYICONDATAA record = Record(0);
+    Shell_NotifyIconA(NIM_DELETE, &record);
     added_ = false;
     Add(icon_, tip_);
     return true;

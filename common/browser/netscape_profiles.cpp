@@ -45,9 +45,9 @@ bool CNetscapeProfiles::FindMozillaProfileFolder(const ProfileEntry& entry) {
             PrefsJsPath.clear();
             return false;
         }
-        const std::string profile = mozilla + "Profiles\\" + entry.Name + "\\";
-        std::vector<FolderEntry> slt = ListMatches(profile + "*.slt");
-        dataFolder = profile + (slt.empty() ? std::string() : slt.front().name);
+        const std::string profile = mozilla + "Profiles\\" + entry.Name;
+        std::vector<FolderEntry> slt = ListMatches(profile + "\\*.slt");
+        dataFolder = slt.empty() ? profile : profile + "\\" + slt.front().name;
     }
     UserJsPath = dataFolder + "\\user.js";
     PrefsJsPath = dataFolder + "\\prefs.js";

@@ -191,6 +191,16 @@ TEST_F(NetscapeTest, FailedWriteLeavesFilesAndFlags) {
     EXPECT_EQ(-1, Flag(browser::kNetscapeFlag));
 }
 
+TEST_F(NetscapeTest, UnknownWindowsVersionKeepsNoEarlierProfilesPaths) {
+    Profile("old", kPrefs);
+    profiles_.ListNetscapeProfiles(true);
+    ASSERT_TRUE(profiles_.FindMozillaProfileFolder(*Find("old")));
+    ScopedOsVersion later(VER_PLATFORM_WIN32_NT, 6, 0);
+    EXPECT_FALSE(profiles_.FindMozillaProfileFolder(*Find("old")));
+    EXPECT_EQ("", profiles_.PrefsJsPath);
+    EXPECT_EQ("", profiles_.UserJsPath);
+}
+
 TEST_F(NetscapeTest, NoMozillaFolderMeansNoProfiles) {
     profiles_.ListNetscapeProfiles(true);
     EXPECT_EQ(0, profiles_.Count);

@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>

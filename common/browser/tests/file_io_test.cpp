@@ -28,17 +28,5 @@ TEST(RewriteFile, FailureKeepsTheOriginalAndSaysSo) {
     EXPECT_FALSE(browser::RewriteFile(dir.path() + "\\no such folder\\f.ini", "x"));
 }
 
-TEST(EditFile, UnchangedTextIsNotRewritten) {
-    testkit::ScratchDir dir("browser-edit");
-    dir.write("f.ini", "same");
-    const std::string path = dir.file("f.ini");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_TRUE(browser::EditFile(path, [](const std::string& text) { return text; }));
-    EXPECT_FALSE(browser::EditFile(path, [](const std::string& text) { return text + "!"; }));
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_FALSE(browser::EditFile(dir.path() + "\\missing.ini",
-                                   [](const std::string& text) { return text; }));
-}
-
 }  // namespace
 }  // namespace browsertest

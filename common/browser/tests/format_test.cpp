@@ -17,26 +17,9 @@ using namespace browser;
 
 const char kServer[] = "VelmoraBlinkward:8100";
 
-TEST(OperaIni, ConfiguredSectionStaysByteIdentical) {
-    const std::string ini = "[User Prefs]\r\nX=1\r\n\r\n[Proxy]\r\nUse HTTP=1\r\n"
-                            "HTTP Server=VelmoraBlinkward:8100\r\n";
-    EXPECT_EQ(ini, ConfigureOperaProxy(ini, kServer));
-    EXPECT_TRUE(OperaIniUsesProxy(ini, kServer));
-}
-
-TEST(OperaIni, MissingSectionIsAppendedAfterABlankLine) {
-    EXPECT_EQ("[A]\nB=1\n\n[Proxy]\nUse HTTP=1\nHTTP Server=h:1\n",
-              ConfigureOperaProxy("[A]\nB=1\n", "h:1"));
+TEST(OperaIni, BlockAfterALastLineWithoutEndStillStartsWithABlankLine) {
     EXPECT_EQ("[A]\r\nB=1\r\n\r\n[Proxy]\r\nUse HTTP=1\r\nHTTP Server=h:1\r\n",
               ConfigureOperaProxy("[A]\r\nB=1", "h:1"));
-}
-
-TEST(OperaIni, CrLfFileIsConfiguredOnce) {
-    const std::string ini = "[Proxy]\r\nUse HTTP=0\r\nHTTP Server=corp:3128\r\n[Next]\r\nK=v\r\n";
-    const std::string once = ConfigureOperaProxy(ini, kServer);
-    EXPECT_EQ("[Proxy]\r\nUse HTTP=1\r\nHTTP Server=VelmoraBlinkward:8100\r\n[Next]\r\nK=v\r\n",
-              once);
-    EXPECT_EQ(once, ConfigureOperaProxy(once, kServer));
 }
 
 TEST(OperaIni, SectionWithOneLineGetsTheOther) {
@@ -65,31 +48,6 @@ TEST(OperaIni, LinesOutsideTheSectionAreLeftAlone) {
     EXPECT_FALSE(OperaIniUsesProxy("Use HTTP=1\nHTTP Server=VelmoraBlinkward:8100\n", kServer));
 }
 
-TEST(OperaIni, ClearSwitchesOffAndAddsNothing) {
-    const std::string ini = "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=VelmoraBlinkward:8100\r\n";
-    const std::string cleared = ClearOperaProxy(ini);
-    EXPECT_EQ("[Proxy]\r\nUse HTTP=0\r\nHTTP Server\r\n", cleared);
-    EXPECT_FALSE(OperaIniUsesProxy(cleared, kServer));
-    EXPECT_EQ("[A]\nB=1\n", ClearOperaProxy("[A]\nB=1\n"));
-}
-
-TEST(MozillaPrefs, MergeReplacesOnlyTheProxyLines) {
-    const std::string user = "// mine\r\nuser_pref(\"browser.startup.homepage\", \"x\");\r\n"
-                             "user_pref(\"network.proxy.type\", 4);\r\n";
-    EXPECT_EQ("// mine\r\nuser_pref(\"browser.startup.homepage\", \"x\");\r\n"
-              "user_pref(\"network.proxy.type\", 1);\r\n"
-              "user_pref(\"network.proxy.http\", \"VelmoraBlinkward\");\r\n"
-              "user_pref(\"network.proxy.http_port\", 8100);",
-              MergePrefLines(user, ProxyPrefLines("VelmoraBlinkward", "8100")));
-}
-
-TEST(MozillaPrefs, EmptyUserJsGetsTheThreeLines) {
-    EXPECT_EQ("user_pref(\"network.proxy.http\", \"\");\n"
-              "user_pref(\"network.proxy.http_port\", 0);\n"
-              "user_pref(\"network.proxy.type\", 0);",
-              MergePrefLines("", NeutralProxyPrefLines()));
-}
-
 TEST(MozillaPrefs, EffectiveLinesDecide) {
     const std::string configured = "user_pref(\"network.proxy.http\", \"VelmoraBlinkward\");\n"
                                    "user_pref(\"network.proxy.http_port\", 8100);\n"
@@ -101,13 +59,6 @@ TEST(MozillaPrefs, EffectiveLinesDecide) {
         "user_pref(\"network.proxy.http\",\"VelmoraBlinkward\");\n"
         "user_pref(\"network.proxy.http_port\",8100);\nuser_pref(\"network.proxy.type\",1);\n",
         ""));
-}
-
-TEST(MozillaPrefs, OnlyTheFirstHttpLineIsCut) {
-    EXPECT_EQ("a\nuser_pref(\"network.proxy.http_port\", 80);\n",
-              RemoveFirstLineContaining("a\nuser_pref(\"network.proxy.http\", \"p\");\n"
-                                        "user_pref(\"network.proxy.http_port\", 80);\n",
-                                        "user_pref(\"network.proxy.http"));
 }
 
 TEST(MozillaRegistry, ScanStaysInsideTheBufferAndThePathLength) {

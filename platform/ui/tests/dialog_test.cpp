@@ -208,10 +208,13 @@ TEST(DataExchange, TextBeyondMaxCharsAndNonNumbersAreRefused) {
     // The limit only binds typing; text set by a program can be longer.
     dialog.SetItemText(IDC_NAME, "123456789");
     std::vector<std::string> prompts;
-    uitest::Steps steps({
-        [&] { std::string text; bool answered = uitest::AnswerMessageBox(IDOK, &text); if (answered) prompts.push_back(text); return answered; },
-        [&] { std::string text; bool answered = uitest::AnswerMessageBox(IDOK, &text); if (answered) prompts.push_back(text); return answered; },
-    });
+    auto answer = [&] {
+        std::string text;
+        bool answered = uitest::AnswerMessageBox(IDOK, &text);
+        if (answered) prompts.push_back(text);
+        return answered;
+    };
+    uitest::Steps steps({answer, answer});
     EXPECT_FALSE(dialog.UpdateData(true));
     EXPECT_EQ("abc", dialog.name);
     dialog.SetItemText(IDC_NAME, "12345678");

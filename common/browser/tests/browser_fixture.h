@@ -51,12 +51,7 @@ public:
 };
 
 inline OSVERSIONINFOA VersionRecord(DWORD platform, DWORD major, DWORD minor) {
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof(info);
-    info.dwPlatformId = platform;
-    info.dwMajorVersion = major;
-    info.dwMinorVersion = minor;
-    return info;
+    return OSVERSIONINFOA{sizeof(OSVERSIONINFOA), major, minor, 0, platform, ""};
 }
 
 class BrowserTest : public ::testing::Test {

@@ -1,6 +1,6 @@
 #include "popup/pages/activex_page.h"
 
-#include "popup/pages/reg_key.h"
+#include "popup/core/reg_key.h"
 
 namespace {
 
@@ -70,7 +70,8 @@ void ActiveXPageModel::SelectZone(int index) {
 
 void ActiveXPageModel::ReadZonePolicies() {
     choices_.fill(PolicyChoice::None);
-    RegKey key(HKEY_CURRENT_USER, ZoneKey(), KEY_READ);
+    CRegKey key;
+    key.Open(HKEY_CURRENT_USER, ZoneKey().c_str(), KEY_READ);
     for (int g = 0; g < kPolicyGroupCount; ++g) {
         const PolicyGroup group = static_cast<PolicyGroup>(g);
         DWORD value = 0;
@@ -79,8 +80,8 @@ void ActiveXPageModel::ReadZonePolicies() {
 }
 
 void ActiveXPageModel::SaveZonePolicies() const {
-    RegKey key(HKEY_CURRENT_USER, ZoneKey(), KEY_SET_VALUE);
-    if (!key.IsOpen()) return;
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, ZoneKey().c_str(), KEY_SET_VALUE)) return;
     for (int g = 0; g < kPolicyGroupCount; ++g) {
         DWORD value = 0;
         if (ValueOf(choices_[g], value)) key.WriteDword(UrlAction(static_cast<PolicyGroup>(g)), value);

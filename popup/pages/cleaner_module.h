@@ -26,4 +26,4 @@ enum CleanerBrowserKind {
 };
 
 // One pass of the cleaner over every configured browser; returns 1.
-int CleanerWorkerProc(CleanerModule& module, const BrowserFlags& flags);
+int CleanerWorkerProc(CleanerModule& module, const BrowserState& flags);

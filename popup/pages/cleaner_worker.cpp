@@ -1,6 +1,6 @@
 #include "popup/pages/cleaner_worker.h"
 
-int CleanerWorkerProc(CleanerModule& module, const BrowserFlags& flags) {
+int CleanerWorkerProc(CleanerModule& module, const BrowserState& flags) {
     module.EnableOptions();
     module.AttachParams();
     if (flags.LanConfigured || flags.DialUpConfigured) {
@@ -23,7 +23,7 @@ int CleanerWorkerProc(CleanerModule& module, const BrowserFlags& flags) {
     return 1;
 }
 
-CleanerWorker::CleanerWorker(CleanerModule& module, const BrowserState& state)
+CleanerWorker::CleanerWorker(CleanerModule& module, const BrowserStateSource& state)
     : module_(module), state_(state) {}
 
 CleanerWorker::~CleanerWorker() {

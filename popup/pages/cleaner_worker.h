@@ -10,7 +10,7 @@
 
 class CleanerWorker {
 public:
-    CleanerWorker(CleanerModule& module, const BrowserState& state);
+    CleanerWorker(CleanerModule& module, const BrowserStateSource& state);
     ~CleanerWorker();
     CleanerWorker(const CleanerWorker&) = delete;
     CleanerWorker& operator=(const CleanerWorker&) = delete;
@@ -23,7 +23,7 @@ private:
     void Run();
 
     CleanerModule& module_;
-    const BrowserState& state_;
+    const BrowserStateSource& state_;
     std::mutex lock_;
     bool running_ = false;
     bool again_ = false;

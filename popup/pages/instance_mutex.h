@@ -1,12 +1,28 @@
 #pragma once
-// The program's single-instance mutex as the Options page re-creates it.
+// The program's single-instance mutex as the Options page sees it, and the
+// program's own one over CInstanceMutex.
 #include <string>
+
+class CInstanceMutex;
 
 class InstanceMutex {
 public:
     virtual ~InstanceMutex() = default;
     virtual std::string Name() const = 0;
     // Holds a new mutex of `name` in place of the current one; false when
-    // another process already holds that name (the current one is kept).
+    // another process already holds that name (none is held then).
     virtual bool Recreate(const std::string& name) = 0;
+};
+
+// The mutex start-up took, under the name it took it with.
+class ProgramInstanceMutex : public InstanceMutex {
+public:
+    ProgramInstanceMutex(CInstanceMutex& mutex, const std::string& name)
+        : mutex_(mutex), name_(name) {}
+    std::string Name() const override { return name_; }
+    bool Recreate(const std::string& name) override;
+
+private:
+    CInstanceMutex& mutex_;
+    std::string name_;
 };

@@ -1,11 +1,11 @@
 #include "popup/pages/options_page.h"
 
 #include "common/lang/lang_file.h"
+#include "popup/core/halvane_startup.h"
 #include "popup/pages/folder_files.h"
 
-OptionsPageModel::OptionsPageModel(PageSettings& settings, PageHost& host,
-                                   const lang::TextSource& texts, InstanceMutex& mutex)
-    : settings_(settings), host_(host), texts_(texts), mutex_(mutex) {}
+OptionsPageModel::OptionsPageModel(PageSettings& settings, PageHost& host, InstanceMutex& mutex)
+    : settings_(settings), host_(host), mutex_(mutex) {}
 
 void OptionsPageModel::FillLanguageCombo() {
     languages_.clear();
@@ -61,7 +61,7 @@ void OptionsPageModel::OnStartupMode(StartupRadio ticked) {
 
 void OptionsPageModel::OnAlwaysOnTop(bool ticked) {
     settings_.SetDisplayOnTop(ticked);
-    host_.PostToMain(kMsgOnTopChanged);
+    host_.PostToMain(WM_ON_TOP_CHANGED);
     host_.SetModified();
 }
 
@@ -76,9 +76,10 @@ void OptionsPageModel::OnLanguageChange(int index) {
     // Picking the language in use again changes nothing; an earlier change
     // still waits to be saved, so its flag stays.
     if (chosen == settings_.Language()) return;
-    // The mutex takes the program's title of the language still in use.
-    const std::string name = texts_.Text("9999", "Velmora Blinkward.com");
-    if (name != mutex_.Name() && !mutex_.Recreate(name)) {
+    // Start-up names the mutex before any language is read, so it always
+    // carries the English default; the helper object and the uninstaller
+    // rely on that name. It is taken again only when it differs.
+    if (mutex_.Name() != kInstanceDefault && !mutex_.Recreate(kInstanceDefault)) {
         host_.EndProgram();
         return;
     }
@@ -86,7 +87,7 @@ void OptionsPageModel::OnLanguageChange(int index) {
     settings_.SetLanguage(chosen);
     settings_.SetLanguageChanged(true);
     host_.SetModified();
-    host_.PostToMain(kMsgLanguageChanged);
+    host_.PostToMain(WM_LANGUAGE_CHANGED);
 }
 
 void OptionsPageModel::OnSoundChange(int index) {

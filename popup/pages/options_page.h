@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "common/lang/text_source.h"
 #include "popup/pages/instance_mutex.h"
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
@@ -19,9 +18,7 @@ struct LanguageItem {
 
 class OptionsPageModel {
 public:
-    // `texts` reads the language file in use, which follows `Language`.
-    OptionsPageModel(PageSettings& settings, PageHost& host, const lang::TextSource& texts,
-                     InstanceMutex& mutex);
+    OptionsPageModel(PageSettings& settings, PageHost& host, InstanceMutex& mutex);
 
     // The language box: every language file with its flag.
     void FillLanguageCombo();
@@ -48,7 +45,6 @@ private:
 
     PageSettings& settings_;
     PageHost& host_;
-    const lang::TextSource& texts_;
     InstanceMutex& mutex_;
     std::vector<LanguageItem> languages_;
     int languageSelected_ = -1;

@@ -2,21 +2,15 @@
 // What a settings page asks of the window around it.
 #include <string>
 
-// Private messages the pages post to the main window.
-enum PageMessage {
-    kMsgSoundChanged = 8007,
-    kMsgCatchingChanged = 8008,
-    kMsgLanguageChanged = 8009,
-    kMsgOnTopChanged = 8010,
-    kMsgAdBlockChanged = 8011,
-};
+#include "popup/res/resource_ids.h"
 
 enum class WizardMode { Reset = 0, Set = 1 };
 
 class PageHost {
 public:
     virtual ~PageHost() = default;
-    virtual void PostToMain(PageMessage message) = 0;
+    // One of the private messages of resource_ids.h (WM_CATCHING_CHANGED ...).
+    virtual void PostToMain(unsigned message) = 0;
     // Marks the page changed (the sheet's Apply button).
     virtual void SetModified() = 0;
     virtual void ShowInfo(const std::string& text, const std::string& caption) = 0;

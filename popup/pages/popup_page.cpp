@@ -12,14 +12,14 @@ const char kCatchingDisabledKey[] = "2253";
 const char kCatchingDisabled[] = "Catching Pop-Ups is disabled as there's not any configured browser.";
 
 // Any browser uses the proxy, as the warning sees it.
-bool WarningNeeded(const BrowserFlags& f) {
+bool WarningNeeded(const BrowserState& f) {
     return !(f.LanConfigured || f.DialUpConfigured || f.NetscapeConfigured || f.Opera6Configured ||
              f.Opera7Configured);
 }
 
 }  // namespace
 
-PopupPageModel::PopupPageModel(PageSettings& settings, BrowserState& state, PageHost& host,
+PopupPageModel::PopupPageModel(PageSettings& settings, BrowserStateSource& state, PageHost& host,
                                const lang::TextSource& texts, AdBlockHosts& hosts,
                                CleanerWorker& worker)
     : settings_(settings), state_(state), host_(host), texts_(texts), hosts_(hosts),
@@ -72,7 +72,7 @@ void PopupPageModel::OnEnableCatch(bool ticked) {
     else
         worker_.Start();
     host_.SetModified();
-    host_.PostToMain(kMsgCatchingChanged);
+    host_.PostToMain(WM_CATCHING_CHANGED);
 }
 
 void PopupPageModel::OnSoundAlert(bool ticked) {
@@ -99,7 +99,7 @@ void PopupPageModel::OnBannerBlocking(bool ticked) {
         ShowInfo("6005", "Error, Can't write to the hosts file, the program may not run correctly");
         return;
     }
-    host_.PostToMain(kMsgAdBlockChanged);
+    host_.PostToMain(WM_AD_BLOCKING_CHANGED);
     host_.SetModified();
 }
 
@@ -107,7 +107,7 @@ void PopupPageModel::SwitchCatchingOffUnconfigured() {
     if (settings_.Catching()) {
         ShowInfo(kCatchingDisabledKey, kCatchingDisabled);
         catchTicked_ = false;
-        host_.PostToMain(kMsgCatchingChanged);
+        host_.PostToMain(WM_CATCHING_CHANGED);
     }
     settings_.SetCatching(false);
 }
@@ -141,7 +141,7 @@ void PopupPageModel::OnSetProxy() {
                        texts_.Text(kProgramTitle.key, kProgramTitle.def))) {
         settings_.SetCatching(true);
         catchTicked_ = true;
-        host_.PostToMain(kMsgCatchingChanged);
+        host_.PostToMain(WM_CATCHING_CHANGED);
     }
 }
 

@@ -12,7 +12,7 @@
 
 class PopupPageModel {
 public:
-    PopupPageModel(PageSettings& settings, BrowserState& state, PageHost& host,
+    PopupPageModel(PageSettings& settings, BrowserStateSource& state, PageHost& host,
                    const lang::TextSource& texts, AdBlockHosts& hosts, CleanerWorker& worker);
 
     // First showing: the controls from the settings, then the wizard when
@@ -45,7 +45,7 @@ private:
     void ShowInfo(const char* key, const char* def);
 
     PageSettings& settings_;
-    BrowserState& state_;
+    BrowserStateSource& state_;
     PageHost& host_;
     const lang::TextSource& texts_;
     AdBlockHosts& hosts_;

@@ -1,6 +1,6 @@
 #include "popup/pages/proxy_wizard.h"
 
-ProxyWizardModel::ProxyWizardModel(WizardMode mode, BrowserState& state, ProxyWriters& writers,
+ProxyWizardModel::ProxyWizardModel(WizardMode mode, BrowserStateSource& state, ProxyWriters& writers,
                                    PageSettings& settings, PageHost& host,
                                    const lang::TextSource& texts)
     : mode_(mode), state_(state), writers_(writers), settings_(settings), host_(host),
@@ -15,17 +15,17 @@ bool ProxyWizardModel::Selectable(bool installed, bool configured) const {
 }
 
 bool ProxyWizardModel::Opera6Selectable() const {
-    const BrowserFlags f = state_.Current();
+    const BrowserState f = state_.Current();
     return Selectable(f.Opera6Installed, f.Opera6Configured);
 }
 
 bool ProxyWizardModel::Opera7Selectable() const {
-    const BrowserFlags f = state_.Current();
+    const BrowserState f = state_.Current();
     return Selectable(f.Opera7Installed, f.Opera7Configured);
 }
 
 BrowsersPageView ProxyWizardModel::BrowsersView() const {
-    const BrowserFlags f = state_.Current();
+    const BrowserState f = state_.Current();
     const bool ieConfigured = f.LanConfigured || f.DialUpConfigured || f.IEProxyConfigured;
     BrowsersPageView view;
     view.ieEnabled = SetMode() ? !ieConfigured : ieConfigured;

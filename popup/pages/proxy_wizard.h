@@ -52,7 +52,7 @@ struct ProfilesPageView {
 
 class ProxyWizardModel {
 public:
-    ProxyWizardModel(WizardMode mode, BrowserState& state, ProxyWriters& writers,
+    ProxyWizardModel(WizardMode mode, BrowserStateSource& state, ProxyWriters& writers,
                      PageSettings& settings, PageHost& host, const lang::TextSource& texts);
 
     WizardMode Mode() const { return mode_; }
@@ -102,7 +102,7 @@ private:
     bool Selectable(bool installed, bool configured) const;
 
     WizardMode mode_;
-    BrowserState& state_;
+    BrowserStateSource& state_;
     ProxyWriters& writers_;
     PageSettings& settings_;
     PageHost& host_;

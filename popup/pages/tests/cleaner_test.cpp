@@ -14,7 +14,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 TEST(CleanerWorkerProc, CallsTheModuleInOrderForEachBrowserKind) {
-    BrowserFlags flags;
+    BrowserState flags;
     flags.DialUpConfigured = true;
     flags.NetscapeConfigured = true;
     flags.Opera7Configured = true;
@@ -28,17 +28,17 @@ TEST(CleanerWorkerProc, CallsTheModuleInOrderForEachBrowserKind) {
 
 TEST(CleanerWorkerProc, OnlyConfiguredBrowsersAreCleaned) {
     RecordingCleaner none;
-    CleanerWorkerProc(none, BrowserFlags());
+    CleanerWorkerProc(none, BrowserState());
     EXPECT_EQ((Calls{"options", "attach"}), none.Calls());
 
-    BrowserFlags lan;
+    BrowserState lan;
     lan.LanConfigured = true;
     lan.IEProxyConfigured = true;
     RecordingCleaner ie;
     CleanerWorkerProc(ie, lan);
     EXPECT_EQ((Calls{"options", "attach", "kind 1", "scan", "delete"}), ie.Calls());
 
-    BrowserFlags opera6;
+    BrowserState opera6;
     opera6.Opera6Configured = true;
     RecordingCleaner opera;
     CleanerWorkerProc(opera, opera6);
@@ -107,7 +107,7 @@ void Observe(int operation, int kind) {
 TEST(DrosselCleaner, TheModuleGetsTheKindSetInTheAttachedRecord) {
     g_seen.clear();
     DrosselObserver previous = DrosselSetObserver(&Observe);
-    BrowserFlags flags;
+    BrowserState flags;
     flags.NetscapeConfigured = true;
     flags.Opera6Configured = true;
     {

@@ -39,11 +39,11 @@ struct FakeSettings : PageSettings {
     bool OpenWizard() const override { return openWizard; }
 };
 
-struct FakeBrowserState : BrowserState {
-    BrowserFlags flags;
+struct FakeBrowserState : BrowserStateSource {
+    BrowserState flags;
     int refreshes = 0;
     void Refresh() override { ++refreshes; }
-    BrowserFlags Current() const override { return flags; }
+    BrowserState Current() const override { return flags; }
 };
 
 struct RecordingHost : PageHost {
@@ -55,10 +55,10 @@ struct RecordingHost : PageHost {
     std::vector<WizardMode> wizards;
     // What a wizard run changes in the browser state.
     FakeBrowserState* state = nullptr;
-    BrowserFlags afterWizard;
+    BrowserState afterWizard;
     bool ended = false;
 
-    void PostToMain(PageMessage message) override { posted.push_back(message); }
+    void PostToMain(unsigned message) override { posted.push_back(static_cast<int>(message)); }
     void SetModified() override { ++modified; }
     void ShowInfo(const std::string& text, const std::string& caption) override {
         infos.push_back(text);

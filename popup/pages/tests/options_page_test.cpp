@@ -29,9 +29,8 @@ protected:
     testkit::ScratchDir dir;
     FakeSettings settings;
     RecordingHost host;
-    FakeTexts texts;
     FakeMutex mutex;
-    OptionsPageModel page{settings, host, texts, mutex};
+    OptionsPageModel page{settings, host, mutex};
 };
 
 TEST_F(OptionsPageTest, StartupRadiosWriteTwoOneZero) {
@@ -147,26 +146,31 @@ TEST_F(OptionsPageTest, LanguageChangeKeepsTheMutexWhenItsNameStays) {
     EXPECT_TRUE(mutex.created.empty());
     EXPECT_EQ("Deutsch", settings.language);
     EXPECT_TRUE(settings.languageChanged);
-    EXPECT_EQ(std::vector<int>{kMsgLanguageChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_LANGUAGE_CHANGED}, host.posted);
     // Choosing the language in use again keeps the change to be saved.
     page.OnLanguageChange(deutsch);
     EXPECT_TRUE(settings.languageChanged);
     EXPECT_EQ(1u, host.posted.size());
 }
 
-TEST_F(OptionsPageTest, LanguageChangeRecreatesTheMutexUnderTheTitleOfTheOldLanguage) {
+TEST_F(OptionsPageTest, LanguageChangeKeepsTheMutexOfTheDefaultName) {
     dir.write("Language\\Deutsch.ini", "");
     page.FillLanguageCombo();
-    texts.own["9999"] = "Velmora Blinkward.de";
     page.OnLanguageChange(0);
-    EXPECT_EQ(std::vector<std::string>{"Velmora Blinkward.de"}, mutex.created);
-    EXPECT_FALSE(host.ended);
+    EXPECT_TRUE(mutex.created.empty());
+    EXPECT_EQ("Deutsch", settings.language);
 }
 
-TEST_F(OptionsPageTest, LanguageChangeEndsTheProgramWhenTheMutexNameIsTaken) {
+TEST_F(OptionsPageTest, LanguageChangeTakesTheDefaultNameBackOrEndsTheProgram) {
     dir.write("Language\\Deutsch.ini", "");
     page.FillLanguageCombo();
-    texts.own["9999"] = "Velmora Blinkward.de";
+    mutex.name = "Velmora Blinkward.de";
+    page.OnLanguageChange(0);
+    EXPECT_EQ(std::vector<std::string>{"Velmora Blinkward.com"}, mutex.created);
+    EXPECT_FALSE(host.ended);
+
+    settings.language = "English";
+    mutex.name = "Velmora Blinkward.de";
     mutex.taken = true;
     page.OnLanguageChange(0);
     EXPECT_TRUE(host.ended);
@@ -176,7 +180,7 @@ TEST_F(OptionsPageTest, LanguageChangeEndsTheProgramWhenTheMutexNameIsTaken) {
 TEST_F(OptionsPageTest, AlwaysOnTopAndCloseToTray) {
     page.OnAlwaysOnTop(true);
     EXPECT_TRUE(settings.onTop);
-    EXPECT_EQ(std::vector<int>{kMsgOnTopChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_ON_TOP_CHANGED}, host.posted);
     page.OnCloseToTray(true);
     EXPECT_TRUE(settings.closeToTray);
     EXPECT_EQ(2, host.modified);

@@ -49,7 +49,7 @@ TEST_F(PopupPageTest, CatchingWithNothingConfiguredUnticksWithMessageAndStillCle
               host.infos[0]);
     EXPECT_EQ("Velmora Blinkward", host.infos[1]);
     EXPECT_TRUE(page.BlinkTimerRunning());
-    EXPECT_EQ(std::vector<int>{kMsgCatchingChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
     EXPECT_EQ(1, host.modified);
     EXPECT_EQ(1, Passes());
     EXPECT_EQ((std::vector<std::string>{"options", "attach"}), cleaner.Calls());
@@ -98,7 +98,7 @@ TEST_F(PopupPageTest, ReactivationWithoutConfiguredBrowserSwitchesCatchingOff) {
     EXPECT_FALSE(page.CatchTicked());
     ASSERT_EQ(2u, host.infos.size());
     EXPECT_EQ("Catching Pop-Ups is disabled as there's not any configured browser.", host.infos[0]);
-    EXPECT_EQ(std::vector<int>{kMsgCatchingChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
     EXPECT_TRUE(page.BlinkTimerRunning());
 }
 
@@ -124,7 +124,7 @@ TEST_F(PopupPageTest, SetProxyThatConfiguresABrowserStopsTheWarningAndOffersCatc
     ASSERT_EQ(1u, host.questions.size());
     EXPECT_TRUE(settings.catching);
     EXPECT_TRUE(page.CatchTicked());
-    EXPECT_EQ(std::vector<int>{kMsgCatchingChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
 }
 
 TEST_F(PopupPageTest, SetProxyThatConfiguresNothingKeepsBlinkingAndAsksNothing) {
@@ -143,7 +143,7 @@ TEST_F(PopupPageTest, ResetProxyOfTheLastBrowserSwitchesCatchingOff) {
     EXPECT_TRUE(page.BlinkTimerRunning());
     EXPECT_FALSE(settings.catching);
     ASSERT_EQ(2u, host.infos.size());
-    EXPECT_EQ(std::vector<int>{kMsgCatchingChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
 }
 
 TEST_F(PopupPageTest, ResetProxyLeavingABrowserConfiguredChangesNothing) {
@@ -160,7 +160,7 @@ TEST_F(PopupPageTest, BannerBlockingGoesThroughHostsAndTellsTheMainWindow) {
     EXPECT_EQ(std::vector<bool>{true}, hosts.applied);
     EXPECT_TRUE(settings.banner);
     EXPECT_TRUE(page.BannerTicked());
-    EXPECT_EQ(std::vector<int>{kMsgAdBlockChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_AD_BLOCKING_CHANGED}, host.posted);
     EXPECT_EQ(1, host.modified);
 }
 
@@ -172,7 +172,7 @@ TEST_F(PopupPageTest, MissingHostsUnticksBannerBlockingWithMessageAndRunsOn) {
     EXPECT_FALSE(host.ended);
     ASSERT_EQ(2u, host.infos.size());
     EXPECT_EQ(0u, host.infos[0].find("HOSTS file not found"));
-    EXPECT_EQ(std::vector<int>{kMsgAdBlockChanged}, host.posted);
+    EXPECT_EQ(std::vector<int>{WM_AD_BLOCKING_CHANGED}, host.posted);
 }
 
 TEST_F(PopupPageTest, FailedHostsWriteKeepsTheOldState) {

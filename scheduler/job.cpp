@@ -65,6 +65,15 @@ HRESULT Job::WriteText(HRESULT (STDMETHODCALLTYPE I::*set)(LPCWSTR), BSTR value)
     return Result((task_.get()->*set)(value ? value : L""));
 }
 
+template <class I, class T, class Out>
+HRESULT Job::ReadNumber(HRESULT (STDMETHODCALLTYPE I::*get)(T*), Out* value) {
+    if (!value) return E_POINTER;
+    T number = T();
+    HRESULT hr = (task_.get()->*get)(&number);
+    *value = static_cast<Out>(number);
+    return Result(hr);
+}
+
 // The platform answers with a success code and an all-zero time when the
 // task never ran or has no trigger: those read as date 0.
 HRESULT Job::ReadRunTime(HRESULT (STDMETHODCALLTYPE IScheduledWorkItem::*get)(SYSTEMTIME*),
@@ -106,41 +115,25 @@ STDMETHODIMP Job::put_WorkingDirectory(BSTR value) {
 }
 
 STDMETHODIMP Job::get_ErrorRetryCount(short* value) {
-    if (!value) return E_POINTER;
-    WORD count = 0;
-    HRESULT hr = task_->GetErrorRetryCount(&count);
-    *value = static_cast<short>(count);
-    return Result(hr);
+    return ReadNumber(&IScheduledWorkItem::GetErrorRetryCount, value);
 }
 STDMETHODIMP Job::put_ErrorRetryCount(short value) {
     return Result(task_->SetErrorRetryCount(static_cast<WORD>(value)));
 }
 
 STDMETHODIMP Job::get_ErrorRetryInterval(short* value) {
-    if (!value) return E_POINTER;
-    WORD minutes = 0;
-    HRESULT hr = task_->GetErrorRetryInterval(&minutes);
-    *value = static_cast<short>(minutes);
-    return Result(hr);
+    return ReadNumber(&IScheduledWorkItem::GetErrorRetryInterval, value);
 }
 STDMETHODIMP Job::put_ErrorRetryInterval(short value) {
     return Result(task_->SetErrorRetryInterval(static_cast<WORD>(value)));
 }
 
 STDMETHODIMP Job::get_ExitCode(LONG* value) {
-    if (!value) return E_POINTER;
-    DWORD code = 0;
-    HRESULT hr = task_->GetExitCode(&code);
-    *value = static_cast<LONG>(code);
-    return Result(hr);
+    return ReadNumber(&IScheduledWorkItem::GetExitCode, value);
 }
 
 STDMETHODIMP Job::get_Flags(saTaskFlags* value) {
-    if (!value) return E_POINTER;
-    DWORD flags = 0;
-    HRESULT hr = task_->GetFlags(&flags);
-    *value = static_cast<saTaskFlags>(flags);
-    return Result(hr);
+    return ReadNumber(&IScheduledWorkItem::GetFlags, value);
 }
 STDMETHODIMP Job::put_Flags(saTaskFlags value) {
     return Result(task_->SetFlags(static_cast<DWORD>(value)));
@@ -160,34 +153,18 @@ STDMETHODIMP Job::put_IdleWait(short value) {
     return Result(task_->SetIdleWait(static_cast<WORD>(value), deadline));
 }
 
-STDMETHODIMP Job::get_MaxRunTime(LONG* value) {
-    if (!value) return E_POINTER;
-    DWORD milliseconds = 0;
-    HRESULT hr = task_->GetMaxRunTime(&milliseconds);
-    *value = static_cast<LONG>(milliseconds);
-    return Result(hr);
-}
+STDMETHODIMP Job::get_MaxRunTime(LONG* value) { return ReadNumber(&ITask::GetMaxRunTime, value); }
 STDMETHODIMP Job::put_MaxRunTime(LONG value) {
     return Result(task_->SetMaxRunTime(static_cast<DWORD>(value)));
 }
 
-STDMETHODIMP Job::get_Priority(LONG* value) {
-    if (!value) return E_POINTER;
-    DWORD priority = 0;
-    HRESULT hr = task_->GetPriority(&priority);
-    *value = static_cast<LONG>(priority);
-    return Result(hr);
-}
+STDMETHODIMP Job::get_Priority(LONG* value) { return ReadNumber(&ITask::GetPriority, value); }
 STDMETHODIMP Job::put_Priority(LONG value) {
     return Result(task_->SetPriority(static_cast<DWORD>(value)));
 }
 
 STDMETHODIMP Job::get_Status(LONG* value) {
-    if (!value) return E_POINTER;
-    HRESULT status = S_OK;
-    HRESULT hr = task_->GetStatus(&status);
-    *value = static_cast<LONG>(status);
-    return Result(hr);
+    return ReadNumber(&IScheduledWorkItem::GetStatus, value);
 }
 
 STDMETHODIMP Job::Edit(IDispatch*) { return ShowProperties(); }

@@ -69,6 +69,8 @@ private:
     HRESULT ReadText(HRESULT (STDMETHODCALLTYPE I::*get)(LPWSTR*), BSTR* value);
     template <class I>
     HRESULT WriteText(HRESULT (STDMETHODCALLTYPE I::*set)(LPCWSTR), BSTR value);
+    template <class I, class T, class Out>
+    HRESULT ReadNumber(HRESULT (STDMETHODCALLTYPE I::*get)(T*), Out* value);
     HRESULT ReadRunTime(HRESULT (STDMETHODCALLTYPE IScheduledWorkItem::*get)(SYSTEMTIME*),
                         DATE* value);
     HRESULT Result(HRESULT hr) { return FAILED(hr) ? Fail(hr) : S_OK; }

@@ -48,12 +48,7 @@ STDMETHODIMP Schedule::CreateTask(BSTR name, _Job** result) {
     return S_OK;
 }
 
-STDMETHODIMP Schedule::NewEnum(IUnknown** result) {
-    std::vector<com::Variant> items;
-    for (const com::ComPtr<Job>& job : jobs_)
-        items.emplace_back(static_cast<IDispatch*>(job.get()));
-    return com::VariantEnum::Create(std::move(items), result);
-}
+STDMETHODIMP Schedule::NewEnum(IUnknown** result) { return com::EnumerateObjects(jobs_, result); }
 
 // Lists the task files of the platform's task folder. A task that cannot be
 // opened is left out; errors do not end the listing.

@@ -25,18 +25,26 @@ const size_t kMonths = 4;
 const WORD kZeroYear = 1899, kZeroMonth = 12, kZeroDay = 30;
 
 DATE ToDate(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-    SYSTEMTIME time = {};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    time.wHour = hour;
-    time.wMinute = minute;
+    SYSTEMTIME time = {year, month, 0, day, hour, minute, 0, 0};
     DATE date = 0;
     return SystemTimeToVariantTime(&time, &date) ? date : 0;
 }
 
 bool FromDate(DATE date, SYSTEMTIME* time) {
     return VariantTimeToSystemTime(date, time) != FALSE;
+}
+
+template <class T, class Field>
+HRESULT ReadField(Field field, T* value) {
+    if (!value) return E_POINTER;
+    *value = static_cast<T>(field);
+    return S_OK;
+}
+
+template <class Field, class T>
+HRESULT WriteField(Field& field, T value) {
+    field = static_cast<Field>(value);
+    return S_OK;
 }
 
 }  // namespace
@@ -147,87 +155,50 @@ STDMETHODIMP Trigger::get_Text(BSTR* value) {
 }
 
 STDMETHODIMP Trigger::get_TriggerType(saTriggerTypes* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<saTriggerTypes>(record_.TriggerType);
-    return S_OK;
+    return ReadField(record_.TriggerType, value);
 }
 STDMETHODIMP Trigger::put_TriggerType(saTriggerTypes value) {
-    record_.TriggerType = static_cast<TASK_TRIGGER_TYPE>(value);
-    return S_OK;
+    return WriteField(record_.TriggerType, value);
 }
-
-STDMETHODIMP Trigger::get_Duration(LONG* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<LONG>(record_.MinutesDuration);
-    return S_OK;
+STDMETHODIMP Trigger::get_Duration(LONG* value) { return ReadField(record_.MinutesDuration, value); }
+STDMETHODIMP Trigger::put_Duration(LONG value) { return WriteField(record_.MinutesDuration, value); }
+STDMETHODIMP Trigger::get_Interval(LONG* value) { return ReadField(record_.MinutesInterval, value); }
+STDMETHODIMP Trigger::put_Interval(LONG value) { return WriteField(record_.MinutesInterval, value); }
+STDMETHODIMP Trigger::get_Flags(saTriggerFlags* value) { return ReadField(record_.rgFlags, value); }
+STDMETHODIMP Trigger::put_Flags(saTriggerFlags value) { return WriteField(record_.rgFlags, value); }
+STDMETHODIMP Trigger::get_RandomInterval(short* value) {
+    return ReadField(record_.wRandomMinutesInterval, value);
 }
-STDMETHODIMP Trigger::put_Duration(LONG value) {
-    record_.MinutesDuration = static_cast<DWORD>(value);
-    return S_OK;
-}
-
-STDMETHODIMP Trigger::get_Interval(LONG* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<LONG>(record_.MinutesInterval);
-    return S_OK;
-}
-STDMETHODIMP Trigger::put_Interval(LONG value) {
-    record_.MinutesInterval = static_cast<DWORD>(value);
-    return S_OK;
-}
-
-STDMETHODIMP Trigger::get_Flags(saTriggerFlags* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<saTriggerFlags>(record_.rgFlags);
-    return S_OK;
-}
-STDMETHODIMP Trigger::put_Flags(saTriggerFlags value) {
-    record_.rgFlags = static_cast<DWORD>(value);
-    return S_OK;
+STDMETHODIMP Trigger::put_RandomInterval(short value) {
+    return WriteField(record_.wRandomMinutesInterval, value);
 }
 
 STDMETHODIMP Trigger::get_BeginDay(DATE* value) {
-    if (!value) return E_POINTER;
-    *value = ToDate(record_.wBeginYear, record_.wBeginMonth, record_.wBeginDay, 0, 0);
-    return S_OK;
+    return ReadField(ToDate(record_.wBeginYear, record_.wBeginMonth, record_.wBeginDay, 0, 0),
+                     value);
 }
 STDMETHODIMP Trigger::put_BeginDay(DATE value) {
-    SYSTEMTIME time;
-    if (!FromDate(value, &time)) return Fail(E_INVALIDARG);
-    record_.wBeginYear = time.wYear;
-    record_.wBeginMonth = time.wMonth;
-    record_.wBeginDay = time.wDay;
-    return S_OK;
+    return StoreDay(value, &record_.wBeginYear, &record_.wBeginMonth, &record_.wBeginDay);
 }
-
 STDMETHODIMP Trigger::get_EndDay(DATE* value) {
-    if (!value) return E_POINTER;
-    *value = ToDate(record_.wEndYear, record_.wEndMonth, record_.wEndDay, 0, 0);
-    return S_OK;
+    return ReadField(ToDate(record_.wEndYear, record_.wEndMonth, record_.wEndDay, 0, 0), value);
 }
 STDMETHODIMP Trigger::put_EndDay(DATE value) {
-    SYSTEMTIME time;
-    if (!FromDate(value, &time)) return Fail(E_INVALIDARG);
-    record_.wEndYear = time.wYear;
-    record_.wEndMonth = time.wMonth;
-    record_.wEndDay = time.wDay;
-    return S_OK;
+    return StoreDay(value, &record_.wEndYear, &record_.wEndMonth, &record_.wEndDay);
 }
 
-STDMETHODIMP Trigger::get_RandomInterval(short* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<short>(record_.wRandomMinutesInterval);
-    return S_OK;
-}
-STDMETHODIMP Trigger::put_RandomInterval(short value) {
-    record_.wRandomMinutesInterval = static_cast<WORD>(value);
+HRESULT Trigger::StoreDay(DATE value, WORD* year, WORD* month, WORD* day) {
+    SYSTEMTIME time;
+    if (!FromDate(value, &time)) return Fail(E_INVALIDARG);
+    *year = time.wYear;
+    *month = time.wMonth;
+    *day = time.wDay;
     return S_OK;
 }
 
 STDMETHODIMP Trigger::get_StartTime(DATE* value) {
-    if (!value) return E_POINTER;
-    *value = ToDate(kZeroYear, kZeroMonth, kZeroDay, record_.wStartHour, record_.wStartMinute);
-    return S_OK;
+    return ReadField(
+        ToDate(kZeroYear, kZeroMonth, kZeroDay, record_.wStartHour, record_.wStartMinute), value);
 }
 STDMETHODIMP Trigger::put_StartTime(DATE value) {
     SYSTEMTIME time;

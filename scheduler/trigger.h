@@ -61,6 +61,8 @@ private:
     HRESULT ReadTyped(unsigned allowed, size_t offset, T* value);
     HRESULT WriteTyped(unsigned allowed, size_t offset, long value);
     HRESULT ReadRecord();
+    // Stores the day, month and year of a date into three record fields.
+    HRESULT StoreDay(DATE value, WORD* year, WORD* month, WORD* day);
 
     com::ComPtr<ITaskTrigger> trigger_;
     com::ComPtr<ITask> task_;

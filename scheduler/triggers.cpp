@@ -48,12 +48,7 @@ STDMETHODIMP Triggers::Add(_Trigger** result) {
     return S_OK;
 }
 
-STDMETHODIMP Triggers::NewEnum(IUnknown** result) {
-    std::vector<com::Variant> items;
-    for (const com::ComPtr<Trigger>& trigger : items_)
-        items.emplace_back(static_cast<IDispatch*>(trigger.get()));
-    return com::VariantEnum::Create(std::move(items), result);
-}
+STDMETHODIMP Triggers::NewEnum(IUnknown** result) { return com::EnumerateObjects(items_, result); }
 
 STDMETHODIMP Triggers::Remove(short index) {
     if (index < 1 || static_cast<size_t>(index) > items_.size())

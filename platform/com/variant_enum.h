@@ -29,4 +29,12 @@ private:
     size_t position_;
 };
 
+// NewEnum over a collection of automation objects.
+template <class T>
+HRESULT EnumerateObjects(const std::vector<ComPtr<T>>& objects, IUnknown** out) {
+    std::vector<Variant> items;
+    for (const ComPtr<T>& object : objects) items.emplace_back(static_cast<IDispatch*>(object.get()));
+    return VariantEnum::Create(std::move(items), out);
+}
+
 }  // namespace com

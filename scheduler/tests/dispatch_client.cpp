@@ -86,14 +86,6 @@ com::Variant Text(const std::wstring& text) {
     return v;
 }
 
-com::Variant Short(short value) {
-    com::Variant v;
-    VARIANT* raw = v.put();
-    V_VT(raw) = VT_I2;
-    V_I2(raw) = value;
-    return v;
-}
-
 com::Variant Long(long value) {
     com::Variant v;
     VARIANT* raw = v.put();
@@ -102,12 +94,14 @@ com::Variant Long(long value) {
     return v;
 }
 
+com::Variant Short(short value) { return Converted(Long(value), VT_I2); }
+
 com::Variant Date(double value) {
     com::Variant v;
     VARIANT* raw = v.put();
-    V_VT(raw) = VT_DATE;
-    V_DATE(raw) = value;
-    return v;
+    V_VT(raw) = VT_R8;
+    V_R8(raw) = value;
+    return Converted(v, VT_DATE);
 }
 
 }  // namespace sundrave_test

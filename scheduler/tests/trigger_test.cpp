@@ -8,15 +8,16 @@ namespace {
 const HRESULT kInvalidTriggerType = static_cast<HRESULT>(0x80040001);
 
 double DateOf(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0) {
-    SYSTEMTIME time = {};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    time.wHour = hour;
-    time.wMinute = minute;
+    SYSTEMTIME time = {year, month, 0, day, hour, minute, 0, 0};
     DATE date = 0;
     SystemTimeToVariantTime(&time, &date);
     return date;
+}
+
+WORD TriggerCount(ITask* task) {
+    WORD count = 0;
+    EXPECT_EQ(S_OK, task->GetTriggerCount(&count));
+    return count;
 }
 
 TASK_TRIGGER Record(ITask* task, WORD index) {
@@ -175,9 +176,7 @@ TEST_F(Triggers, RemoveThenSaveKeepsTheOtherTriggers) {
 
     com::ComPtr<ITask> stored = PlatformTask(L"Triggers");
     ASSERT_TRUE(stored);
-    WORD count = 0;
-    ASSERT_EQ(S_OK, stored->GetTriggerCount(&count));
-    ASSERT_EQ(2, count);
+    ASSERT_EQ(2, TriggerCount(stored.get()));
     TASK_TRIGGER second = Record(stored.get(), 0), third = Record(stored.get(), 1);
     EXPECT_EQ(2, second.wStartHour);
     EXPECT_EQ(0u, second.MinutesInterval);
@@ -192,9 +191,7 @@ TEST_F(Triggers, AddedTriggerReachesThePlatformWithFlagsZeroOnSave) {
     ASSERT_TRUE(Method(job_.get(), job::Save).ok());
     com::ComPtr<ITask> stored = PlatformTask(L"Triggers");
     ASSERT_TRUE(stored);
-    WORD count = 0;
-    ASSERT_EQ(S_OK, stored->GetTriggerCount(&count));
-    EXPECT_EQ(1, count);
+    EXPECT_EQ(1, TriggerCount(stored.get()));
     EXPECT_EQ(0u, Record(stored.get(), 0).rgFlags);
 }
 

@@ -1,0 +1,189 @@
+#include "common/proxy/proxy_connection.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace proxy {
+namespace {
+// The longest a relay wait lasts before it looks at the listener again.
+const long kWakeMicroseconds = 200 * 1000;
+}
+
+CProxyConnection::CProxyConnection(std::shared_ptr<ProxyContext> context, Socket browser)
+    : context_(std::move(context)),
+      settings_(context_->policy->Relay()),
+      browser_(std::move(browser)),
+      relay_(settings_.heldResponseCap) {
+    size_ = settings_.useDefaultBufferSizes
+                ? std::max(256, std::max(context_->defaultReceiveSize, context_->defaultSendSize))
+                : std::max(1, settings_.bufferSize);
+}
+
+CProxyConnection::~CProxyConnection() = default;
+
+void CProxyConnection::Run() {
+    RelayLoop();
+    CloseSockets();
+}
+
+void CProxyConnection::RelayLoop() {
+    if (!settings_.useDefaultBufferSizes) {
+        setsockopt(browser_.get(), SOL_SOCKET, SO_SNDBUF, reinterpret_cast<const char*>(&size_), sizeof size_);
+        setsockopt(browser_.get(), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size_), sizeof size_);
+    }
+    BOOL noDelay = TRUE;
+    setsockopt(browser_.get(), IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
+    std::vector<char> buffer(static_cast<size_t>(size_));
+    while (context_->open) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(browser_.get(), &readable);
+        SOCKET server = server_.get();
+        if (server != INVALID_SOCKET) FD_SET(server, &readable);
+        timeval wake = {0, kWakeMicroseconds};
+        int ready = select(0, &readable, nullptr, nullptr, &wake);
+        if (ready < 0) return;
+        if (ready == 0) continue;
+        if (FD_ISSET(browser_.get(), &readable)) {
+            int got = recv(browser_.get(), buffer.data(), size_, 0);
+            if (got <= 0) {
+                browser_.Close();
+                return;
+            }
+            if (!OnBrowserData(buffer.data(), static_cast<size_t>(got))) return;
+        }
+        if (server != INVALID_SOCKET && server_.get() == server && FD_ISSET(server, &readable)) {
+            int got = recv(server, buffer.data(), size_, 0);
+            if (got <= 0 ? !OnServerClosed() : !OnServerData(buffer.data(), static_cast<size_t>(got)))
+                return;
+        }
+    }
+}
+
+bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
+    framer_.Append(data, size);
+    std::vector<std::string> lines;
+    std::string body;
+    for (;;) {
+        switch (framer_.Next(lines, body)) {
+        case RequestFramer::None:
+            return true;
+        case RequestFramer::Bad:
+            SendBuffer(browser_.get(), kBadRequestReply);
+            return false;
+        case RequestFramer::Head:
+            if (!ParseRequestHeader(lines)) return false;
+            break;
+        case RequestFramer::Body:
+            if (!server_.valid() || !SendBuffer(server_.get(), body)) return false;
+            break;
+        }
+    }
+}
+
+bool CProxyConnection::ParseRequestHeader(std::vector<std::string>& lines) {
+    // Each request is parsed afresh: nothing of the previous one carries over.
+    RequestLine request = ParseURL(lines[0]);
+    if (request.host.empty() || request.port == 0) {
+        SendBuffer(browser_.get(), kBadRequestReply);
+        return false;
+    }
+    RequestDecision decision = context_->policy->OnRequest(request, lines);
+    if (decision.kind == RequestDecision::Drop) return false;
+    if (decision.kind == RequestDecision::Reply) {
+        SendBuffer(browser_.get(), decision.reply);
+        return false;
+    }
+    if (!decision.upstreamProxy && !request.tunnel) {
+        // A secure URL must never go out in clear text.
+        if (request.secure) {
+            SendBuffer(browser_.get(), kBadRequestReply);
+            return false;
+        }
+        lines[0] = request.method + " " + request.path + " " + request.version + "\r\n";
+    }
+    return ConnectToSite(request, decision, lines);
+}
+
+bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDecision& decision,
+                                     const std::vector<std::string>& lines) {
+    if (server_.valid() && (decision.host != lastHost_ || decision.port != lastPort_)) {
+        std::string out;
+        relay_.Finish(out);
+        server_.Close();
+        if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
+    }
+    lastHost_ = decision.host;
+    lastPort_ = decision.port;
+    if (!server_.valid()) {
+        server_ = OpenServerSocket(decision.host, decision.port);
+        if (!server_.valid()) {
+            SendBuffer(browser_.get(), kConnectFailedReply);
+            return false;
+        }
+    }
+    if (request.tunnel && !decision.upstreamProxy) {
+        relay_.PassThrough();
+        return SendBuffer(browser_.get(), kTunnelReply);
+    }
+    relay_.ExpectResponse(request.method, decision.filter);
+    return SendBuffer(server_.get(), TerminateHeader(JoinLines(lines)));
+}
+
+Socket CProxyConnection::OpenServerSocket(const std::string& name, int port) {
+    unsigned long address = DottedAddress(name);
+    if (address == 0) address = context_->dns.DnsCacheLookup(name, settings_.dnsCacheEntries);
+    if (address == 0) {
+        const hostent* host = gethostbyname(name.c_str());
+        if (host != nullptr && host->h_addrtype == AF_INET && host->h_addr_list[0] != nullptr) {
+            std::memcpy(&address, host->h_addr_list[0], sizeof address);
+            context_->dns.DnsCacheStore(name, address, settings_.dnsCacheEntries);
+        }
+    }
+    if (address == 0) return Socket();
+    return ConnectTo(address, port, settings_.useDefaultBufferSizes ? 0 : size_);
+}
+
+bool CProxyConnection::OnServerData(const char* data, size_t size) {
+    std::string out;
+    ResponseRelay::Result result = relay_.OnServerData(data, size, out);
+    if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
+    return result == ResponseRelay::Continue;
+}
+
+bool CProxyConnection::OnServerClosed() {
+    // A site that closes an idle connection leaves the browser's open: the
+    // next request connects again.
+    bool idle = relay_.Idle();
+    std::string out;
+    relay_.Finish(out);
+    server_.Close();
+    if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
+    return idle;
+}
+
+bool CProxyConnection::SendBuffer(SOCKET s, const std::string& data) {
+    size_t sent = 0;
+    while (sent < data.size()) {
+        int piece = static_cast<int>(std::min(static_cast<size_t>(size_), data.size() - sent));
+        int n = send(s, data.data() + sent, piece, 0);
+        if (n <= 0) {
+            if (WSAGetLastError() == WSAENOBUFS) context_->policy->OnSendBufferExhausted();
+            return false;
+        }
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void CProxyConnection::CloseSockets() {
+    if (server_.valid() && browser_.valid()) {
+        std::string out;
+        relay_.Finish(out);
+        if (!out.empty()) SendBuffer(browser_.get(), out);
+    }
+    server_.Close();
+    browser_.Close();
+}
+
+}  // namespace proxy

@@ -1,0 +1,49 @@
+#pragma once
+// One browser connection from accept to close: requests go to the site (or
+// the target the policy names), CONNECT is answered here, responses come
+// back through the response relay.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/proxy/proxy_context.h"
+#include "common/proxy/request_framer.h"
+#include "common/proxy/response_relay.h"
+#include "common/proxy/socket.h"
+
+namespace proxy {
+
+class CProxyConnection {
+public:
+    CProxyConnection(std::shared_ptr<ProxyContext> context, Socket browser);
+    virtual ~CProxyConnection();
+    CProxyConnection(const CProxyConnection&) = delete;
+    CProxyConnection& operator=(const CProxyConnection&) = delete;
+
+    // Serves the connection until either side closes or the listener does.
+    void Run();
+
+private:
+    void RelayLoop();
+    bool OnBrowserData(const char* data, size_t size);
+    bool ParseRequestHeader(std::vector<std::string>& lines);
+    bool ConnectToSite(const RequestLine& request, const RequestDecision& decision,
+                       const std::vector<std::string>& lines);
+    Socket OpenServerSocket(const std::string& name, int port);
+    bool OnServerData(const char* data, size_t size);
+    bool OnServerClosed();
+    bool SendBuffer(SOCKET s, const std::string& data);
+    void CloseSockets();
+
+    std::shared_ptr<ProxyContext> context_;
+    RelaySettings settings_;
+    int size_ = 0;  // per-send and per-receive size
+    Socket browser_;
+    Socket server_;
+    RequestFramer framer_;
+    ResponseRelay relay_;
+    std::string lastHost_;
+    int lastPort_ = 0;
+};
+
+}  // namespace proxy

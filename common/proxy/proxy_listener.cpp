@@ -1,0 +1,139 @@
+#include "common/proxy/proxy_listener.h"
+
+#include "common/proxy/proxy_connection.h"
+
+namespace proxy {
+namespace {
+
+const long kAcceptWakeMicroseconds = 200 * 1000;
+const DWORD kAcceptRetryDelay = 50;
+const DWORD kAcceptThreadWait = 5000;
+const DWORD kDrainWait = 10000;
+const SIZE_T kConnectionStack = 256 * 1024;
+
+struct ThreadArgs {
+    std::shared_ptr<ProxyContext> context;
+    Socket socket;
+};
+
+}  // namespace
+
+CProxyListener::CProxyListener(std::shared_ptr<ProxyPolicy> policy) : policy_(std::move(policy)) {}
+
+CProxyListener::~CProxyListener() {
+    Close();
+    WaitForConnections(kDrainWait);
+}
+
+int CProxyListener::Start(unsigned short port, int backlog) {
+    Close();
+    auto context = std::make_shared<ProxyContext>(policy_);
+    lastError_.clear();
+    if (!context->winsock.ok()) {
+        lastError_ = "Windows Sockets did not start.";
+        return 0;
+    }
+    Socket listening(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    if (!listening.valid()) {
+        lastError_ = GetLastErrorText();
+        return 0;
+    }
+    int size = sizeof context->defaultReceiveSize;
+    getsockopt(listening.get(), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&context->defaultReceiveSize), &size);
+    size = sizeof context->defaultSendSize;
+    getsockopt(listening.get(), SOL_SOCKET, SO_SNDBUF, reinterpret_cast<char*>(&context->defaultSendSize), &size);
+    BOOL reuse = TRUE;
+    setsockopt(listening.get(), SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (bind(listening.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        !SetBlocking(listening.get()) || listen(listening.get(), backlog) != 0) {
+        lastError_ = GetLastErrorText();
+        return 0;
+    }
+    int length = sizeof address;
+    getsockname(listening.get(), reinterpret_cast<sockaddr*>(&address), &length);
+    context->open = true;
+    auto* args = new ThreadArgs{context, std::move(listening)};
+    acceptThread_ = CreateThread(nullptr, 0, AcceptThreadProc, args, 0, nullptr);
+    if (acceptThread_ == nullptr) {
+        lastError_ = "The accept thread did not start.";
+        delete args;
+        return 0;
+    }
+    port_ = ntohs(address.sin_port);
+    context_ = std::move(context);
+    return 1;
+}
+
+void CProxyListener::Close() {
+    if (context_) context_->open = false;
+    if (acceptThread_ != nullptr) {
+        WaitForSingleObject(acceptThread_, kAcceptThreadWait);
+        CloseHandle(acceptThread_);
+        acceptThread_ = nullptr;
+    }
+}
+
+bool CProxyListener::WaitForConnections(DWORD milliseconds) const {
+    const DWORD kPoll = 20;
+    for (DWORD waited = 0; LiveConnections() > 0; waited += kPoll) {
+        if (waited >= milliseconds) return false;
+        Sleep(kPoll);
+    }
+    return true;
+}
+
+long CProxyListener::LiveConnections() const {
+    return context_ ? context_->live.load() : 0;
+}
+
+DWORD WINAPI CProxyListener::AcceptThreadProc(LPVOID argument) {
+    std::unique_ptr<ThreadArgs> args(static_cast<ThreadArgs*>(argument));
+    const std::shared_ptr<ProxyContext>& context = args->context;
+    SOCKET listening = args->socket.get();
+    while (context->open) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(listening, &readable);
+        timeval wake = {0, kAcceptWakeMicroseconds};
+        int ready = select(0, &readable, nullptr, nullptr, &wake);
+        if (ready == 0) continue;
+        Socket browser(ready > 0 ? accept(listening, nullptr, nullptr) : INVALID_SOCKET);
+        if (!browser.valid()) {
+            // A failing accept must not spin.
+            Sleep(kAcceptRetryDelay);
+            continue;
+        }
+        SetBlocking(browser.get());
+        context->accepted = true;
+        ++context->live;
+        auto* connection = new ThreadArgs{context, std::move(browser)};
+        HANDLE thread = CreateThread(nullptr, kConnectionStack, ConnectionThreadProc, connection,
+                                     STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+        if (thread == nullptr) {
+            // This connection is lost; the next ones are still accepted.
+            delete connection;
+            --context->live;
+            continue;
+        }
+        SetThreadPriority(thread, THREAD_PRIORITY_HIGHEST);
+        CloseHandle(thread);
+    }
+    return 0;
+}
+
+DWORD WINAPI CProxyListener::ConnectionThreadProc(LPVOID argument) {
+    std::unique_ptr<ThreadArgs> args(static_cast<ThreadArgs*>(argument));
+    try {
+        CProxyConnection connection(args->context, std::move(args->socket));
+        connection.Run();
+    } catch (...) {
+    }
+    --args->context->live;
+    return 0;
+}
+
+}  // namespace proxy

@@ -1,0 +1,45 @@
+#pragma once
+// The local proxy's listening socket on the loopback address: an accept
+// thread hands each browser connection to a thread of its own.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "common/proxy/proxy_context.h"
+
+namespace proxy {
+
+class CProxyListener {
+public:
+    explicit CProxyListener(std::shared_ptr<ProxyPolicy> policy);
+    // Closes and waits (bounded) for the connections to end.
+    virtual ~CProxyListener();
+    CProxyListener(const CProxyListener&) = delete;
+    CProxyListener& operator=(const CProxyListener&) = delete;
+
+    // Listens on 127.0.0.1:`port` (0: a port the system picks). 1 when
+    // listening, else 0 with the reason in LastError().
+    int Start(unsigned short port, int backlog);
+    // Stops accepting; every relay loop ends at its next wake-up.
+    void Close();
+    // Waits up to `milliseconds` for every connection to end.
+    bool WaitForConnections(DWORD milliseconds) const;
+
+    unsigned short Port() const { return port_; }
+    long LiveConnections() const;
+    const std::string& LastError() const { return lastError_; }
+
+    static DWORD WINAPI AcceptThreadProc(LPVOID argument);
+    static DWORD WINAPI ConnectionThreadProc(LPVOID argument);
+
+private:
+    std::shared_ptr<ProxyPolicy> policy_;
+    std::shared_ptr<ProxyContext> context_;
+    HANDLE acceptThread_ = nullptr;
+    unsigned short port_ = 0;
+    std::string lastError_;
+};
+
+}  // namespace proxy

@@ -1,0 +1,80 @@
+#pragma once
+// The response side of one proxy connection, without sockets: bytes from
+// the site go in, bytes for the browser come out. Responses are framed by
+// their heads (length, chunks, or the site's close); bodies a filter wants
+// are held whole, filtered and sent with their new length; everything else
+// streams as it arrives.
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/proxy/http_text.h"
+#include "common/proxy/proxy_policy.h"
+
+namespace proxy {
+
+class ResponseRelay {
+public:
+    enum Result { Continue, Close };
+
+    explicit ResponseRelay(size_t heldCap) : heldCap_(heldCap) {}
+
+    // A request went to the site; its response comes next in order.
+    void ExpectResponse(const std::string& method, std::shared_ptr<ResponseFilter> filter);
+    // Everything from now on passes unchanged (a tunnel).
+    void PassThrough() { state_ = Tunnel; }
+
+    // Site bytes in, browser bytes appended to `out`. Close when the
+    // connection must end after `out` is sent.
+    Result OnServerData(const char* data, size_t size, std::string& out);
+    // The site closed: whatever is held goes out.
+    void Finish(std::string& out);
+
+    // No response in progress and none awaited.
+    bool Idle() const;
+
+private:
+    enum State { AwaitHead, Body, Tunnel };
+    enum Framing { NoBody, Length, Chunked, UntilClose };
+    struct Pending {
+        bool head = false;
+        bool connect = false;
+        std::shared_ptr<ResponseFilter> filter;
+    };
+
+    bool ParseResponseHeader(std::string& out);
+    void DecideBody(const Pending& pending, std::string& out);
+    void ConsumeBody(std::string& out);
+    void Deliver(const char* data, size_t size, std::string& out);
+    void Release(std::string& out);
+    void ForwardResponseData(std::string& out);
+    void SendResponseHeader(std::string& out);
+    void Complete(std::string& out);
+    void ResetRequest();
+
+    size_t heldCap_;
+    State state_ = AwaitHead;
+    std::string in_;
+    std::deque<Pending> pending_;
+    std::shared_ptr<ResponseFilter> lastFilter_;
+
+    // The current response.
+    std::vector<std::string> lines_;
+    std::string rawHead_;
+    bool headChanged_ = false;
+    bool headerless_ = false;
+    int status_ = 0;
+    unsigned class_ = 0;
+    Framing framing_ = UntilClose;
+    unsigned long long remaining_ = 0;
+    ChunkDecoder chunks_;
+    std::shared_ptr<ResponseFilter> filter_;
+    bool held_ = false;
+    bool rechunk_ = false;
+    size_t sniffed_ = 0;
+    std::string body_;
+    bool error_ = false;
+};
+
+}  // namespace proxy

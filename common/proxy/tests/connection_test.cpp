@@ -1,0 +1,209 @@
+// The engine on real loopback sockets: an origin in the test, the proxy
+// between it and the test's clients.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/proxy/http_text.h"
+#include "common/proxy/proxy_listener.h"
+#include "common/proxy/tests/loopback.h"
+
+namespace proxy {
+namespace {
+
+using proxytest::Connect;
+using proxytest::HttpResponse;
+using proxytest::Origin;
+using proxytest::ReceiveAll;
+using proxytest::ReceiveExactly;
+using proxytest::ReceiveMessage;
+using proxytest::SendAll;
+
+class MarkFilter : public ResponseFilter {
+public:
+    bool WantsBody(const ResponseInfo& info) const override {
+        return (info.contentClass & kClassText) != 0 && (info.contentClass & kClassScript) == 0;
+    }
+    bool FilterBody(const ResponseInfo&, std::string& body) override {
+        body.insert(0, "<!--F-->");
+        return true;
+    }
+};
+
+// Forwards every request to the host it names and marks HTML pages.
+class DirectPolicy : public ProxyPolicy {
+public:
+    RelaySettings Relay() const override { return RelaySettings(); }
+    RequestDecision OnRequest(const RequestLine& request, std::vector<std::string>&) override {
+        RequestDecision decision;
+        decision.host = request.host;
+        decision.port = request.port;
+        decision.filter = std::make_shared<MarkFilter>();
+        return decision;
+    }
+};
+
+// An origin that reads one request (head and Content-Length body) at a
+// time, records it and answers with `reply` until the client closes.
+struct RecordingOrigin {
+    explicit RecordingOrigin(std::string reply)
+        : origin([this, reply](SOCKET s) {
+              for (;;) {
+                  std::string request = ReceiveMessage(s);
+                  if (request.empty()) return;
+                  {
+                      std::lock_guard<std::mutex> guard(lock);
+                      requests.push_back(request);
+                  }
+                  if (!SendAll(s, reply)) return;
+              }
+          }) {}
+    std::vector<std::string> Requests() {
+        std::lock_guard<std::mutex> guard(lock);
+        return requests;
+    }
+    std::mutex lock;
+    std::vector<std::string> requests;
+    Origin origin;
+};
+
+class ProxyOnLoopback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        listener = std::make_unique<CProxyListener>(std::make_shared<DirectPolicy>());
+        ASSERT_EQ(1, listener->Start(0, 5)) << listener->LastError();
+    }
+    std::string Url(unsigned short port, const char* path = "/") {
+        return "http://127.0.0.1:" + std::to_string(port) + path;
+    }
+    std::unique_ptr<CProxyListener> listener;
+};
+
+TEST_F(ProxyOnLoopback, RequestBodiesOfSeveralPacketsArriveByteExact) {
+    RecordingOrigin origin(HttpResponse("application/octet-stream", "ok"));
+    std::string body;
+    for (int i = 0; i < 3000; ++i) body += static_cast<char>(i * 7);
+    Socket client = Connect(listener->Port());
+    for (const char* method : {"POST", "PUT"}) {
+        std::string head = std::string(method) + " " + Url(origin.origin.port(), "/up") +
+                           " HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n";
+        ASSERT_TRUE(SendAll(client.get(), head + body.substr(0, 1000)));
+        Sleep(50);
+        ASSERT_TRUE(SendAll(client.get(), body.substr(1000, 1000)));
+        Sleep(50);
+        ASSERT_TRUE(SendAll(client.get(), body.substr(2000)));
+        EXPECT_EQ(HttpResponse("application/octet-stream", "ok"), ReceiveMessage(client.get()));
+    }
+    std::vector<std::string> requests = origin.Requests();
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ("POST /up HTTP/1.1\r\nContent-Length: 3000\r\n\r\n" + body, requests[0]);
+    EXPECT_EQ("PUT /up HTTP/1.1\r\nContent-Length: 3000\r\n\r\n" + body, requests[1]);
+}
+
+TEST_F(ProxyOnLoopback, ConnectTunnelCarriesBytesBothWaysAndKeepsEarlyBytes) {
+    Origin echo([](SOCKET s) {
+        char block[4096];
+        for (int n; (n = recv(s, block, sizeof block, 0)) > 0;)
+            if (!SendAll(s, std::string(block, n))) return;
+    });
+    Socket client = Connect(listener->Port());
+    std::string early("\x16\x03\x01\0early", 9);
+    ASSERT_TRUE(SendAll(client.get(), "CONNECT 127.0.0.1:" + std::to_string(echo.port()) +
+                                          " HTTP/1.0\r\n\r\n" + early));
+    std::string reply = kTunnelReply;
+    EXPECT_EQ(reply + early, ReceiveExactly(client.get(), reply.size() + early.size()));
+    std::string data;
+    for (int i = 0; i < 100000; ++i) data += static_cast<char>(i % 251);
+    ASSERT_TRUE(SendAll(client.get(), data));
+    EXPECT_EQ(data, ReceiveExactly(client.get(), data.size()));
+}
+
+TEST_F(ProxyOnLoopback, BadAndUnreachableRequestsGetTheirReplies) {
+    const struct {
+        std::string request;
+        std::string reply;
+    } rows[] = {
+        {"GET / HTTP/1.0\r\n\r\n", kBadRequestReply},
+        {"GET http://:80/ HTTP/1.0\r\n\r\n", kBadRequestReply},
+        {"GET https://127.0.0.1/ HTTP/1.0\r\n\r\n", kBadRequestReply},
+        {"GET " + Url(proxytest::ClosedPort()) + " HTTP/1.0\r\n\r\n", kConnectFailedReply},
+    };
+    for (const auto& row : rows) {
+        Socket client = Connect(listener->Port());
+        ASSERT_TRUE(SendAll(client.get(), row.request));
+        EXPECT_EQ(row.reply, ReceiveAll(client.get())) << row.request;
+    }
+}
+
+TEST_F(ProxyOnLoopback, KeepAliveRequestDoesNotInheritThePreviousHost) {
+    RecordingOrigin origin(HttpResponse("application/octet-stream", "ok"));
+    Socket client = Connect(listener->Port());
+    ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.origin.port(), "/a") + " HTTP/1.1\r\n\r\n"));
+    EXPECT_EQ(HttpResponse("application/octet-stream", "ok"), ReceiveMessage(client.get()));
+    ASSERT_TRUE(SendAll(client.get(), "GET /b HTTP/1.1\r\n\r\n"));
+    EXPECT_EQ(kBadRequestReply, ReceiveAll(client.get()));
+    EXPECT_EQ(1u, origin.Requests().size());
+}
+
+TEST_F(ProxyOnLoopback, SplitResponsesReachTheClientUnchanged) {
+    const std::string page = "<html><head></head><body>split</body></html>";
+    const std::string response = HttpResponse("text/html", page);
+    const std::string expected = HttpResponse("text/html", "<!--F-->" + page);
+    for (size_t at : {size_t(1), size_t(10), response.find("\r\n\r\n") + 2, response.find("\r\n\r\n") + 4,
+                      response.size() - 1}) {
+        Origin origin([&response, at](SOCKET s) {
+            if (ReceiveMessage(s).empty()) return;
+            SendAll(s, response.substr(0, at));
+            Sleep(40);
+            SendAll(s, response.substr(at));
+            ReceiveAll(s, 2000);
+        });
+        Socket client = Connect(listener->Port());
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n"));
+        EXPECT_EQ(expected, ReceiveMessage(client.get())) << at;
+    }
+}
+
+TEST_F(ProxyOnLoopback, TwoHundredKeepAliveClientsAreServedAndCloseEndsEveryRelay) {
+    const std::string page = "<html>load</html>";
+    RecordingOrigin origin(HttpResponse("text/html", page));
+    const int kClients = 200;
+    std::vector<Socket> clients;
+    for (int i = 0; i < kClients; ++i) {
+        clients.push_back(Connect(listener->Port()));
+        ASSERT_TRUE(clients.back().valid()) << i;
+    }
+    const std::string expected = HttpResponse("text/html", "<!--F-->" + page);
+    for (int round = 0; round < 2; ++round) {
+        for (Socket& client : clients)
+            ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.origin.port()) + " HTTP/1.1\r\n\r\n"));
+        int served = 0;
+        for (Socket& client : clients) served += ReceiveMessage(client.get(), 20000) == expected;
+        EXPECT_EQ(kClients, served) << "round " << round;
+    }
+    EXPECT_EQ(kClients, listener->LiveConnections());
+    listener->Close();
+    EXPECT_TRUE(listener->WaitForConnections(5000));
+    EXPECT_EQ(0, listener->LiveConnections());
+    int closed = 0;
+    for (Socket& client : clients) closed += ReceiveAll(client.get(), 2000).empty();
+    EXPECT_EQ(kClients, closed);
+}
+
+TEST_F(ProxyOnLoopback, ListenerGoneBeforeItsConnectionsTouchesNothingFreed) {
+    Origin slow([](SOCKET s) {
+        ReceiveMessage(s);
+        Sleep(300);
+        SendAll(s, HttpResponse("text/plain", "late"));
+    });
+    Socket client = Connect(listener->Port());
+    ASSERT_TRUE(SendAll(client.get(), "GET " + Url(slow.port()) + " HTTP/1.1\r\n\r\n"));
+    Sleep(50);
+    listener.reset();
+    EXPECT_EQ("", ReceiveAll(client.get(), 3000));
+}
+
+}  // namespace
+}  // namespace proxy

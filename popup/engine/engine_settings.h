@@ -1,0 +1,60 @@
+#pragma once
+// The proxy engine's settings file "QXINI.ini" beside the program: one
+// section, integers and short texts, each with its default.
+#include <string>
+
+namespace popup {
+
+extern const char kEngineSettingsFile[];     // "QXINI.ini"
+extern const char kEngineSettingsSection[];  // "VelmoraBlinkward"
+
+struct EngineSettings {
+    std::string popupIP = "VelmoraBlinkward";  // host alias of the local proxy
+    int popupPort = 0;                         // the listener's port
+    std::string gatewayIP;                     // upstream proxy
+    int gatewayPort = 80;
+    int gatewayEnable = 0;
+    int bannerBlock = 0;
+    int startup = 2;                           // 2 Windows, 1 Internet Explorer, 0 manual
+    int eventMask = -1;                        // read, never used nor written
+    int displayOnTop = 1;
+    int disabled = 0;                          // relay everything unchanged
+    int useDefaultBufferSizes = 1;
+    int bufferSize = 8192;
+    int dnsCacheSize = 10;
+    int dnsCacheDisable = 1;
+    int disableProxy = 0;                      // kept and written back
+    bool catching = true;                      // stored inverted as PopupCheckDisabled
+    int playWave = 1;
+    int connectionTimeOut = 60;
+    int useDefaultTimeOut = 1;
+};
+
+// One section of a private-profile file.
+class IniFile {
+public:
+    IniFile(std::string path, std::string section);
+
+    // Texts are read with a buffer of 260 bytes.
+    std::string ReadIniString(const char* key, const char* def) const;
+    // A missing or non-numeric key gives `def`.
+    int ReadIniInt(const char* key, int def) const;
+    bool WriteIniString(const char* key, const std::string& text) const;
+    // Written as unsigned decimal text: -1 is 4294967295, which reads as -1.
+    bool WriteIniInt(const char* key, int value) const;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::string section_;
+};
+
+// The folder of the program file, with its trailing backslash, plus `name`.
+std::string GetExeDirPath(const char* name);
+
+EngineSettings LoadEngineSettings(const IniFile& file);
+// Writes every key but EventMask; false when a write failed.
+bool SaveEngineSettings(const IniFile& file, const EngineSettings& settings);
+
+}  // namespace popup

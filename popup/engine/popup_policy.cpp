@@ -1,0 +1,133 @@
+#include "popup/engine/popup_policy.h"
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <algorithm>
+
+namespace popup {
+
+const char kSoundElement[] = "<BGSOUND ID='Quiv_beep'>";
+
+namespace {
+
+class ScriptInjector : public proxy::ResponseFilter {
+public:
+    ScriptInjector(std::shared_ptr<const PopupState> state, PopupPolicy::KeyProbe controlHeld)
+        : state_(std::move(state)), controlHeld_(controlHeld) {}
+
+    bool WantsBody(const proxy::ResponseInfo& info) const override {
+        return (info.contentClass & proxy::kClassText) != 0 &&
+               (info.contentClass & proxy::kClassScript) == 0;
+    }
+
+    bool FilterBody(const proxy::ResponseInfo&, std::string& body) override {
+        if (controlHeld_()) return false;
+        return InjectScript(body, state_->script, state_->settings.playWave != 0);
+    }
+
+private:
+    std::shared_ptr<const PopupState> state_;
+    PopupPolicy::KeyProbe controlHeld_;
+};
+
+bool IsLoopbackName(const PopupState& state, const std::string& host) {
+    std::string name = proxy::ToLower(host);
+    if (name == "localhost" || name == proxy::ToLower(state.settings.popupIP)) return true;
+    unsigned long address = ntohl(inet_addr(host.c_str()));
+    return host != "255.255.255.255" && address != INADDR_NONE && (address >> 24) == 127;
+}
+
+}  // namespace
+
+bool InjectScript(std::string& body, const std::string& script, bool playWave) {
+    std::string lower = proxy::ToLower(body);
+    if (lower.find("<html>") == std::string::npos && lower.find("<body") == std::string::npos) {
+        size_t scr = lower.find("<scr");
+        if (scr == std::string::npos || scr == 0 || lower[scr - 1] == '\'' || lower[scr - 1] == '"')
+            return false;
+    }
+    if (script.empty()) return false;
+    if (playWave) {
+        // The page's own head tag: one inside the script does not count.
+        size_t head = body.find("<head>");
+        if (head == std::string::npos) head = body.find("<HEAD>");
+        if (head != std::string::npos && head + 6 < body.size()) body.insert(head + 6, kSoundElement);
+    }
+    body.insert(0, script);
+    return true;
+}
+
+bool IsOwnProxyAddress(const PopupState& state, const std::string& host, int port) {
+    int own = state.listenPort != 0 ? state.listenPort : state.settings.popupPort;
+    return port == own && IsLoopbackName(state, host);
+}
+
+bool ControlKeyDown() {
+    return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+PopupPolicy::PopupPolicy(KeyProbe controlHeld)
+    : state_(std::make_shared<const PopupState>()), controlHeld_(controlHeld) {}
+
+void PopupPolicy::Publish(std::shared_ptr<const PopupState> state) {
+    std::atomic_store(&state_, std::move(state));
+}
+
+std::shared_ptr<const PopupState> PopupPolicy::Current() const {
+    return std::atomic_load(&state_);
+}
+
+proxy::RelaySettings PopupPolicy::Relay() const {
+    std::shared_ptr<const PopupState> state = Current();
+    const EngineSettings& s = state->settings;
+    proxy::RelaySettings relay;
+    relay.useDefaultBufferSizes = s.useDefaultBufferSizes != 0;
+    relay.bufferSize = s.bufferSize;
+    relay.dnsCacheEntries = s.dnsCacheDisable != 0 ? 0 : s.dnsCacheSize;
+    return relay;
+}
+
+proxy::RequestDecision PopupPolicy::OnRequest(const proxy::RequestLine& request,
+                                              std::vector<std::string>& lines) {
+    std::shared_ptr<const PopupState> state = Current();
+    const EngineSettings& s = state->settings;
+    if (!s.disabled && !request.tunnel) {
+        // Sites then answer uncompressed, so pages can be filtered.
+        lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
+                                   [](const std::string& line) {
+                                       return proxy::HeaderNameIs(line, "accept-encoding") &&
+                                              proxy::ToLower(line).find("gzip") != std::string::npos;
+                                   }),
+                    lines.end());
+    }
+    proxy::RequestDecision decision;
+    decision.host = request.host;
+    decision.port = request.port;
+    if (s.gatewayEnable) {
+        if (IsOwnProxyAddress(*state, s.gatewayIP, s.gatewayPort)) {
+            // A gateway that is this proxy would pass each request to itself.
+            decision.kind = proxy::RequestDecision::Reply;
+            decision.reply = proxy::kConnectFailedReply;
+            return decision;
+        }
+        decision.host = s.gatewayIP;
+        decision.port = s.gatewayPort;
+        decision.upstreamProxy = true;
+    }
+    if (!s.disabled && s.catching && !state->script.empty())
+        decision.filter = std::make_shared<ScriptInjector>(state, controlHeld_);
+    return decision;
+}
+
+void PopupPolicy::OnSendBufferExhausted() {
+    std::shared_ptr<const PopupState> current = Current();
+    for (;;) {
+        auto lowered = std::make_shared<PopupState>(*current);
+        lowered->settings.bufferSize = std::max(2048, current->settings.bufferSize - 1024);
+        std::shared_ptr<const PopupState> next = lowered;
+        if (std::atomic_compare_exchange_weak(&state_, &current, next)) return;
+    }
+}
+
+}  // namespace popup

@@ -1,0 +1,54 @@
+#pragma once
+// The popup blocker's rules for the shared proxy engine: gzip is taken out
+// of the browsers' requests, requests may go through a gateway, and HTML
+// pages get the blocking script in front and the sound element after their
+// head tag. Settings reach the connection threads as immutable snapshots.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/proxy/proxy_policy.h"
+#include "popup/engine/engine_settings.h"
+
+namespace popup {
+
+extern const char kSoundElement[];  // "<BGSOUND ID='Quiv_beep'>"
+
+// What the connections read; replaced whole, never edited.
+struct PopupState {
+    EngineSettings settings;
+    std::string script;            // prepared blocking script bytes
+    unsigned short listenPort = 0; // the port the listener got, 0 while closed
+};
+
+// Puts `script` in front of an HTML page and, with `playWave`, the sound
+// element behind the page's own head tag. True when the body changed.
+bool InjectScript(std::string& body, const std::string& script, bool playWave);
+
+// True when host and port name this proxy itself.
+bool IsOwnProxyAddress(const PopupState& state, const std::string& host, int port);
+
+class PopupPolicy : public proxy::ProxyPolicy {
+public:
+    using KeyProbe = bool (*)();
+    // `controlHeld` tells whether the Ctrl key is down (pages load unchanged).
+    explicit PopupPolicy(KeyProbe controlHeld);
+
+    void Publish(std::shared_ptr<const PopupState> state);
+    std::shared_ptr<const PopupState> Current() const;
+
+    proxy::RelaySettings Relay() const override;
+    proxy::RequestDecision OnRequest(const proxy::RequestLine& request,
+                                     std::vector<std::string>& lines) override;
+    // Later connections use a smaller buffer: 1024 less, at least 2048.
+    void OnSendBufferExhausted() override;
+
+private:
+    std::shared_ptr<const PopupState> state_;  // atomic access only
+    KeyProbe controlHeld_;
+};
+
+// The platform's answer: the Ctrl key is down now.
+bool ControlKeyDown();
+
+}  // namespace popup

@@ -51,7 +51,7 @@ STDMETHODIMP Schedule::CreateTask(BSTR name, _Job** result) {
 STDMETHODIMP Schedule::NewEnum(IUnknown** result) { return com::EnumerateObjects(jobs_, result); }
 
 // Lists the task files of the platform's task folder. A task that cannot be
-// opened is left out; errors do not end the listing.
+// opened (or its triggers read) is left out; errors do not end the listing.
 STDMETHODIMP Schedule::Refresh() {
     jobs_.clear();
     com::ComPtr<IEnumWorkItems> items;
@@ -70,8 +70,7 @@ STDMETHODIMP Schedule::Refresh() {
         com::ComPtr<ITask> task;
         if (FAILED(scheduler_->Activate(name.c_str(), IID_ITask, task.putUnknown()))) continue;
         com::ComPtr<Job> job = com::MakeObject<Job>();
-        if (!job) continue;
-        job->Attach(task.get());
+        if (!job || FAILED(job->Attach(task.get()))) continue;
         job->SetName(name);
         job->SetFileName(fileName);
         jobs_.push_back(job);

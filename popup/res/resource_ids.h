@@ -163,6 +163,7 @@
 #define TIMER_POPUP_WARNING_BLINK 0    /* Popups page */
 #define TIMER_ACTIVEX_NOTE_BLINK  1034 /* ActiveX page */
 #define TIMER_COUNTER_SHOWN       8005 /* counter window */
+#define TIMER_COUNTER_SLIDE       8014 /* counter window sliding out */
 #define TIMER_TITLE_SCAN          8013 /* main window */
 
 /* Private messages the settings pages post to the main window */

@@ -1,0 +1,89 @@
+#include "popup/browser_state_reader.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/browser/connection_list.h"
+#include "common/browser/netscape_profiles.h"
+#include "common/browser/opera_config.h"
+#include "common/browser/proxy_setting_key.h"
+#include "popup/core/reg_key.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Opera keeps the program it last started under its own key.
+bool NamesExistingFile(const CRegKey& key, const char* value) {
+    std::string path;
+    return key.ReadString(value, path) && FileExists(path);
+}
+
+void ReadStoredFlags(browser::BrowserState& state) {
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, browser::kProxySettingKey, KEY_READ)) return;
+    const struct {
+        const char* name;
+        int& flag;
+    } flags[] = {{browser::kLanFlag, state.LanConfigured},
+                 {browser::kDialUpFlag, state.DialUpConfigured},
+                 {browser::kNetscapeFlag, state.NetscapeConfigured},
+                 {browser::kOpera6Flag, state.Opera6Configured},
+                 {browser::kOpera7Flag, state.Opera7Configured}};
+    for (const auto& entry : flags) {
+        DWORD value = 0;
+        if (key.ReadDword(entry.name, value)) entry.flag = value ? 1 : 0;
+    }
+}
+
+void DetectInstalled(browser::BrowserState& state) {
+    state.Opera6Installed = state.Opera7Installed = state.NetscapeInstalled = 0;
+    CRegKey opera;
+    if (opera.Open(HKEY_CURRENT_USER, browser::kOperaKey, KEY_READ)) {
+        state.Opera6Installed = NamesExistingFile(opera, "Last CommandLine");
+        std::string directory;
+        state.Opera7Installed = opera.ReadString("Last Directory2", directory)
+                                    ? FileExists(directory + "\\Opera.exe")
+                                    : NamesExistingFile(opera, "Last CommandLine v2");
+    }
+    HKEY mozilla = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Mozilla", 0, KEY_READ, &mozilla) ==
+        ERROR_SUCCESS) {
+        DWORD subKeys = 0;
+        RegQueryInfoKeyA(mozilla, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr);
+        RegCloseKey(mozilla);
+        state.NetscapeInstalled = subKeys > 0;
+    }
+}
+
+}  // namespace
+
+bool ReadBrowserState(browser::BrowserEnv& env) {
+    browser::BrowserState& state = env.state;
+    ReadStoredFlags(state);
+    DetectInstalled(state);
+    {
+        const browser::ProxySettingKey stored;
+        if (!state.NetscapeInstalled) stored.Set(state.NetscapeConfigured, browser::kNetscapeFlag, 0);
+        if (!state.Opera6Installed) stored.Set(state.Opera6Configured, browser::kOpera6Flag, 0);
+        if (!state.Opera7Installed) stored.Set(state.Opera7Configured, browser::kOpera7Flag, 0);
+    }
+    const browser::CConnectionList connections(env);
+    state.IEProxyConfigured = connections.IsIEProxyConfigured() ? 1 : 0;
+    if (!state.IEProxyConfigured) state.LanConfigured = state.DialUpConfigured = 0;
+    if (state.NetscapeInstalled) {
+        browser::CNetscapeProfiles profiles(env);
+        state.NetscapeConfigured = profiles.EnumMozillaProfiles() ? 1 : 0;
+    }
+    if (state.Opera6Installed || state.Opera7Installed) {
+        browser::COperaConfig opera(env, state.Opera6Installed, state.Opera7Installed);
+        opera.ReadConfiguredState();
+    }
+    return state.IEProxyConfigured || state.LanConfigured || state.DialUpConfigured ||
+           state.NetscapeConfigured || state.Opera6Configured || state.Opera7Configured;
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The popup blocker's application object: it owns the settings, the browser
+// state, the language texts, the single-instance mutex, HOSTS, the proxy
+// engine and the counter window, runs the start-up sequence and the main
+// window inside it, and saves everything on the way out.
+#include <memory>
+#include <string>
+
+#include "common/browser/browser_env.h"
+#include "common/lang/halvane_texts.h"
+#include "platform/ui/app.h"
+#include "platform/ui/skin.h"
+#include "popup/core/browser_state.h"
+#include "popup/core/halvane_settings.h"
+#include "popup/core/halvane_startup.h"
+#include "popup/core/hosts_file.h"
+#include "popup/core/instance_mutex.h"
+#include "popup/core/message_prompt.h"
+#include "popup/engine/engine_settings.h"
+
+namespace popup {
+class PopupEngine;
+}
+namespace proxy {
+class WinsockSession;
+}
+class CCounterDlg;
+class CMainPage;
+class HiddenOwnerWindow;
+
+// Where the program looks. Left empty, the running system's places; tests
+// aim them at scratch ones.
+struct HalvaneSeams {
+    std::string programFolder;           // engine settings, script, sound; no final "\"
+    std::string windowsFolder;           // HOSTS lies under it
+    MessagePrompt* prompt = nullptr;     // message boxes
+    const lang::TextSource* texts = nullptr;  // in place of the language file
+};
+
+class CHalvaneApp : public ui::App, private StartupWindowSteps {
+public:
+    explicit CHalvaneApp(HalvaneSeams seams = HalvaneSeams());
+    ~CHalvaneApp() override;
+
+    // The whole start-up; the main window runs inside it.
+    StartupEnd Start();
+
+    CHalvaneSettings& Settings() { return settings_; }
+    // The engine settings as the pages edit them; applied by SaveAll.
+    popup::EngineSettings& Engine() { return engineSettings_; }
+    const browser::BrowserState& Browsers() const { return browsers_; }
+    const lang::TextSource& Texts() const { return *texts_; }
+    // The language file itself, for dialogs that load their texts by range.
+    const CHalvaneTexts& LanguageTexts() const { return languageTexts_; }
+    // The program icon (resource 143) at `size` pixels; shared, never destroyed.
+    HICON ProgramIcon(int size) const;
+    // The tray icon for catching on or off.
+    HICON TrayIcon(bool catching) const;
+    // A text of the language file in use.
+    std::string Text(const char* key, const char* def) const { return texts_->Text(key, def); }
+    MessagePrompt& Prompt() { return *prompt_; }
+    const std::string& ProgramTitle() const;
+    const CHostsFile& Hosts() const { return hosts_; }
+    CCounterDlg& Counter() { return *counter_; }
+    // The skin pointer the dialogs share (the counter window has its own).
+    CSkin& Skin() { return skin_; }
+    CSkin& CounterSkin() { return counterSkin_; }
+    // The folder of the engine settings, the script and the sound.
+    const std::string& ProgramFolder() const { return programFolder_; }
+
+    // Reads the browsers again; when none uses the proxy, catching goes off.
+    // Answers whether any does.
+    bool RefreshBrowserState();
+    // Apply: the registry values, the engine settings file and the script.
+    void SaveAll();
+    // Cancel: the engine settings and the script as stored.
+    void ReloadEngine();
+    // A blocked popup was found: count, sound, counter window.
+    void OnPopupBlocked();
+    // The count starts again from 0 today.
+    void ClearCounter();
+    const std::string& CountingSince() const { return countingSince_; }
+    // HOSTS gets or loses the ad lines per the Block Ads setting.
+    void ApplyAdBlock();
+    // Listens on the port of the engine settings; false on failure.
+    bool StartProxy();
+
+protected:
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    void ReadBrowserState(BrowserState& state) override;
+    void SetProxyAlias(const std::string& alias) override;
+    bool InitSockets() override;
+    void EnableControlHosting() override;
+    bool CreateHiddenOwnerWindow(const std::string& title) override;
+    void Enable3dControls() override;
+    void CreateCounterWindow() override;
+    void WriteStartupFiles() override;
+    void SetDialogColours() override;
+    void ShowTrayNotice() override;
+    void RunMainSheet() override;
+    void OnLastBrowserClosed();
+
+    std::string programFolder_;
+    CHalvaneSettings settings_;
+    CHalvaneTexts languageTexts_;
+    const lang::TextSource* texts_;
+    ScreenMessagePrompt screenPrompt_;
+    MessagePrompt* prompt_;
+    CInstanceMutex mutex_;
+    CHostsFile hosts_;
+    BrowserState startupBrowsers_;
+    browser::BrowserState browsers_;
+    std::unique_ptr<browser::MessageSink> browserMessages_;
+    std::unique_ptr<browser::ConnectionOptionWriter> optionWriter_;
+    browser::BrowserEnv browserEnv_;
+    popup::EngineSettings engineSettings_;
+    std::unique_ptr<proxy::WinsockSession> sockets_;
+    std::unique_ptr<popup::PopupEngine> engine_;
+    std::unique_ptr<HiddenOwnerWindow> hiddenWindow_;
+    std::unique_ptr<CCounterDlg> counter_;
+    CMainPage* mainPage_ = nullptr;
+    std::unique_ptr<CHalvaneStartup> startup_;
+    CSkin skin_;
+    CSkin counterSkin_;
+    std::string countingSince_;
+};

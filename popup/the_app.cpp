@@ -1,0 +1,4 @@
+// The program's one application object; the UI layer's entry point runs it.
+#include "popup/halvane_app.h"
+
+CHalvaneApp theApp;

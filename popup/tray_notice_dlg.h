@@ -1,0 +1,18 @@
+#pragma once
+// The notice at start that the program sits in the notification area, with
+// its "don't show again" box.
+#include "platform/ui/dialog.h"
+
+class CHalvaneApp;
+
+class CTrayNoticeDlg : public ui::Dialog {
+public:
+    explicit CTrayNoticeDlg(CHalvaneApp& app);
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    CHalvaneApp& app_;
+};

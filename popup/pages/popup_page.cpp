@@ -94,6 +94,7 @@ void PopupPageModel::OnBannerBlocking(bool ticked) {
                  "HOSTS file not found in your operating system, please contact our customr "
                  "support telling us your operating system version");
         break;
+    case AdBlockResult::ListMissing:
     case AdBlockResult::WriteFailed:
         bannerTicked_ = settings_.BannerBlock();
         ShowInfo("6005", "Error, Can't write to the hosts file, the program may not run correctly");

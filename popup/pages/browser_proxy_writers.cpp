@@ -1,0 +1,90 @@
+#include "popup/pages/browser_proxy_writers.h"
+
+#include "common/browser/opera_config.h"
+
+namespace {
+
+browser::BrowserState CopyOf(const BrowserState& from) {
+    browser::BrowserState to;
+    to.LanConfigured = from.LanConfigured;
+    to.DialUpConfigured = from.DialUpConfigured;
+    to.NetscapeConfigured = from.NetscapeConfigured;
+    to.Opera6Configured = from.Opera6Configured;
+    to.Opera7Configured = from.Opera7Configured;
+    to.Opera6Installed = from.Opera6Installed;
+    to.Opera7Installed = from.Opera7Installed;
+    to.NetscapeInstalled = from.NetscapeInstalled;
+    to.IEProxyConfigured = from.IEProxyConfigured;
+    return to;
+}
+
+template <typename Entry>
+std::vector<ListRow> RowsOf(const std::vector<Entry>& entries) {
+    std::vector<ListRow> rows;
+    for (const Entry& entry : entries) rows.push_back({entry.Name, entry.Greyed != 0});
+    return rows;
+}
+
+template <typename Entry>
+void Choose(std::vector<Entry>& entries, const std::vector<bool>& chosen) {
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i].Chosen = i < chosen.size() && chosen[i] && !entries[i].Greyed ? 1 : 0;
+}
+
+}  // namespace
+
+BrowserProxyWriters::BrowserProxyWriters(BrowserStateSource& browsers,
+                                         const lang::TextSource& texts,
+                                         browser::MessageSink& messages,
+                                         browser::ConnectionOptionWriter& options,
+                                         const browser::ProfileBases& bases)
+    : browsers_(browsers), state_(CopyOf(browsers.Current())),
+      env_{texts, messages, state_, options, bases}, connections_(env_), profiles_(env_) {}
+
+std::vector<ListRow> BrowserProxyWriters::ListDialUpConnections(bool setMode) {
+    connections_.EnumDialUpConnections(setMode);
+    return RowsOf(connections_.Entries);
+}
+
+std::vector<ListRow> BrowserProxyWriters::ListNetscapeProfiles(bool setMode) {
+    profiles_.ListNetscapeProfiles(setMode);
+    return RowsOf(profiles_.Entries);
+}
+
+void BrowserProxyWriters::SetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) {
+    Choose(connections_.Entries, chosen);
+    browser::SetIEProxy(env_, lan, dialUp, connections_);
+    browsers_.Refresh();
+}
+
+void BrowserProxyWriters::ResetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) {
+    Choose(connections_.Entries, chosen);
+    connections_.ResetIEProxy(lan, dialUp);
+    browsers_.Refresh();
+}
+
+bool BrowserProxyWriters::SetNetscapeProxyAll(const std::string& host, const std::string& port,
+                                              const std::vector<bool>& chosen) {
+    Choose(profiles_.Entries, chosen);
+    profiles_.SetNetscapeProxyAll(host, port);
+    browsers_.Refresh();
+    return profiles_.Changed != 0;
+}
+
+bool BrowserProxyWriters::ResetNetscapeProxyAll(const std::vector<bool>& chosen) {
+    Choose(profiles_.Entries, chosen);
+    profiles_.ResetNetscapeProxyAll();
+    browsers_.Refresh();
+    return profiles_.Changed != 0;
+}
+
+void BrowserProxyWriters::SetOperaProxy(bool opera6, bool opera7, const std::string& host,
+                                        const std::string& port) {
+    browser::COperaConfig(env_, opera6, opera7).SetOperaProxy(host, port);
+    browsers_.Refresh();
+}
+
+void BrowserProxyWriters::ResetOperaProxy(bool opera6, bool opera7) {
+    browser::COperaConfig(env_, opera6, opera7).ResetOperaProxy();
+    browsers_.Refresh();
+}

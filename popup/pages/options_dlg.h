@@ -1,0 +1,38 @@
+#pragma once
+// The Options page: start mode, always on top, close to tray, the language
+// box with its flags and the alert sound with its custom entry and Test.
+#include "platform/ui/controls.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/property_sheet.h"
+#include "popup/pages/options_page.h"
+#include "popup/pages/page_context.h"
+
+class COptionsPage : public ui::PropertyPage {
+public:
+    explicit COptionsPage(PageContext& context);
+
+    // The controls from the settings again (the main window's Cancel).
+    void RefreshControls();
+    void SetLanguageTexts();
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void FillLanguageCombo();
+    void ShowSounds();
+    void EnableSoundControls();
+    void OnLanguageChange();
+    void OnSoundChange();
+    // The file dialog of the custom entry; empty when cancelled.
+    std::string AskForSoundFile() const;
+    bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
+
+    PageContext& context_;
+    OptionsPageModel model_;
+    ui::ComboBoxEx languages_;
+    ui::ComboBox sounds_;
+    ui::ImageList flags_;
+};

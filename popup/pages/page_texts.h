@@ -1,0 +1,12 @@
+#pragma once
+// Dialog texts from the language file, each control keeping its own text as
+// the default.
+#include <windows.h>
+
+#include <vector>
+
+#include "common/lang/halvane_texts.h"
+
+// Control ids[i] takes key firstKey + i.
+void LoadControlTexts(const CHalvaneTexts& texts, HWND dialog, int firstKey,
+                      const std::vector<int>& ids);

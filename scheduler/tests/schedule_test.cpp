@@ -149,6 +149,9 @@ TEST_F(Schedule, TargetComputerIsThePlatformsAnswer) {
     ASSERT_EQ(S_OK, platform_->GetTargetComputer(&expected));
     EXPECT_EQ(std::wstring(expected), Get(schedule_.get(), schedule::TargetComputer).text());
     CoTaskMemFree(expected);
+    // An empty name is the local computer.
+    HRESULT local = platform_->SetTargetComputer(nullptr);
+    EXPECT_EQ(local, Put(schedule_.get(), schedule::TargetComputer, Text(L"")).error());
 }
 
 }  // namespace sundrave_test

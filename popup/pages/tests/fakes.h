@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/lang/text_source.h"
+#include "popup/pages/ad_block.h"
 #include "popup/pages/browser_state.h"
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
@@ -81,5 +82,14 @@ struct FakeTexts : lang::TextSource {
     std::string Text(const char* key, const char* def) const override {
         auto it = own.find(key);
         return it == own.end() ? def : it->second;
+    }
+};
+
+struct FakeHosts : AdBlockHosts {
+    AdBlockResult result = AdBlockResult::Done;
+    std::vector<bool> applied;
+    AdBlockResult Apply(bool on) override {
+        applied.push_back(on);
+        return result;
     }
 };

@@ -7,15 +7,6 @@
 
 namespace {
 
-struct FakeHosts : AdBlockHosts {
-    AdBlockResult result = AdBlockResult::Done;
-    std::vector<bool> applied;
-    AdBlockResult Apply(bool on) override {
-        applied.push_back(on);
-        return result;
-    }
-};
-
 class PopupPageTest : public ::testing::Test {
 protected:
     PopupPageTest() { host.state = &state; }

@@ -16,6 +16,7 @@ namespace {
 using proxytest::Connect;
 using proxytest::HttpResponse;
 using proxytest::Origin;
+using proxytest::RecordingOrigin;
 using proxytest::ReceiveAll;
 using proxytest::ReceiveExactly;
 using proxytest::ReceiveMessage;
@@ -45,30 +46,6 @@ public:
     }
 };
 
-// An origin that reads one request (head and Content-Length body) at a
-// time, records it and answers with `reply` until the client closes.
-struct RecordingOrigin {
-    explicit RecordingOrigin(std::string reply)
-        : origin([this, reply](SOCKET s) {
-              for (;;) {
-                  std::string request = ReceiveMessage(s);
-                  if (request.empty()) return;
-                  {
-                      std::lock_guard<std::mutex> guard(lock);
-                      requests.push_back(request);
-                  }
-                  if (!SendAll(s, reply)) return;
-              }
-          }) {}
-    std::vector<std::string> Requests() {
-        std::lock_guard<std::mutex> guard(lock);
-        return requests;
-    }
-    std::mutex lock;
-    std::vector<std::string> requests;
-    Origin origin;
-};
-
 class ProxyOnLoopback : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -87,7 +64,7 @@ TEST_F(ProxyOnLoopback, RequestBodiesOfSeveralPacketsArriveByteExact) {
     for (int i = 0; i < 3000; ++i) body += static_cast<char>(i * 7);
     Socket client = Connect(listener->Port());
     for (const char* method : {"POST", "PUT"}) {
-        std::string head = std::string(method) + " " + Url(origin.origin.port(), "/up") +
+        std::string head = std::string(method) + " " + Url(origin.port(), "/up") +
                            " HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n";
         ASSERT_TRUE(SendAll(client.get(), head + body.substr(0, 1000)));
         Sleep(50);
@@ -140,11 +117,25 @@ TEST_F(ProxyOnLoopback, BadAndUnreachableRequestsGetTheirReplies) {
 TEST_F(ProxyOnLoopback, KeepAliveRequestDoesNotInheritThePreviousHost) {
     RecordingOrigin origin(HttpResponse("application/octet-stream", "ok"));
     Socket client = Connect(listener->Port());
-    ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.origin.port(), "/a") + " HTTP/1.1\r\n\r\n"));
+    ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.port(), "/a") + " HTTP/1.1\r\n\r\n"));
     EXPECT_EQ(HttpResponse("application/octet-stream", "ok"), ReceiveMessage(client.get()));
     ASSERT_TRUE(SendAll(client.get(), "GET /b HTTP/1.1\r\n\r\n"));
     EXPECT_EQ(kBadRequestReply, ReceiveAll(client.get()));
     EXPECT_EQ(1u, origin.Requests().size());
+}
+
+TEST_F(ProxyOnLoopback, SiteClosingAnIdleConnectionKeepsTheBrowsers) {
+    Origin once([](SOCKET s) {
+        if (!ReceiveMessage(s).empty()) SendAll(s, HttpResponse("text/html", "<html>x</html>"));
+    });
+    const std::string expected = HttpResponse("text/html", "<!--F--><html>x</html>");
+    Socket client = Connect(listener->Port());
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(once.port()) + " HTTP/1.1\r\n\r\n"));
+        EXPECT_EQ(expected, ReceiveMessage(client.get())) << i;
+        Sleep(300);
+    }
+    EXPECT_EQ(3, once.accepted());
 }
 
 TEST_F(ProxyOnLoopback, SplitResponsesReachTheClientUnchanged) {
@@ -178,7 +169,7 @@ TEST_F(ProxyOnLoopback, TwoHundredKeepAliveClientsAreServedAndCloseEndsEveryRela
     const std::string expected = HttpResponse("text/html", "<!--F-->" + page);
     for (int round = 0; round < 2; ++round) {
         for (Socket& client : clients)
-            ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.origin.port()) + " HTTP/1.1\r\n\r\n"));
+            ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n"));
         int served = 0;
         for (Socket& client : clients) served += ReceiveMessage(client.get(), 20000) == expected;
         EXPECT_EQ(kClients, served) << "round " << round;

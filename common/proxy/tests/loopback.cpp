@@ -80,6 +80,24 @@ DWORD WINAPI Origin::ServeProc(LPVOID argument) {
     return 0;
 }
 
+RecordingOrigin::RecordingOrigin(std::string reply)
+    : origin_([this, reply](SOCKET s) {
+          for (;;) {
+              std::string request = ReceiveMessage(s, 60000);
+              if (request.empty()) return;
+              {
+                  std::lock_guard<std::mutex> guard(lock_);
+                  requests_.push_back(request);
+              }
+              if (!SendAll(s, reply)) return;
+          }
+      }) {}
+
+std::vector<std::string> RecordingOrigin::Requests() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return requests_;
+}
+
 proxy::Socket Connect(unsigned short port) {
     return proxy::ConnectTo(htonl(INADDR_LOOPBACK), port, 0);
 }

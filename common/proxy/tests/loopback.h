@@ -37,6 +37,20 @@ private:
     HANDLE thread_ = nullptr;
 };
 
+// Reads one request (head and Content-Length body) at a time, records it
+// and answers each with `reply`, until the client closes.
+class RecordingOrigin {
+public:
+    explicit RecordingOrigin(std::string reply);
+    std::vector<std::string> Requests();
+    unsigned short port() const { return origin_.port(); }
+
+private:
+    std::mutex lock_;
+    std::vector<std::string> requests_;
+    Origin origin_;
+};
+
 proxy::Socket Connect(unsigned short port);
 bool SendAll(SOCKET s, const std::string& data);
 // Everything until the peer closes or `timeoutMs` passes.

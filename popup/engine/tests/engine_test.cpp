@@ -18,6 +18,7 @@ namespace {
 using proxytest::Connect;
 using proxytest::HttpResponse;
 using proxytest::Origin;
+using proxytest::RecordingOrigin;
 using proxytest::ReceiveAll;
 using proxytest::ReceiveMessage;
 using proxytest::SendAll;
@@ -25,28 +26,6 @@ using proxytest::SendAll;
 bool ControlUp() { return false; }
 
 const std::string kPage = "<html><head><title>t</title></head><body>hello</body></html>";
-
-struct RecordingOrigin {
-    explicit RecordingOrigin(std::string reply)
-        : origin([this, reply](SOCKET s) {
-              for (;;) {
-                  std::string request = ReceiveMessage(s);
-                  if (request.empty()) return;
-                  {
-                      std::lock_guard<std::mutex> guard(lock);
-                      requests.push_back(request);
-                  }
-                  if (!SendAll(s, reply)) return;
-              }
-          }) {}
-    std::vector<std::string> Requests() {
-        std::lock_guard<std::mutex> guard(lock);
-        return requests;
-    }
-    std::mutex lock;
-    std::vector<std::string> requests;
-    Origin origin;
-};
 
 class EngineOnLoopback : public ::testing::Test {
 protected:
@@ -73,7 +52,7 @@ TEST_F(EngineOnLoopback, PagesGetTheScriptAndTheSoundWithTheirNewLength) {
         "<script>if( Quiv_beep ) Quiv_beep.src=\"C:/velmora-tests/popup-engine/PopUp.wav\";</script>\n";
     EXPECT_EQ(HttpResponse("text/html", script + "<html><head><BGSOUND ID='Quiv_beep'><title>t</title></head>"
                                                  "<body>hello</body></html>"),
-              Get(origin.origin.port(), "Accept-Encoding: gzip, deflate\r\nAccept: */*\r\n"));
+              Get(origin.port(), "Accept-Encoding: gzip, deflate\r\nAccept: */*\r\n"));
     ASSERT_EQ(1u, origin.Requests().size());
     EXPECT_EQ("GET /p HTTP/1.1\r\nAccept: */*\r\n\r\n", origin.Requests()[0]);
 }
@@ -83,10 +62,10 @@ TEST_F(EngineOnLoopback, ApplyTakesEffectForTheNextRequestAndIsSaved) {
     EngineSettings settings = engine.Settings();
     settings.playWave = 0;
     ASSERT_TRUE(engine.Apply(settings));
-    EXPECT_EQ(HttpResponse("text/html", "<script>  </script>\n" + kPage), Get(origin.origin.port()));
+    EXPECT_EQ(HttpResponse("text/html", "<script>  </script>\n" + kPage), Get(origin.port()));
     settings.catching = false;
     ASSERT_TRUE(engine.Apply(settings));
-    EXPECT_EQ(HttpResponse("text/html", kPage), Get(origin.origin.port()));
+    EXPECT_EQ(HttpResponse("text/html", kPage), Get(origin.port()));
     EXPECT_NE(std::string::npos, dir.read("QXINI.ini").find("PopupCheckDisabled=1"));
     engine.Load();
     EXPECT_FALSE(engine.Settings().catching);
@@ -97,7 +76,7 @@ TEST_F(EngineOnLoopback, GatewayGetsTheAbsoluteUrlAndTheConnect) {
     EngineSettings settings = engine.Settings();
     settings.gatewayEnable = 1;
     settings.gatewayIP = "127.0.0.1";
-    settings.gatewayPort = gateway.origin.port();
+    settings.gatewayPort = gateway.port();
     ASSERT_TRUE(engine.Apply(settings));
     proxy::Socket client = Connect(engine.Port());
     SendAll(client.get(), "GET http://far.example/x?y=1 HTTP/1.1\r\nHost: far.example\r\n\r\n");
@@ -119,7 +98,7 @@ TEST_F(EngineOnLoopback, GatewayGetsTheAbsoluteUrlAndTheConnect) {
 
 TEST_F(EngineOnLoopback, SettingsSwappedWhileConnectionsRun) {
     RecordingOrigin origin(HttpResponse("text/html", kPage));
-    const std::string injected = Get(origin.origin.port());
+    const std::string injected = Get(origin.port());
     ASSERT_NE(std::string::npos, injected.find("BGSOUND"));
     std::atomic<bool> done{false};
     std::thread applier([this, &done] {
@@ -132,7 +111,7 @@ TEST_F(EngineOnLoopback, SettingsSwappedWhileConnectionsRun) {
     const std::string plain = HttpResponse("text/html", kPage);
     int good = 0;
     for (int i = 0; i < 30; ++i) {
-        std::string got = Get(origin.origin.port());
+        std::string got = Get(origin.port());
         good += got == plain || got == injected;
     }
     done = true;
@@ -145,7 +124,7 @@ TEST_F(EngineOnLoopback, StopEndsEveryConnection) {
     std::vector<proxy::Socket> clients;
     for (int i = 0; i < 10; ++i) {
         clients.push_back(Connect(engine.Port()));
-        SendAll(clients.back().get(), "GET http://127.0.0.1:" + std::to_string(origin.origin.port()) + "/ HTTP/1.1\r\n\r\n");
+        SendAll(clients.back().get(), "GET http://127.0.0.1:" + std::to_string(origin.port()) + "/ HTTP/1.1\r\n\r\n");
         ReceiveMessage(clients.back().get());
     }
     EXPECT_EQ(10, engine.LiveConnections());

@@ -8,7 +8,7 @@
 #include "common/browser/netscape_profiles.h"
 #include "common/browser/opera_config.h"
 #include "common/browser/proxy_setting_key.h"
-#include "popup/core/reg_key.h"
+#include "common/registry/reg_key.h"
 
 namespace {
 

@@ -37,18 +37,6 @@ private:
     CHalvaneApp& app_;
 };
 
-void CopyFlags(const browser::BrowserState& from, BrowserState& to) {
-    to.LanConfigured = from.LanConfigured;
-    to.DialUpConfigured = from.DialUpConfigured;
-    to.NetscapeConfigured = from.NetscapeConfigured;
-    to.Opera6Configured = from.Opera6Configured;
-    to.Opera7Configured = from.Opera7Configured;
-    to.IEProxyConfigured = from.IEProxyConfigured;
-    to.Opera6Installed = from.Opera6Installed;
-    to.Opera7Installed = from.Opera7Installed;
-    to.NetscapeInstalled = from.NetscapeInstalled;
-}
-
 const char kDefaultTitle[] = "Velmora Blinkward";
 
 }  // namespace
@@ -74,7 +62,7 @@ bool CHalvaneApp::InitInstance() {
 
 StartupEnd CHalvaneApp::Start() {
     engine_ = std::make_unique<popup::PopupEngine>(programFolder_ + "\\", popup::ControlKeyDown);
-    startup_ = std::make_unique<CHalvaneStartup>(settings_, startupBrowsers_, mutex_, *texts_,
+    startup_ = std::make_unique<CHalvaneStartup>(settings_, browsers_, mutex_, *texts_,
                                                  *prompt_, static_cast<StartupWindowSteps&>(*this),
                                                  hosts_);
     return startup_->Run();
@@ -110,7 +98,7 @@ bool CHalvaneApp::RefreshBrowserState() {
 
 void CHalvaneApp::ReadBrowserState(BrowserState& state) {
     RefreshBrowserState();
-    CopyFlags(browsers_, state);
+    state = browsers_;
 }
 
 void CHalvaneApp::SetProxyAlias(const std::string& alias) { engineSettings_.popupIP = alias; }

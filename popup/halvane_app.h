@@ -48,7 +48,7 @@ public:
     CHalvaneSettings& Settings() { return settings_; }
     // The engine settings as the pages edit them; applied by SaveAll.
     popup::EngineSettings& Engine() { return engineSettings_; }
-    const browser::BrowserState& Browsers() const { return browsers_; }
+    const BrowserState& Browsers() const { return browsers_; }
     const lang::TextSource& Texts() const { return *texts_; }
     // The language file itself, for dialogs that load their texts by range.
     const CHalvaneTexts& LanguageTexts() const { return languageTexts_; }
@@ -59,6 +59,8 @@ public:
     // A text of the language file in use.
     std::string Text(const char* key, const char* def) const { return texts_->Text(key, def); }
     MessagePrompt& Prompt() { return *prompt_; }
+    // The single-instance mutex start-up took.
+    CInstanceMutex& Mutex() { return mutex_; }
     const std::string& ProgramTitle() const;
     const CHostsFile& Hosts() const { return hosts_; }
     CCounterDlg& Counter() { return *counter_; }
@@ -111,8 +113,7 @@ private:
     MessagePrompt* prompt_;
     CInstanceMutex mutex_;
     CHostsFile hosts_;
-    BrowserState startupBrowsers_;
-    browser::BrowserState browsers_;
+    BrowserState browsers_;
     std::unique_ptr<browser::MessageSink> browserMessages_;
     std::unique_ptr<browser::ConnectionOptionWriter> optionWriter_;
     browser::BrowserEnv browserEnv_;

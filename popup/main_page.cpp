@@ -11,17 +11,13 @@ namespace {
 const UINT kHelpDisplayToc = 0x0001;  // the viewer's HH_DISPLAY_TOC
 const size_t kTipLength = 127;
 
-void SetCheck(HWND dialog, int id, bool on) {
-    if (dialog) CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
-}
-
 }  // namespace
 
 CMainPage::CMainPage(CHalvaneApp& app, CTitleScan scan)
     : ui::PropertySheet(app.Text("99990", "Velmora Blinkward")),
       app_(app),
       scan_(scan),
-      pages_(CreateMainPages()),
+      pages_(std::make_unique<CMainPages>(app, *this)),
       taskbarMsg_(ui::RegisterMessage("TaskbarMsg")),
       taskbarCreated_(ui::RegisterMessage("TaskbarCreated")) {
     for (int index = 0; index < kMainPageCount; ++index) {
@@ -104,7 +100,7 @@ bool CMainPage::PreTranslateMessage(MSG& msg) {
 bool CMainPage::OnPrivateMessage(UINT msg) {
     switch (msg) {
     case WM_SOUND_OPTION_CHANGED:
-        app_.Engine().playWave = IsDlgButtonChecked(PopupPage(), IDC_POPUP_SOUND_ALERT) == BST_CHECKED;
+        app_.Engine().playWave = pages_->SoundTicked() ? 1 : 0;
         UpdateSoundBox();
         return true;
     case WM_CATCHING_CHANGED:
@@ -244,7 +240,7 @@ void CMainPage::ToggleCatching() {
         return;
     }
     UpdateTrayIcon();
-    SetCheck(PopupPage(), IDC_POPUP_ENABLE_CATCH, engine.catching);
+    pages_->ShowPopupSettings();
     UpdateSoundBox();
     MarkPopupPageChanged();
     UpdateTrayMenu();
@@ -253,7 +249,7 @@ void CMainPage::ToggleCatching() {
 void CMainPage::ToggleAdBlock() {
     popup::EngineSettings& engine = app_.Engine();
     engine.bannerBlock = engine.bannerBlock ? 0 : 1;
-    SetCheck(PopupPage(), IDC_POPUP_BANNER_BLOCK, engine.bannerBlock != 0);
+    pages_->ShowPopupSettings();
     UpdateTrayMenu();
     app_.ApplyAdBlock();
     MarkPopupPageChanged();
@@ -279,15 +275,16 @@ void CMainPage::ShowAbout() {
 void CMainPage::ApplyAll() {
     app_.SaveAll();
     pages_->SaveActiveXPolicies();
-    for (int index = 0; index < kMainPageCount; ++index) GetPage(index)->SetModified(false);
+    MarkAllPagesUnchanged();
     language_ = app_.Settings().language;
 }
 
 void CMainPage::CancelAll() {
     app_.ReloadEngine();
     app_.Settings().language = language_;
-    for (int index = 0; index < kMainPageCount; ++index) GetPage(index)->SetModified(false);
+    // Reloading a page may mark it changed again; after Cancel nothing waits.
     pages_->ReloadStates();
+    MarkAllPagesUnchanged();
     if (app_.Settings().closeToTray) {
         SetVisible(false);
     } else {
@@ -352,3 +349,12 @@ void CMainPage::UpdateSoundBox() {
 HWND CMainPage::PopupPage() const { return GetPage(kPopupPage)->Handle(); }
 
 void CMainPage::MarkPopupPageChanged() { GetPage(kPopupPage)->SetModified(true); }
+
+void CMainPage::MarkActivePageChanged() {
+    const int active = Handle() ? GetActiveIndex() : kPopupPage;
+    GetPage(active < 0 ? kPopupPage : active)->SetModified(true);
+}
+
+void CMainPage::MarkAllPagesUnchanged() {
+    for (int index = 0; index < kMainPageCount; ++index) GetPage(index)->SetModified(false);
+}

@@ -20,6 +20,8 @@ public:
 
     // The last browser window has closed: exit without asking.
     void ExitWithoutQuestion();
+    // A page's control changed: the Apply button comes on.
+    void MarkActivePageChanged();
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:
@@ -53,10 +55,11 @@ private:
     void UpdateSoundBox();
     HWND PopupPage() const;
     void MarkPopupPageChanged();
+    void MarkAllPagesUnchanged();
 
     CHalvaneApp& app_;
     CTitleScan scan_;
-    std::unique_ptr<MainPages> pages_;
+    std::unique_ptr<CMainPages> pages_;
     CTrayMenu menu_;
     std::unique_ptr<ui::TrayIcon> tray_;
     UINT taskbarMsg_;

@@ -1,25 +1,48 @@
 #include "popup/main_pages.h"
 
-#include "popup/res/resource_ids.h"
+#include "popup/halvane_app.h"
 
-namespace {
+CMainPages::CMainPages(CHalvaneApp& app, CMainPage& window)
+    : settings_(app),
+      browsers_(app),
+      host_(app, window, context_),
+      adBlock_(app.Hosts(), app.Settings().path),
+      mutex_(app.Mutex(), app.Mutex().Name()),
+      context_{settings_, browsers_, host_, app.LanguageTexts(), app.Skin(), adBlock_, cleaner_,
+               mutex_},
+      popup_(context_),
+      activeX_(context_),
+      options_(context_) {}
 
-// The pages from their dialog templates; the window classes of the settings
-// pages take their places here as they come.
-class TemplatePages : public MainPages {
-public:
-    ui::PropertyPage& Page(MainPageIndex index) override { return pages_[index]; }
-    void SaveActiveXPolicies() override {}
-    void ReloadStates() override {}
-    void ApplyTexts() override {}
-    void StartCleaner() override {}
+ui::PropertyPage& CMainPages::Page(MainPageIndex index) {
+    switch (index) {
+    case kActiveXPage:
+        return activeX_;
+    case kOptionsPage:
+        return options_;
+    default:
+        return popup_;
+    }
+}
 
-private:
-    ui::PropertyPage pages_[kMainPageCount] = {ui::PropertyPage(IDD_POPUP_PAGE),
-                                               ui::PropertyPage(IDD_ACTIVEX_PAGE),
-                                               ui::PropertyPage(IDD_OPTIONS_PAGE)};
-};
+// A page that was never shown has no window yet; it reads the settings and
+// the texts when it is created.
+void CMainPages::ReloadStates() {
+    ShowPopupSettings();
+    if (activeX_.Handle()) activeX_.RefreshControls();
+    if (options_.Handle()) options_.RefreshControls();
+}
 
-}  // namespace
+void CMainPages::ShowPopupSettings() {
+    if (popup_.Handle()) popup_.RefreshControls();
+}
 
-std::unique_ptr<MainPages> CreateMainPages() { return std::make_unique<TemplatePages>(); }
+void CMainPages::ApplyTexts() {
+    if (popup_.Handle()) popup_.SetLanguageTexts();
+    if (options_.Handle()) options_.SetLanguageTexts();
+}
+
+void CMainPages::StartCleaner() {
+    browsers_.Update();
+    popup_.StartCleaner();
+}

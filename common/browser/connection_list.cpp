@@ -2,7 +2,7 @@
 
 #include "common/browser/connection_blob.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/browser/reg_key.h"
+#include "common/registry/reg_key.h"
 
 namespace browser {
 namespace {
@@ -16,7 +16,8 @@ bool IsDialUp(const std::string& name) { return name != kLanSettings && name != 
 // Writes `ProxyHttp1.1`; false when "Internet Settings" cannot be opened,
 // in which case nothing at all is changed.
 bool WriteHttp11(DWORD value) {
-    RegKey settings = RegKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_ALL_ACCESS);
+    CRegKey settings;
+    settings.Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_ALL_ACCESS);
     if (!settings.IsOpen()) return false;
     settings.WriteDword("ProxyHttp1.1", value);
     return true;
@@ -25,7 +26,8 @@ bool WriteHttp11(DWORD value) {
 }  // namespace
 
 bool IsConnectionConfigured(const std::string& name) {
-    RegKey key = RegKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+    CRegKey key;
+    key.Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
     std::string blob;
     return key.ReadBytes(name.c_str(), blob) && BlobCarriesProxy(blob, kIEProxyString);
 }
@@ -34,7 +36,8 @@ void CConnectionList::EnumDialUpConnections(bool setMode) {
     Entries.clear();
     GreyedFlags.clear();
     GreyedCount = ConfiguredCount = 0;
-    RegKey key = RegKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+    CRegKey key;
+    key.Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
     for (const std::string& name : key.ValueNames()) {
         if (!IsDialUp(name)) continue;
         bool configured = IsConnectionConfigured(name);
@@ -50,14 +53,16 @@ void CConnectionList::EnumDialUpConnections(bool setMode) {
 }
 
 bool CConnectionList::AnyConnectionConfigured() const {
-    RegKey key = RegKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+    CRegKey key;
+    key.Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
     for (const std::string& name : key.ValueNames())
         if (IsConnectionConfigured(name)) return true;
     return false;
 }
 
 bool CConnectionList::IsIEProxyConfigured() const {
-    RegKey settings = RegKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
+    CRegKey settings;
+    settings.Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
     DWORD enabled = 0;
     std::string server;
     if (settings.ReadDword("ProxyEnable", enabled) && enabled != 0 &&

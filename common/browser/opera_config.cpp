@@ -5,7 +5,7 @@
 #include "common/browser/file_io.h"
 #include "common/browser/opera_ini.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/browser/reg_key.h"
+#include "common/registry/reg_key.h"
 #include "common/browser/text_lines.h"
 #include "common/os/os_version.h"
 
@@ -63,8 +63,8 @@ int COperaConfig::FindOperaIni() {
     Opera7DefIniPath.clear();
     Opera6IniPath.clear();
     Opera7IniPath.clear();
-    RegKey key = RegKey::Open(HKEY_CURRENT_USER, kOperaKey, KEY_READ);
-    if (!key.IsOpen()) return kOperaKeyMissing;
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, kOperaKey, KEY_READ)) return kOperaKeyMissing;
     bool missing7 = false, missing6 = false;
     if (WantOpera7) {
         std::string folder;

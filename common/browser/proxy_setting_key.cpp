@@ -2,7 +2,7 @@
 
 namespace browser {
 
-ProxySettingKey::ProxySettingKey() : key_(RegKey::Create(HKEY_CURRENT_USER, kProxySettingKey)) {}
+ProxySettingKey::ProxySettingKey() { key_.Create(HKEY_CURRENT_USER, kProxySettingKey); }
 
 void ProxySettingKey::Set(int& flag, const char* name, int value) const {
     flag = value;

@@ -1,7 +1,7 @@
 #pragma once
 // HKCU "Software\Velmora Blinkward\Proxy Setting": the stored copy of the
 // configured flags, which the uninstaller reads.
-#include "common/browser/reg_key.h"
+#include "common/registry/reg_key.h"
 
 namespace browser {
 
@@ -21,7 +21,7 @@ public:
     void Set(int& flag, const char* name, int value) const;
 
 private:
-    RegKey key_;
+    CRegKey key_;
 };
 
 }  // namespace browser

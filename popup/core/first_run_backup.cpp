@@ -4,7 +4,7 @@
 
 #include "popup/core/file_io.h"
 #include "popup/core/hosts_file.h"
-#include "popup/core/reg_key.h"
+#include "common/registry/reg_key.h"
 #include "popup/core/zone_backup_text.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "common/lang/text_source.h"
 #include "popup/core/message_prompt.h"
-#include "popup/core/reg_key.h"
+#include "common/registry/reg_key.h"
 
 const char kProductKey[] = "Software\\Velmora Blinkward";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -9,6 +9,7 @@ void CInstanceMutex::Release() {
 
 bool CInstanceMutex::Acquire(const std::string& name) {
     Release();
+    name_ = name;
     HANDLE handle = CreateMutexA(nullptr, TRUE, name.c_str());
     if (handle && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(handle);

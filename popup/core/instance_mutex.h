@@ -16,7 +16,10 @@ public:
     // instance, or another kind of object of that name).
     bool Acquire(const std::string& name);
     void Release();
+    // The name of the last Acquire.
+    const std::string& Name() const { return name_; }
 
 private:
     HANDLE handle_ = nullptr;
+    std::string name_;
 };

@@ -4,20 +4,6 @@
 
 namespace {
 
-browser::BrowserState CopyOf(const BrowserState& from) {
-    browser::BrowserState to;
-    to.LanConfigured = from.LanConfigured;
-    to.DialUpConfigured = from.DialUpConfigured;
-    to.NetscapeConfigured = from.NetscapeConfigured;
-    to.Opera6Configured = from.Opera6Configured;
-    to.Opera7Configured = from.Opera7Configured;
-    to.Opera6Installed = from.Opera6Installed;
-    to.Opera7Installed = from.Opera7Installed;
-    to.NetscapeInstalled = from.NetscapeInstalled;
-    to.IEProxyConfigured = from.IEProxyConfigured;
-    return to;
-}
-
 template <typename Entry>
 std::vector<ListRow> RowsOf(const std::vector<Entry>& entries) {
     std::vector<ListRow> rows;
@@ -38,7 +24,7 @@ BrowserProxyWriters::BrowserProxyWriters(BrowserStateSource& browsers,
                                          browser::MessageSink& messages,
                                          browser::ConnectionOptionWriter& options,
                                          const browser::ProfileBases& bases)
-    : browsers_(browsers), state_(CopyOf(browsers.Current())),
+    : browsers_(browsers), state_(browsers.Current()),
       env_{texts, messages, state_, options, bases}, connections_(env_), profiles_(env_) {}
 
 std::vector<ListRow> BrowserProxyWriters::ListDialUpConnections(bool setMode) {

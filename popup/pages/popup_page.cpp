@@ -104,8 +104,10 @@ void PopupPageModel::OnBannerBlocking(bool ticked) {
     host_.SetModified();
 }
 
+// Reading the browser state may have switched catching off already; a box
+// still ticked tells that it was on.
 void PopupPageModel::SwitchCatchingOffUnconfigured() {
-    if (settings_.Catching()) {
+    if (settings_.Catching() || catchTicked_) {
         ShowInfo(kCatchingDisabledKey, kCatchingDisabled);
         catchTicked_ = false;
         host_.PostToMain(WM_CATCHING_CHANGED);

@@ -4,7 +4,7 @@
 #include "common/browser/connection_blob.h"
 #include "common/browser/connection_list.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/browser/reg_key.h"
+#include "common/registry/reg_key.h"
 #include "common/os/os_version.h"
 
 namespace browsertest {
@@ -28,8 +28,9 @@ void SetValue(const char* path, const char* name, DWORD type, const void* data, 
 
 std::string ReadBlob(const std::string& name) {
     std::string blob;
-    browser::RegKey::Open(HKEY_CURRENT_USER, browser::kConnectionsKey, KEY_READ)
-        .ReadBytes(name.c_str(), blob);
+    CRegKey key;
+    key.Open(HKEY_CURRENT_USER, browser::kConnectionsKey, KEY_READ);
+    key.ReadBytes(name.c_str(), blob);
     return blob;
 }
 

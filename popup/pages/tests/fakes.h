@@ -43,7 +43,12 @@ struct FakeSettings : PageSettings {
 struct FakeBrowserState : BrowserStateSource {
     BrowserState flags;
     int refreshes = 0;
-    void Refresh() override { ++refreshes; }
+    // The program's read switches catching off when no browser is configured.
+    FakeSettings* switchesOff = nullptr;
+    void Refresh() override {
+        ++refreshes;
+        if (switchesOff && !flags.AnyConfigured()) switchesOff->catching = false;
+    }
     BrowserState Current() const override { return flags; }
 };
 

@@ -93,6 +93,23 @@ TEST_F(PopupPageTest, ReactivationWithoutConfiguredBrowserSwitchesCatchingOff) {
     EXPECT_TRUE(page.BlinkTimerRunning());
 }
 
+TEST_F(PopupPageTest, ReactivationAfterTheReadSwitchedCatchingOffStillUnticksWithMessage) {
+    state.flags.LanConfigured = true;
+    state.switchesOff = &settings;
+    settings.catching = true;
+    page.RefreshControls();
+    ASSERT_TRUE(page.CatchTicked());
+    host.posted.clear();
+
+    state.flags.LanConfigured = false;
+    page.OnSetActive();
+    EXPECT_FALSE(settings.catching);
+    EXPECT_FALSE(page.CatchTicked());
+    ASSERT_EQ(2u, host.infos.size());
+    EXPECT_EQ("Catching Pop-Ups is disabled as there's not any configured browser.", host.infos[0]);
+    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
+}
+
 TEST_F(PopupPageTest, WarningBlinksOnlyWhileNoBrowserIsConfigured) {
     page.OnSetActive();
     page.OnTimer();

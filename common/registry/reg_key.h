@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class CRegKey {
 public:
@@ -20,9 +21,12 @@ public:
     // A REG_SZ of at most bufferSize - 1 characters; false when the value is
     // missing, of another type or too long (then `value` is unchanged).
     bool ReadString(const char* name, std::string& value, std::size_t bufferSize = 260) const;
+    // The whole value as stored, of any type and length.
+    bool ReadBytes(const char* name, std::string& value) const;
     bool ReadDword(const char* name, DWORD& value) const;
     bool WriteString(const char* name, const std::string& value) const;
     bool WriteDword(const char* name, DWORD value) const;
+    std::vector<std::string> ValueNames() const;
 
 private:
     void Close();

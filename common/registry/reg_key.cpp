@@ -1,4 +1,4 @@
-#include "popup/core/reg_key.h"
+#include "common/registry/reg_key.h"
 
 #include <vector>
 
@@ -43,6 +43,21 @@ bool CRegKey::ReadString(const char* name, std::string& value, std::size_t buffe
     return true;
 }
 
+bool CRegKey::ReadBytes(const char* name, std::string& value) const {
+    DWORD size = 0;
+    if (!key_ || RegQueryValueExA(key_, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+        return false;
+    }
+    std::string bytes(size, '\0');
+    if (size && RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&bytes[0]),
+                                 &size) != ERROR_SUCCESS) {
+        return false;
+    }
+    bytes.resize(size);
+    value = bytes;
+    return true;
+}
+
 bool CRegKey::ReadDword(const char* name, DWORD& value) const {
     if (!key_) return false;
     DWORD type = 0;
@@ -67,4 +82,23 @@ bool CRegKey::WriteDword(const char* name, DWORD value) const {
     return key_ && RegSetValueExA(key_, name, 0, REG_DWORD,
                                   reinterpret_cast<const BYTE*>(&value),
                                   sizeof(value)) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> CRegKey::ValueNames() const {
+    std::vector<std::string> names;
+    DWORD count = 0;
+    DWORD longest = 0;
+    if (!key_ || RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  &count, &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        return names;
+    }
+    std::vector<char> name(longest + 1);
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumValueA(key_, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS) {
+            names.emplace_back(name.data(), length);
+        }
+    }
+    return names;
 }

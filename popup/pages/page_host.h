@@ -17,6 +17,6 @@ public:
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     // Runs the proxy configuration wizard modally.
     virtual void RunProxyWizard(WizardMode mode) = 0;
-    // Ends the process at once (exit code 0).
+    // Ends the program: its settings are saved, its windows closed.
     virtual void EndProgram() = 0;
 };

@@ -3,12 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
 #include <string>
 
 #include "platform/testkit/scratch.h"
+#include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
 #include "popup/title_scan.h"
 
@@ -129,17 +131,47 @@ protected:
 
     // Runs the program while `step` drives it from a timer every 50 ms.
     StartupEnd RunWith(std::function<bool()> step) {
-        Scenario scenario{std::move(step), GetTickCount() + 20000, false, texts_.WindowTitle()};
+        return RunWithApp([step](CHalvaneApp&) { return step(); });
+    }
+
+    StartupEnd RunWithApp(std::function<bool(CHalvaneApp&)> step) {
+        CHalvaneApp app(seams_);
+        Scenario scenario{[&] { return step(app); }, GetTickCount() + 20000, false,
+                          texts_.WindowTitle()};
         g_scenario = &scenario;
         SetTimer(nullptr, 0, 50, RunScenario);
-        CHalvaneApp app(seams_);
         const StartupEnd end = app.Start();
         g_scenario = nullptr;
         EXPECT_FALSE(scenario.timedOut);
         return end;
     }
 
+    // Once the main window is up: `act` on one tick, `check` on the next
+    // (after what `act` posted), then the program ends.
+    void ActThenCheck(std::function<void(CHalvaneApp&)> act,
+                      std::function<void(CHalvaneApp&)> check) {
+        bool acted = false;
+        RunWithApp([&](CHalvaneApp& app) {
+            if (!Sheet()) return false;
+            if (!acted) {
+                act(app);
+                acted = true;
+                return false;
+            }
+            check(app);
+            EndProgram();
+            return true;
+        });
+    }
+
     HWND HiddenWindow() const { return FindWindowA(nullptr, texts_.WindowTitle().c_str()); }
+    HWND Sheet() const { return FindWindowA(nullptr, texts_.SheetTitle().c_str()); }
+    // The page of tab `index`, shown first so that it exists.
+    HWND ShowPage(int index) const {
+        SendMessageA(Sheet(), PSM_SETCURSEL, index, 0);
+        return PropSheet_GetCurrentPageHwnd(Sheet());
+    }
+    void EndProgram() const { PostMessageA(HiddenWindow(), WM_LAST_BROWSER_CLOSED, 0, 0); }
 
     testkit::ScratchRegistry registry_;
     testkit::ScratchDir dir_;
@@ -202,4 +234,89 @@ TEST_F(HalvaneAppTest, ExitFromTheTrayAsksAndNoKeepsTheProgram) {
     });
     EXPECT_EQ(StartupEnd::MainSheetClosed, end);
     EXPECT_EQ(3, tick);
+}
+
+namespace {
+
+// The user's click on a button of a page: its state, then the notification.
+void Click(HWND page, int id, bool checked) {
+    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+std::string ControlText(HWND page, int id) {
+    char text[260] = {};
+    GetDlgItemTextA(page, id, text, sizeof(text));
+    return text;
+}
+
+const char kTrustedZone[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\2";
+
+}  // namespace
+
+TEST_F(HalvaneAppTest, ApplyWritesTheActiveXZoneOnShow) {
+    HKEY zone = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kTrustedZone, 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &zone, nullptr));
+    const DWORD disabled = 3;
+    RegSetValueExA(zone, "1001", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&disabled),
+                   sizeof(disabled));
+    RegCloseKey(zone);
+    ActThenCheck(
+        [&](CHalvaneApp&) {
+            HWND page = ShowPage(kActiveXPage);
+            HWND zones = GetDlgItem(page, IDC_AX_ZONE);
+            SendMessageA(zones, CB_SETCURSEL, 1, 0);
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_AX_ZONE, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(zones));
+            Click(page, IDC_AX_SIGNED_ENABLE, true);
+            EXPECT_EQ(3, testkit::RegDword(HKEY_CURRENT_USER, kTrustedZone, "1001"));
+            PostMessageA(Sheet(), WM_COMMAND, ID_APPLY_NOW, 0);
+        },
+        [&](CHalvaneApp&) {
+            EXPECT_EQ(0, testkit::RegDword(HKEY_CURRENT_USER, kTrustedZone, "1001"));
+            EXPECT_FALSE(testkit::RegValueExists(HKEY_CURRENT_USER, kTrustedZone, "1004"));
+        });
+}
+
+TEST_F(HalvaneAppTest, LanguageChangeGivesThePagesTheirNewTexts) {
+    dir_.write("product\\Language\\Test.ini",
+               "[VelmoraBlinkward]\r\n1001=Catch them\r\n9001=Starting\r\n");
+    HWND popupPage = nullptr;
+    HWND optionsPage = nullptr;
+    ActThenCheck(
+        [&](CHalvaneApp& app) {
+            optionsPage = ShowPage(kOptionsPage);
+            popupPage = ShowPage(kPopupPage);
+            EXPECT_EQ("Enable Catch Pop-Ups", ControlText(popupPage, IDC_POPUP_ENABLE_CATCH));
+            app.Settings().language = "Test";
+            PostMessageA(Sheet(), WM_LANGUAGE_CHANGED, 0, 0);
+        },
+        [&](CHalvaneApp&) {
+            EXPECT_EQ("Catch them", ControlText(popupPage, IDC_POPUP_ENABLE_CATCH));
+            EXPECT_EQ("Starting", ControlText(optionsPage, IDC_OPT_STARTUP_GROUP));
+        });
+}
+
+TEST_F(HalvaneAppTest, CancelShowsTheStoredSettingsAgain) {
+    SetValue("Close To Tray", 1);
+    dir_.write("product\\QXINI.ini",
+               "[VelmoraBlinkward]\r\nPopupCheckDisabled=1\r\nPlayWave=1\r\n");
+    EXPECT_CALL(prompt_, Show(_, _, _)).Times(0);
+    HWND page = nullptr;
+    ActThenCheck(
+        [&](CHalvaneApp& app) {
+            page = ShowPage(kPopupPage);
+            EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, IDC_POPUP_SOUND_ALERT));
+            Click(page, IDC_POPUP_SOUND_ALERT, false);
+            EXPECT_EQ(0, app.Engine().playWave);
+            PostMessageA(Sheet(), WM_COMMAND, IDCANCEL, 0);
+        },
+        [&](CHalvaneApp& app) {
+            EXPECT_EQ(1, app.Engine().playWave);
+            EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, IDC_POPUP_SOUND_ALERT));
+            // Close To Tray: Cancel hid the window and kept the program.
+            EXPECT_TRUE(IsWindow(Sheet()));
+        });
 }

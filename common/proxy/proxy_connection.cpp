@@ -145,8 +145,12 @@ Socket CProxyConnection::OpenServerSocket(const std::string& name, int port) {
 }
 
 bool CProxyConnection::OnServerData(const char* data, size_t size) {
+    // Bytes that pass unchanged go out straight from the receive buffer.
+    size_t unchanged = relay_.TakeUnchanged(size);
+    if (unchanged > 0 && !SendBuffer(browser_.get(), data, unchanged)) return false;
+    if (unchanged == size) return true;
     std::string out;
-    ResponseRelay::Result result = relay_.OnServerData(data, size, out);
+    ResponseRelay::Result result = relay_.OnServerData(data + unchanged, size - unchanged, out);
     if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
     return result == ResponseRelay::Continue;
 }
@@ -162,11 +166,11 @@ bool CProxyConnection::OnServerClosed() {
     return idle;
 }
 
-bool CProxyConnection::SendBuffer(SOCKET s, const std::string& data) {
+bool CProxyConnection::SendBuffer(SOCKET s, const char* data, size_t size) {
     size_t sent = 0;
-    while (sent < data.size()) {
-        int piece = static_cast<int>(std::min(static_cast<size_t>(size_), data.size() - sent));
-        int n = send(s, data.data() + sent, piece, 0);
+    while (sent < size) {
+        int piece = static_cast<int>(std::min(static_cast<size_t>(size_), size - sent));
+        int n = send(s, data + sent, piece, 0);
         if (n <= 0) {
             if (WSAGetLastError() == WSAENOBUFS) context_->policy->OnSendBufferExhausted();
             return false;

@@ -32,7 +32,8 @@ private:
     Socket OpenServerSocket(const std::string& name, int port);
     bool OnServerData(const char* data, size_t size);
     bool OnServerClosed();
-    bool SendBuffer(SOCKET s, const std::string& data);
+    bool SendBuffer(SOCKET s, const char* data, size_t size);
+    bool SendBuffer(SOCKET s, const std::string& data) { return SendBuffer(s, data.data(), data.size()); }
     void CloseSockets();
 
     std::shared_ptr<ProxyContext> context_;

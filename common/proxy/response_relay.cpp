@@ -93,6 +93,18 @@ ResponseRelay::Result ResponseRelay::OnServerData(const char* data, size_t size,
     }
 }
 
+size_t ResponseRelay::TakeUnchanged(size_t size) {
+    if (!in_.empty()) return 0;
+    if (state_ == Tunnel) return size;
+    if (state_ != Body || held_ || rechunk_) return 0;
+    if (framing_ == UntilClose) return size;
+    if (framing_ != Length) return 0;
+    size_t take = static_cast<size_t>(std::min<unsigned long long>(remaining_, size));
+    remaining_ -= take;
+    if (remaining_ == 0) ResetRequest();
+    return take;
+}
+
 bool ResponseRelay::ParseResponseHeader(std::string& out) {
     size_t end = FindHeadEnd(in_);
     if (end == std::string::npos) return false;

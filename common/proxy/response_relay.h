@@ -28,6 +28,11 @@ public:
     // Site bytes in, browser bytes appended to `out`. Close when the
     // connection must end after `out` is sent.
     Result OnServerData(const char* data, size_t size, std::string& out);
+    // How many of the next `size` site bytes go to the browser exactly as
+    // they are (a streamed body or a tunnel, with nothing held before
+    // them); those count as relayed and the caller sends them itself. The
+    // bytes behind them go to OnServerData.
+    size_t TakeUnchanged(size_t size);
     // The site closed: whatever is held goes out.
     void Finish(std::string& out);
 

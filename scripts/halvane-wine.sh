@@ -16,9 +16,7 @@ halvane_dir="$WINEPREFIX/drive_c/Program Files/Velmora Blinkward"
 # with the proxy on <port>.
 halvane_install() {
   local bin="$1" port="$2"
-  mkdir -p "$HALVANE_WORLD/wine/state"
-  velmora_prefix_ready || velmora_make_prefix
-  velmora_display
+  velmora_wine_up
   "$halvane_scripts/install-halvane.sh" "$bin" "$WINEPREFIX" "$HALVANE_FOLDER" >/dev/null
   sed -i "s/^PopupPort=.*/PopupPort=$port/" "$halvane_dir/QXINI.ini"
 }

@@ -171,20 +171,24 @@ void CHalvaneApp::ClearCounter() {
     if (counter_) counter_->RefreshCount();
 }
 
-void CHalvaneApp::ApplyAdBlock() {
-    const AdBlockResult result =
-        hosts_.SetAdBlock(engineSettings_.bannerBlock != 0, settings_.path + "\\hostse");
-    if (result == AdBlockResult::HostsMissing) {
+void CHalvaneApp::ApplyAdBlock(bool on) {
+    switch (hosts_.SetAdBlock(on, settings_.path + "\\hostse")) {
+    case AdBlockResult::Done:
+        engineSettings_.bannerBlock = on ? 1 : 0;
+        break;
+    case AdBlockResult::HostsMissing:
+        engineSettings_.bannerBlock = 0;
         prompt_->Show(Text("19017", "HOSTS file not found in your operating system, please "
                                     "contact our customr support telling us your operating "
                                     "system version"),
                       ProgramTitle(), MB_OK);
-        ExitProcess(0);
-    }
-    if (result != AdBlockResult::Done) {
+        break;
+    case AdBlockResult::ListMissing:
+    case AdBlockResult::WriteFailed:
         prompt_->Show(Text("6005", "Error, Can't write to the hosts file, the program may not "
                                    "run correctly"),
                       ProgramTitle(), MB_OK | MB_ICONINFORMATION);
+        break;
     }
 }
 

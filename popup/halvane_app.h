@@ -82,8 +82,10 @@ public:
     // The count starts again from 0 today.
     void ClearCounter();
     const std::string& CountingSince() const { return countingSince_; }
-    // HOSTS gets or loses the ad lines per the Block Ads setting.
-    void ApplyAdBlock();
+    // HOSTS gets (on) or loses the ad lines; the Block Ads setting follows
+    // what HOSTS now holds. A missing HOSTS is reported and leaves blocking
+    // off: the program goes on, its unsaved settings intact.
+    void ApplyAdBlock(bool on);
     // Listens on the port of the engine settings; false on failure.
     bool StartProxy();
 

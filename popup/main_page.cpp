@@ -247,11 +247,9 @@ void CMainPage::ToggleCatching() {
 }
 
 void CMainPage::ToggleAdBlock() {
-    popup::EngineSettings& engine = app_.Engine();
-    engine.bannerBlock = engine.bannerBlock ? 0 : 1;
+    app_.ApplyAdBlock(app_.Engine().bannerBlock == 0);
     pages_->ShowPopupSettings();
     UpdateTrayMenu();
-    app_.ApplyAdBlock();
     MarkPopupPageChanged();
 }
 

@@ -19,4 +19,18 @@ case "$program" in
 esac
 dir="$(dirname "$program")"
 cd "$dir"
-exec "$WINELOADER" "$winpath" "$@"
+# A test program that ends before its tests did (ExitProcess deep in the code
+# under test) would otherwise look like a pass: the test framework keeps this
+# file while it runs and removes it when it finishes normally.
+marker="$VELMORA_STATE/running-$$"
+rm -f "$marker"
+export TEST_PREMATURE_EXIT_FILE="$VELMORA_DRIVE:${marker#"$VELMORA_BUILD"}"
+TEST_PREMATURE_EXIT_FILE="${TEST_PREMATURE_EXIT_FILE//\//\\}"
+status=0
+"$WINELOADER" "$winpath" "$@" || status=$?
+if [ -e "$marker" ]; then
+  rm -f "$marker"
+  echo "wine-run: $(basename "$program") ended before its tests finished" >&2
+  [ "$status" -ne 0 ] || status=1
+fi
+exit "$status"

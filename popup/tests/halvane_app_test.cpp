@@ -320,3 +320,39 @@ TEST_F(HalvaneAppTest, CancelShowsTheStoredSettingsAgain) {
             EXPECT_TRUE(IsWindow(Sheet()));
         });
 }
+
+TEST_F(HalvaneAppTest, TrayBlockAdsKeepsTheProgramWhenHostsIsMissing) {
+    dir_.write("product\\hostse", "127.0.0.1\tads.example\n");
+    EXPECT_CALL(prompt_, Show(HasSubstr("HOSTS file not found"), _, _)).WillOnce(Return(IDOK));
+    int tick = 0;
+    bool stillRunning = false;
+    const StartupEnd end = RunWithApp([&](CHalvaneApp& app) {
+        HWND sheet = Sheet();
+        if (!sheet) return false;
+        ++tick;
+        if (tick == 1) {
+            // Block Ads on: the ad lines join the user's HOSTS.
+            PostMessageA(sheet, WM_COMMAND, ID_TRAY_BLOCK_ADS, 0);
+        } else if (tick == 2) {
+            EXPECT_EQ(1, app.Engine().bannerBlock);
+            const std::string hosts = dir_.read("windows\\system32\\drivers\\etc\\hosts");
+            EXPECT_NE(std::string::npos, hosts.find("ads.example")) << hosts;
+            EXPECT_NE(std::string::npos, hosts.find("localhost")) << hosts;
+            // Block Ads off with no HOSTS to be had: the message, and the
+            // program goes on with blocking off.
+            const std::string etc = dir_.path() + "\\windows\\system32\\drivers\\etc";
+            SetFileAttributesA((etc + "\\hosts").c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA((etc + "\\hosts").c_str());
+            RemoveDirectoryA(etc.c_str());
+            PostMessageA(sheet, WM_COMMAND, ID_TRAY_BLOCK_ADS, 0);
+        } else if (tick == 3) {
+            EXPECT_EQ(0, app.Engine().bannerBlock);
+            stillRunning = IsWindow(sheet) != FALSE;
+            EndProgram();
+            return true;
+        }
+        return false;
+    });
+    EXPECT_EQ(StartupEnd::MainSheetClosed, end);
+    EXPECT_TRUE(stillRunning);
+}

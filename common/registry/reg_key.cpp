@@ -15,9 +15,9 @@ bool CRegKey::Open(HKEY root, const char* subKey, REGSAM access) {
     return IsOpen();
 }
 
-bool CRegKey::Create(HKEY root, const char* subKey) {
+bool CRegKey::Create(HKEY root, const char* subKey, REGSAM access) {
     Close();
-    if (RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    if (RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access,
                         nullptr, &key_, nullptr) != ERROR_SUCCESS) {
         key_ = nullptr;
     }
@@ -43,9 +43,9 @@ bool CRegKey::ReadString(const char* name, std::string& value, std::size_t buffe
     return true;
 }
 
-bool CRegKey::ReadBytes(const char* name, std::string& value) const {
+bool CRegKey::ReadBytes(const char* name, std::string& value, DWORD* type) const {
     DWORD size = 0;
-    if (!key_ || RegQueryValueExA(key_, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+    if (!key_ || RegQueryValueExA(key_, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) {
         return false;
     }
     std::string bytes(size, '\0');

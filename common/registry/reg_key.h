@@ -15,14 +15,15 @@ public:
     CRegKey& operator=(const CRegKey&) = delete;
 
     bool Open(HKEY root, const char* subKey, REGSAM access);
-    bool Create(HKEY root, const char* subKey);
+    bool Create(HKEY root, const char* subKey, REGSAM access = KEY_ALL_ACCESS);
     bool IsOpen() const { return key_ != nullptr; }
 
     // A REG_SZ of at most bufferSize - 1 characters; false when the value is
     // missing, of another type or too long (then `value` is unchanged).
     bool ReadString(const char* name, std::string& value, std::size_t bufferSize = 260) const;
-    // The whole value as stored, of any type and length.
-    bool ReadBytes(const char* name, std::string& value) const;
+    // The whole value as stored, of any type and length; `type`, when given,
+    // receives its registry type.
+    bool ReadBytes(const char* name, std::string& value, DWORD* type = nullptr) const;
     bool ReadDword(const char* name, DWORD& value) const;
     bool WriteString(const char* name, const std::string& value) const;
     bool WriteDword(const char* name, DWORD value) const;

@@ -4,9 +4,9 @@
 #include <oleauto.h>
 #include <shlwapi.h>
 
+#include "common/registry/reg_key.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/module.h"
-#include "platform/com/reg_key.h"
 #include "platform/com/text.h"
 
 namespace com {
@@ -15,10 +15,10 @@ namespace {
 // Writes the default value of HKCR\path and, when given, one named value.
 bool WriteKey(const std::string& path, const std::string& value,
               const std::string& name = std::string(), const std::string& named = std::string()) {
-    RegKey key;
-    if (key.create(HKEY_CLASSES_ROOT, path) != ERROR_SUCCESS) return false;
-    if (key.setString("", value) != ERROR_SUCCESS) return false;
-    return name.empty() || key.setString(name, named) == ERROR_SUCCESS;
+    CRegKey key;
+    if (!key.Create(HKEY_CLASSES_ROOT, path.c_str(), KEY_WRITE)) return false;
+    if (!key.WriteString(nullptr, value)) return false;
+    return name.empty() || key.WriteString(name.c_str(), named);
 }
 
 bool WriteProgId(const std::string& progId, const ServerClass& cls, const std::string& curVer) {

@@ -3,29 +3,12 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "common/registry/reg_key.h"
+
 namespace ui {
 namespace {
 
 App* g_app = nullptr;
-
-// An open registry key, closed with its owner.
-class RegKey {
-public:
-    ~RegKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    bool Open(const std::string& path) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
-    }
-    bool Create(const std::string& path) {
-        return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                               &key_, nullptr) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 }  // namespace
 
@@ -106,51 +89,40 @@ std::string App::SectionKey(const std::string& section) const {
 
 std::string App::GetProfileString(const std::string& section, const std::string& entry,
                                   const std::string& fallback) const {
-    RegKey key;
-    if (registryKey_.empty() || !key.Open(SectionKey(section))) return fallback;
+    CRegKey key;
+    if (registryKey_.empty() || !key.Open(HKEY_CURRENT_USER, SectionKey(section).c_str(), KEY_READ))
+        return fallback;
+    std::string value;
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    if (!key.ReadBytes(entry.c_str(), value, &type) || (type != REG_SZ && type != REG_EXPAND_SZ))
         return fallback;
-    }
-    std::string value(size + 1, '\0');
-    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(&value[0]), &size) != ERROR_SUCCESS) {
-        return fallback;
-    }
-    value.resize(size);
     while (!value.empty() && value.back() == '\0') value.pop_back();
     return value;
 }
 
 bool App::WriteProfileString(const std::string& section, const std::string& entry,
                              const std::string& value) const {
-    RegKey key;
-    if (registryKey_.empty() || !key.Create(SectionKey(section))) return false;
-    return RegSetValueExA(key.Get(), entry.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    CRegKey key;
+    return !registryKey_.empty() &&
+           key.Create(HKEY_CURRENT_USER, SectionKey(section).c_str(), KEY_WRITE) &&
+           key.WriteString(entry.c_str(), value);
 }
 
 DWORD App::GetProfileInt(const std::string& section, const std::string& entry, DWORD fallback) const {
-    RegKey key;
-    if (registryKey_.empty() || !key.Open(SectionKey(section))) return fallback;
-    DWORD type = 0;
+    CRegKey key;
     DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS || type != REG_DWORD) {
+    if (registryKey_.empty() || !key.Open(HKEY_CURRENT_USER, SectionKey(section).c_str(), KEY_READ) ||
+        !key.ReadDword(entry.c_str(), value)) {
         return fallback;
     }
     return value;
 }
 
 bool App::WriteProfileInt(const std::string& section, const std::string& entry, DWORD value) const {
-    RegKey key;
-    if (registryKey_.empty() || !key.Create(SectionKey(section))) return false;
-    return RegSetValueExA(key.Get(), entry.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                          sizeof(value)) == ERROR_SUCCESS;
+    CRegKey key;
+    return !registryKey_.empty() &&
+           key.Create(HKEY_CURRENT_USER, SectionKey(section).c_str(), KEY_WRITE) &&
+           key.WriteDword(entry.c_str(), value);
 }
 
 bool App::EnableControlContainer() {

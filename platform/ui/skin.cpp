@@ -1,6 +1,6 @@
 #include "platform/ui/skin.h"
 
-#include "platform/ui/com_ptr.h"
+#include "platform/com/com_ptr.h"
 
 namespace {
 
@@ -45,16 +45,16 @@ void CSkin::RedrawSkinnedWindow(HWND window) {
     if (!IsCreated()) return;
     ui::Variant result;
     if (FAILED(control_.InvokeMethod(kGetSkinnedWindow, {WindowArgument(window)}, &result))) return;
-    ui::ComPtr<IUnknown> skinned;
-    skinned.Reset(result.TakeUnknown());
+    com::ComPtr<IUnknown> skinned;
+    *skinned.put() = result.TakeUnknown();
     if (!skinned) return;
-    ui::ComPtr<IUnknown> outer;
-    IUnknown* start = SUCCEEDED(skinned->QueryInterface(kSkinnedWindowOuter, outer.ReceiveVoid()))
-                          ? outer.Get()
-                          : skinned.Get();
-    ui::ComPtr<IUnknown> redraw;
-    if (FAILED(start->QueryInterface(kSkinnedWindow, redraw.ReceiveVoid()))) return;
+    com::ComPtr<IUnknown> outer;
+    IUnknown* start = SUCCEEDED(skinned->QueryInterface(kSkinnedWindowOuter, outer.putVoid()))
+                          ? outer.get()
+                          : skinned.get();
+    com::ComPtr<IUnknown> redraw;
+    if (FAILED(start->QueryInterface(kSkinnedWindow, redraw.putVoid()))) return;
     using RedrawFunction = HRESULT(STDMETHODCALLTYPE*)(IUnknown*);
-    void** table = *reinterpret_cast<void***>(redraw.Get());
-    reinterpret_cast<RedrawFunction>(table[kRedrawEntry])(redraw.Get());
+    void** table = *reinterpret_cast<void***>(redraw.get());
+    reinterpret_cast<RedrawFunction>(table[kRedrawEntry])(redraw.get());
 }

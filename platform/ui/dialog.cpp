@@ -82,6 +82,17 @@ bool Dialog::PreTranslateMessage(MSG& msg) {
 
 LRESULT Dialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) return OnInitDialog() ? TRUE : FALSE;
+    // The program's dialog colour fills the background itself: a property
+    // page's body is otherwise drawn by the tab control's theme.
+    if (msg == WM_ERASEBKGND && App::Current()) {
+        HDC dc = reinterpret_cast<HDC>(wp);
+        if (HBRUSH brush = App::Current()->DialogColor(WM_CTLCOLORDLG, dc)) {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(dc, &client, brush);
+            return TRUE;
+        }
+    }
     LRESULT result = Window::WindowProc(msg, wp, lp);
     if (defaulted_ && msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC && App::Current()) {
         if (HBRUSH brush = App::Current()->DialogColor(msg, reinterpret_cast<HDC>(wp))) {

@@ -1,5 +1,6 @@
 // Property sheets: page notifications in order, apply, hidden modeless
 // sheets and wizard page skipping.
+#include "platform/ui/app.h"
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/tests/ui_driver.h"
 #include "platform/ui/tests/ui_test_ids.h"
@@ -134,6 +135,35 @@ TEST(PropertySheet, HiddenModelessSheetNeverBecomesVisible) {
     sheet.EndSheet(IDCANCEL);
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(nullptr, sheet.Handle());
+}
+
+class ColouredApp : public ui::App {
+protected:
+    bool InitInstance() override { return false; }
+};
+
+TEST(PropertySheet, PagesTakeTheProgramsDialogColour) {
+    ColouredApp app;
+    app.SetDialogColors(RGB(77, 115, 148), RGB(0, 0, 0));
+    ThreePages pages;
+    ui::PropertySheet sheet("Coloured");
+    pages.AddTo(sheet);
+    ASSERT_TRUE(sheet.Create(nullptr, false));
+    HWND page = reinterpret_cast<HWND>(sheet.Send(PSM_GETCURRENTPAGEHWND));
+    ASSERT_NE(nullptr, page);
+    // Whatever else would paint the page's body (a theme's tab texture),
+    // its background is the program's colour.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 400);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageA(page, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_EQ(RGB(77, 115, 148), GetPixel(memory, 2, 2));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    sheet.EndSheet(IDCANCEL);
 }
 
 TEST(PropertySheet, ModelessSheetClosedByOkGoesAway) {

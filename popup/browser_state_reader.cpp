@@ -8,19 +8,15 @@
 #include "common/browser/netscape_profiles.h"
 #include "common/browser/opera_config.h"
 #include "common/browser/proxy_setting_key.h"
+#include "common/files/whole_file.h"
 #include "common/registry/reg_key.h"
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // Opera keeps the program it last started under its own key.
 bool NamesExistingFile(const CRegKey& key, const char* value) {
     std::string path;
-    return key.ReadString(value, path) && FileExists(path);
+    return key.ReadString(value, path) && files::FileExists(path);
 }
 
 void ReadStoredFlags(browser::BrowserState& state) {
@@ -47,7 +43,7 @@ void DetectInstalled(browser::BrowserState& state) {
         state.Opera6Installed = NamesExistingFile(opera, "Last CommandLine");
         std::string directory;
         state.Opera7Installed = opera.ReadString("Last Directory2", directory)
-                                    ? FileExists(directory + "\\Opera.exe")
+                                    ? files::FileExists(directory + "\\Opera.exe")
                                     : NamesExistingFile(opera, "Last CommandLine v2");
     }
     HKEY mozilla = nullptr;

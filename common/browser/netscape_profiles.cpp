@@ -1,10 +1,11 @@
 #include "common/browser/netscape_profiles.h"
 
-#include "common/browser/file_io.h"
+#include "common/browser/file_rewrite.h"
 #include "common/browser/mozilla_prefs.h"
 #include "common/browser/mozilla_registry.h"
 #include "common/browser/proxy_setting_key.h"
 #include "common/browser/text_lines.h"
+#include "common/files/folder_list.h"
 #include "common/os/os_version.h"
 
 namespace browser {
@@ -29,7 +30,7 @@ std::vector<std::string> CNetscapeProfiles::DefaultFolderProfiles() const {
     std::vector<std::string> names;
     const std::string mozilla = MozillaFolder();
     if (mozilla.empty()) return names;
-    for (const FolderEntry& found : ListMatches(mozilla + "Profiles\\*.*"))
+    for (const files::FolderEntry& found : files::ListMatches(mozilla + "Profiles\\*.*"))
         if (found.isFolder) names.push_back(found.name);
     return names;
 }
@@ -46,18 +47,18 @@ bool CNetscapeProfiles::FindMozillaProfileFolder(const ProfileEntry& entry) {
             return false;
         }
         const std::string profile = mozilla + "Profiles\\" + entry.Name;
-        std::vector<FolderEntry> slt = ListMatches(profile + "\\*.slt");
+        std::vector<files::FolderEntry> slt = files::ListMatches(profile + "\\*.slt");
         dataFolder = slt.empty() ? profile : profile + "\\" + slt.front().name;
     }
     UserJsPath = dataFolder + "\\user.js";
     PrefsJsPath = dataFolder + "\\prefs.js";
-    return FileExists(PrefsJsPath);
+    return files::PathExists(PrefsJsPath);
 }
 
 bool CNetscapeProfiles::IsNetscapeProfileConfigured(const ProfileEntry& entry) {
     std::string prefs, user;
-    if (!FindMozillaProfileFolder(entry) || !ReadWholeFile(PrefsJsPath, prefs)) return false;
-    ReadWholeFile(UserJsPath, user);
+    if (!FindMozillaProfileFolder(entry) || !files::ReadWholeFile(PrefsJsPath, prefs)) return false;
+    files::ReadWholeFile(UserJsPath, user);
     return ProfileUsesProxy(prefs, user);
 }
 
@@ -82,7 +83,7 @@ void CNetscapeProfiles::ListNetscapeProfiles(bool setMode) {
 bool CNetscapeProfiles::ParseMozillaRegistry(bool checkOnly) {
     const std::string mozilla = MozillaFolder();
     std::string bytes;
-    if (mozilla.empty() || !ReadWholeFile(mozilla + "registry.dat", bytes)) return false;
+    if (mozilla.empty() || !files::ReadWholeFile(mozilla + "registry.dat", bytes)) return false;
     const std::string defaultFolder = mozilla + "Profiles\\";
     for (const std::string& directory : ScanProfileDirectories(bytes)) {
         if (ContainsNoCase(directory, defaultFolder)) continue;
@@ -103,7 +104,7 @@ bool CNetscapeProfiles::EnumMozillaProfiles() {
 
 bool CNetscapeProfiles::MergeIntoUserJs(const std::vector<std::string>& lines) {
     std::string user;
-    if (FileExists(UserJsPath) && !ReadWholeFile(UserJsPath, user)) return false;
+    if (files::PathExists(UserJsPath) && !files::ReadWholeFile(UserJsPath, user)) return false;
     if (!RewriteFile(UserJsPath, MergePrefLines(user, lines))) return false;
     Changed = 1;
     return true;

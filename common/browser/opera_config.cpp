@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/browser/file_io.h"
+#include "common/browser/file_rewrite.h"
 #include "common/browser/opera_ini.h"
 #include "common/browser/proxy_setting_key.h"
 #include "common/registry/reg_key.h"
@@ -78,8 +78,8 @@ int COperaConfig::FindOperaIni() {
         else
             Opera7IniPath =
                 OperaUserIniPath(COsVersion(), env_.bases, folder.substr(folder.rfind('\\') + 1));
-        if (!FileExists(Opera7IniPath)) {
-            if (multiUser == "2" && FileExists(singleUserFile))
+        if (!files::PathExists(Opera7IniPath)) {
+            if (multiUser == "2" && files::PathExists(singleUserFile))
                 Opera7IniPath = singleUserFile;
             else
                 missing7 = true;
@@ -89,7 +89,7 @@ int COperaConfig::FindOperaIni() {
         std::string commandLine;
         if (!key.ReadString("Last CommandLine", commandLine)) return kOperaKeyMissing;
         Opera6IniPath = UpToLastBackslash(commandLine) + kSettingsFile;
-        missing6 = !FileExists(Opera6IniPath);
+        missing6 = !files::PathExists(Opera6IniPath);
     }
     if (missing6 && missing7) return kBothOperaInisMissing;
     if (missing6) return kOpera6IniMissing;
@@ -174,7 +174,7 @@ void COperaConfig::ReadConfiguredState() {
 
 bool COperaConfig::IsOperaConfigured(const std::string& file) const {
     std::string ini;
-    return ReadWholeFile(file, ini) && OperaIniUsesProxy(ini, ProxyServer());
+    return files::ReadWholeFile(file, ini) && OperaIniUsesProxy(ini, ProxyServer());
 }
 
 }  // namespace browser

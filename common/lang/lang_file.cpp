@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/files/folder_list.h"
+
 namespace lang {
 
 const LangParams kHalvaneText = {"Language", "VelmoraBlinkward", '#', 250};
@@ -39,16 +41,8 @@ std::vector<LanguageEntry> ListLanguages(const std::string& programPath, const c
                                          const char* flagFolder) {
     std::vector<LanguageEntry> entries;
     const std::string flags = programPath + "\\" + flagFolder + "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((programPath + "\\" + folder + "\\*.ini").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return entries;
-    do {
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        std::string name = data.cFileName;
-        name.erase(name.rfind('.'));
+    for (const std::string& name : files::ListFileTitles(programPath + "\\" + folder, "*.ini"))
         entries.push_back({name, flags + name + ".bmp", flags + "default.bmp"});
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
     return entries;
 }
 

@@ -346,18 +346,6 @@ size_t ChunkDecoder::Feed(const char* data, size_t size, std::string* payload) {
     return i;
 }
 
-size_t LoadFileToBuffer(std::string& bytes, const std::string& fileName) {
-    FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (f == nullptr) return 0;
-    std::string data;
-    char block[16384];
-    size_t n;
-    while ((n = std::fread(block, 1, sizeof block, f)) > 0) data.append(block, n);
-    std::fclose(f);
-    bytes.swap(data);
-    return bytes.size();
-}
-
 std::string SocketErrorText(int code) {
     switch (code) {
     case 0: return std::string();

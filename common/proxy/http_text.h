@@ -120,10 +120,6 @@ private:
 // Lower-cases ASCII letters.
 std::string ToLower(std::string text);
 
-// The whole file into `bytes`; returns its length, 0 (and `bytes`
-// unchanged) when it cannot be opened.
-size_t LoadFileToBuffer(std::string& bytes, const std::string& fileName);
-
 // The text for one socket error code; empty for 0.
 std::string SocketErrorText(int code);
 

@@ -1,11 +1,9 @@
 #pragma once
-// Whole-file reads and writes in binary, each on one owned handle.
+// Whole-file writes in binary, each on one owned handle.
 #include <string>
 
 namespace fileio {
 
-bool Exists(const std::string& path);
-bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Creates the file; fails when it exists already.
 bool CreateNewFile(const std::string& path, const std::string& bytes);
 // Appends to the file, creating it when missing.

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/files/whole_file.h"
 #include "popup/core/file_io.h"
 #include "popup/core/hosts_file.h"
 #include "common/registry/reg_key.h"
@@ -15,17 +16,17 @@ const char kZonesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet
 
 BackupResult BackupHosts(const CHostsFile& hosts, const std::string& productFolder) {
     const std::string backup = productFolder + "\\mHosts";
-    if (fileio::Exists(backup)) return BackupResult::AlreadyThere;
+    if (files::PathExists(backup)) return BackupResult::AlreadyThere;
     const std::string path = hosts.GetHostsPath();
     if (path.empty()) return BackupResult::HostsMissing;
     std::string bytes;
-    if (!fileio::ReadWholeFile(path, bytes)) return BackupResult::Failed;
+    if (!files::ReadWholeFile(path, bytes)) return BackupResult::Failed;
     return fileio::CreateNewFile(backup, bytes) ? BackupResult::Written : BackupResult::Failed;
 }
 
 BackupResult BackupActiveXZones(const std::string& productFolder) {
     const std::string backup = productFolder + "\\acRs.ini";
-    if (fileio::Exists(backup)) return BackupResult::AlreadyThere;
+    if (files::PathExists(backup)) return BackupResult::AlreadyThere;
     zones::ZonePolicies policies[zones::kZoneCount];
     for (int zone = 0; zone < zones::kZoneCount; ++zone) {
         CRegKey key;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/os/os_version.h"
+#include "common/files/whole_file.h"
 #include "popup/core/file_io.h"
 #include "popup/core/hosts_text.h"
 
@@ -21,16 +22,16 @@ CHostsFile CHostsFile::OfThisSystem() {
 
 std::string CHostsFile::GetHostsPath() const {
     std::string bytes;
-    if (fileio::ReadWholeFile(location_, bytes)) return location_;
+    if (files::ReadWholeFile(location_, bytes)) return location_;
     std::string initial;
-    if (!fileio::ReadWholeFile(location_ + ".sam", initial)) initial = hosts::kCreatedByLine;
-    if (fileio::CreateNewFile(location_, initial) || fileio::Exists(location_)) return location_;
+    if (!files::ReadWholeFile(location_ + ".sam", initial)) initial = hosts::kCreatedByLine;
+    if (fileio::CreateNewFile(location_, initial) || files::PathExists(location_)) return location_;
     return std::string();
 }
 
 bool CHostsFile::HostsContains(const std::string& name) const {
     std::string text;
-    return fileio::ReadWholeFile(location_, text) && hosts::TextMapsHost(text, name);
+    return files::ReadWholeFile(location_, text) && hosts::TextMapsHost(text, name);
 }
 
 bool CHostsFile::AddHostsEntry(const std::string& address, const std::string& name) const {
@@ -38,7 +39,7 @@ bool CHostsFile::AddHostsEntry(const std::string& address, const std::string& na
     const std::string path = GetHostsPath();
     if (path.empty()) return false;
     std::string text;
-    fileio::ReadWholeFile(path, text);
+    files::ReadWholeFile(path, text);
     SetHostsAttributes(path, false);
     fileio::AppendToFile(path, hosts::EntryToAppend(text, address, name));
     SetHostsAttributes(path, true);
@@ -55,9 +56,9 @@ AdBlockResult CHostsFile::SetAdBlock(bool on, const std::string& adListPath) con
     const std::string path = GetHostsPath();
     if (path.empty()) return AdBlockResult::HostsMissing;
     std::string adLines;
-    if (on && !fileio::ReadWholeFile(adListPath, adLines)) return AdBlockResult::ListMissing;
+    if (on && !files::ReadWholeFile(adListPath, adLines)) return AdBlockResult::ListMissing;
     std::string text;
-    if (!fileio::ReadWholeFile(path, text)) return AdBlockResult::WriteFailed;
+    if (!files::ReadWholeFile(path, text)) return AdBlockResult::WriteFailed;
     const std::string changed = on ? hosts::WithAdBlock(text, adLines)
                                    : hosts::WithoutAdBlock(text);
     if (changed == text) return AdBlockResult::Done;

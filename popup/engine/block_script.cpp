@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/proxy/http_text.h"
+#include "common/files/whole_file.h"
 
 namespace popup {
 
@@ -17,7 +17,7 @@ std::string CheckBlockScript(const std::string& programFolder) {
 std::string BuildInjectedScript(const std::string& scriptFile, bool playWave,
                                 const std::string& soundFile) {
     std::string script;
-    proxy::LoadFileToBuffer(script, scriptFile);
+    files::ReadWholeFile(scriptFile, script);
     size_t mark = script.find("%s");
     if (mark == std::string::npos) return script;
     if (!playWave) return script.replace(mark, 2, "  ");

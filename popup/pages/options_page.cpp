@@ -1,8 +1,9 @@
 #include "popup/pages/options_page.h"
 
+#include "common/files/folder_list.h"
+#include "common/files/whole_file.h"
 #include "common/lang/lang_file.h"
 #include "popup/core/halvane_startup.h"
-#include "popup/pages/folder_files.h"
 
 OptionsPageModel::OptionsPageModel(PageSettings& settings, PageHost& host, InstanceMutex& mutex)
     : settings_(settings), host_(host), mutex_(mutex) {}
@@ -12,9 +13,9 @@ void OptionsPageModel::FillLanguageCombo() {
     for (const lang::LanguageEntry& entry :
          lang::ListLanguages(settings_.ProgramFolder(), "Language", "Flags")) {
         LanguageItem item{entry.name, ""};
-        if (FileExists(entry.flagPath))
+        if (files::FileExists(entry.flagPath))
             item.flagFile = entry.flagPath;
-        else if (FileExists(entry.fallbackFlagPath))
+        else if (files::FileExists(entry.fallbackFlagPath))
             item.flagFile = entry.fallbackFlagPath;
         languages_.push_back(item);
     }
@@ -30,7 +31,7 @@ void OptionsPageModel::RefreshControls() {
 
 void OptionsPageModel::FillSoundCombo() {
     const std::string folder = settings_.ProgramFolder() + "\\Sounds";
-    sounds_.Fill(folder, ListFileTitles(folder, "*.wav"), settings_.UserWavPath());
+    sounds_.Fill(folder, files::ListFileTitles(folder, "*.wav"), settings_.UserWavPath());
 }
 
 StartupRadio OptionsPageModel::StartupTicked() const {

@@ -7,7 +7,6 @@
 
 #include "common/proxy/dns_cache.h"
 #include "common/proxy/http_text.h"
-#include "platform/testkit/scratch.h"
 
 namespace proxy {
 namespace {
@@ -296,16 +295,7 @@ TEST(DnsCacheTest, ConcurrentStoresAndLookups) {
     for (std::thread& thread : threads) thread.join();
 }
 
-TEST(Files, LoadFileToBufferAndErrorTexts) {
-    testkit::ScratchDir dir("proxy-text");
-    dir.write("a.bin", std::string("x\0y", 3));
-    std::string bytes = "old";
-    EXPECT_EQ(3u, LoadFileToBuffer(bytes, dir.file("a.bin")));
-    EXPECT_EQ(std::string("x\0y", 3), bytes);
-    bytes = "kept";
-    EXPECT_EQ(0u, LoadFileToBuffer(bytes, dir.file("missing.bin")));
-    EXPECT_EQ("kept", bytes);
-
+TEST(SocketErrors, TextsByCode) {
     EXPECT_EQ("", SocketErrorText(0));
     EXPECT_EQ("Connection reset", SocketErrorText(10054));
     EXPECT_EQ("Winsock error = (12345)", SocketErrorText(12345));

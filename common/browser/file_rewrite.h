@@ -1,13 +1,10 @@
 #pragma once
-// Whole-file reads and safe rewrites of the users' settings files, and the
-// folder listings the profile searches need.
+// Safe rewrites of the users' settings files.
 #include <string>
-#include <vector>
+
+#include "common/files/whole_file.h"
 
 namespace browser {
-
-bool FileExists(const std::string& path);
-bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Writes `bytes` to a temporary file beside `path` and puts it in place of
 // `path` only once it is complete. On any failure `path` keeps its old
@@ -19,18 +16,9 @@ bool RewriteFile(const std::string& path, const std::string& bytes);
 template <typename Edit>
 bool EditFile(const std::string& path, Edit edit) {
     std::string before;
-    if (!ReadWholeFile(path, before)) return false;
+    if (!files::ReadWholeFile(path, before)) return false;
     const std::string after = edit(before);
     return after == before || RewriteFile(path, after);
 }
-
-struct FolderEntry {
-    std::string name;
-    bool isFolder;
-};
-
-// The entries matching `pattern` (a path with wildcards), "." and ".."
-// left out, in the order the file system gives them.
-std::vector<FolderEntry> ListMatches(const std::string& pattern);
 
 }  // namespace browser

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "common/browser/file_io.h"
+#include "common/browser/file_rewrite.h"
+#include "common/files/folder_list.h"
 #include "platform/testkit/scratch.h"
 
 namespace browsertest {
@@ -13,7 +14,7 @@ TEST(RewriteFile, ReplacesTheWholeFileAndLeavesNoTemporary) {
     dir.write("f.ini", "old content that is longer\r\n");
     ASSERT_TRUE(browser::RewriteFile(dir.file("f.ini"), "new\r\n"));
     EXPECT_EQ("new\r\n", dir.read("f.ini"));
-    EXPECT_EQ(1u, browser::ListMatches(dir.path() + "\\*").size());
+    EXPECT_EQ(1u, files::ListMatches(dir.path() + "\\*").size());
 }
 
 TEST(RewriteFile, FailureKeepsTheOriginalAndSaysSo) {
@@ -24,7 +25,7 @@ TEST(RewriteFile, FailureKeepsTheOriginalAndSaysSo) {
     EXPECT_FALSE(browser::RewriteFile(path, "replacement"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ("original", dir.read("f.ini"));
-    EXPECT_EQ(1u, browser::ListMatches(dir.path() + "\\*").size());
+    EXPECT_EQ(1u, files::ListMatches(dir.path() + "\\*").size());
     EXPECT_FALSE(browser::RewriteFile(dir.path() + "\\no such folder\\f.ini", "x"));
 }
 

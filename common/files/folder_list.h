@@ -1,0 +1,21 @@
+#pragma once
+// Folder listings through the file system's wildcard search.
+#include <string>
+#include <vector>
+
+namespace files {
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder;
+};
+
+// The entries matching `pattern` (a path with wildcards), "." and ".."
+// left out, in the order the file system gives them.
+std::vector<FolderEntry> ListMatches(const std::string& pattern);
+
+// The titles (names without their extension) of the files in `folder` that
+// match `pattern`, in the order the file search returns them.
+std::vector<std::string> ListFileTitles(const std::string& folder, const std::string& pattern);
+
+}  // namespace files

@@ -1,0 +1,15 @@
+#pragma once
+// Existence checks and whole-file reads in binary.
+#include <string>
+
+namespace files {
+
+// True when a file or a folder is at `path`.
+bool PathExists(const std::string& path);
+// True when `path` names a file, not a folder.
+bool FileExists(const std::string& path);
+// The whole file, read while others may keep it open for writing; on any
+// failure `bytes` is unchanged and the result is false.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace files

@@ -46,6 +46,16 @@ HKEY CreateKey(HKEY parent, const std::string& sub) {
     return key;
 }
 
+void SetRegValue(HKEY root, const std::string& key, const std::string& value, DWORD type,
+                 const void* data, DWORD size) {
+    HKEY handle = CreateKey(root, key);
+    if (!handle) return;
+    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(handle, value.c_str(), 0, type,
+                                            static_cast<const BYTE*>(data), size))
+        << key << "\\" << value;
+    RegCloseKey(handle);
+}
+
 }  // namespace
 
 ScratchDir::ScratchDir(const std::string& name) : path_(std::string(kScratchRoot) + "\\" + name) {
@@ -121,6 +131,19 @@ long long RegDword(HKEY root, const std::string& key, const std::string& value) 
 
 bool RegValueExists(HKEY root, const std::string& key, const std::string& value) {
     return SHGetValueA(root, key.c_str(), value.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+void SetRegString(HKEY root, const std::string& key, const std::string& value,
+                  const std::string& text) {
+    SetRegValue(root, key, value, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void SetRegDword(HKEY root, const std::string& key, const std::string& value, DWORD data) {
+    SetRegValue(root, key, value, REG_DWORD, &data, sizeof(data));
+}
+
+void DeleteRegValue(HKEY root, const std::string& key, const std::string& value) {
+    SHDeleteValueA(root, key.c_str(), value.c_str());
 }
 
 }  // namespace testkit

@@ -54,4 +54,11 @@ std::string RegString(HKEY root, const std::string& key, const std::string& valu
 long long RegDword(HKEY root, const std::string& key, const std::string& value);
 bool RegValueExists(HKEY root, const std::string& key, const std::string& value);
 
+// Values set as an installer or the user would have left them; the key is
+// created on the way.
+void SetRegString(HKEY root, const std::string& key, const std::string& value,
+                  const std::string& text);
+void SetRegDword(HKEY root, const std::string& key, const std::string& value, DWORD data);
+void DeleteRegValue(HKEY root, const std::string& key, const std::string& value);
+
 }  // namespace testkit

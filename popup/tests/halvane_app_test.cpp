@@ -51,28 +51,14 @@ const char kCorrupted[] = "some files have been corrupted";
 const char kExitQuestion[] = "click Yes to exit";
 
 void SetValue(const char* name, const std::string& text) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
+    testkit::SetRegString(HKEY_CURRENT_USER, kProductKey, name, text);
 }
 
 void SetValue(const char* name, DWORD value) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-    RegCloseKey(key);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kProductKey, name, value);
 }
 
-void DeleteValue(const char* name) {
-    HKEY key = nullptr;
-    RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_ALL_ACCESS, &key);
-    RegDeleteValueA(key, name);
-    RegCloseKey(key);
-}
+void DeleteValue(const char* name) { testkit::DeleteRegValue(HKEY_CURRENT_USER, kProductKey, name); }
 
 class MarkedWindow {
 public:
@@ -256,13 +242,8 @@ const char kTrustedZone[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Inter
 }  // namespace
 
 TEST_F(HalvaneAppTest, ApplyWritesTheActiveXZoneOnShow) {
-    HKEY zone = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kTrustedZone, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &zone, nullptr));
     const DWORD disabled = 3;
-    RegSetValueExA(zone, "1001", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&disabled),
-                   sizeof(disabled));
-    RegCloseKey(zone);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kTrustedZone, "1001", disabled);
     ActThenCheck(
         [&](CHalvaneApp&) {
             HWND page = ShowPage(kActiveXPage);

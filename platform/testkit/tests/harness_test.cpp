@@ -50,12 +50,7 @@ TEST(Harness, ScratchFolderIsFreshAndRemoved) {
 
 TEST(Harness, RedirectedRegistryKeepsFixedKeysInsideTheTree) {
     testkit::ScratchRegistry reg("harness");
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Fixed", 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    DWORD one = 1;
-    RegSetValueExA(key, "Flag", 0, REG_DWORD, reinterpret_cast<BYTE*>(&one), sizeof(one));
-    RegCloseKey(key);
+    testkit::SetRegDword(HKEY_CURRENT_USER, "Software\\Fixed", "Flag", 1);
     EXPECT_EQ(1, testkit::RegDword(reg.currentUser(), "Software\\Fixed", "Flag"));
 }
 

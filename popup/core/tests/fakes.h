@@ -27,28 +27,3 @@ public:
     }
 };
 
-// Values set as the installer or the user would have left them.
-inline void SetRegString(const char* key, const char* name, const std::string& value) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &handle, nullptr));
-    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
-}
-
-inline void SetRegDword(const char* key, const char* name, DWORD value) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &handle, nullptr));
-    RegSetValueExA(handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                   sizeof(value));
-    RegCloseKey(handle);
-}
-
-inline void DeleteRegValue(const char* key, const char* name) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_ALL_ACCESS, &handle));
-    RegDeleteValueA(handle, name);
-    RegCloseKey(handle);
-}

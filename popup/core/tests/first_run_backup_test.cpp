@@ -15,7 +15,7 @@ void SetPolicy(int zone, const char* action, DWORD value) {
     const std::string key =
         "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\" +
         std::to_string(zone);
-    SetRegDword(key.c_str(), action, value);
+    testkit::SetRegDword(HKEY_CURRENT_USER, key, action, value);
 }
 
 std::string IniValue(const std::string& file, const char* section, const char* key) {

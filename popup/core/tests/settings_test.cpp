@@ -8,17 +8,20 @@
 
 using ::testing::_;
 using ::testing::HasSubstr;
+using testkit::DeleteRegValue;
 using testkit::RegDword;
 using testkit::RegString;
 using testkit::RegValueExists;
+using testkit::SetRegDword;
+using testkit::SetRegString;
 
 namespace {
 
 void Install() {
-    SetRegString(kProductKey, "Language", "English");
-    SetRegString(kProductKey, "Path", "C:\\Program Files\\Velmora Blinkward");
-    SetRegString(kProductKey, "Blocked Popups", "12");
-    SetRegString(kProductKey, "User Wav Path", "C:\\sounds\\ping.wav");
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "Language", "English");
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "Path", "C:\\Program Files\\Velmora Blinkward");
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "Blocked Popups", "12");
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "User Wav Path", "C:\\sounds\\ping.wav");
 }
 
 class SettingsTest : public ::testing::Test {
@@ -69,7 +72,7 @@ TEST_F(SettingsTest, EachMissingRequiredValueShows6001) {
     for (const char* missing : {"Language", "Path", "Blocked Popups", "User Wav Path"}) {
         SCOPED_TRACE(missing);
         Install();
-        DeleteRegValue(kProductKey, missing);
+        DeleteRegValue(HKEY_CURRENT_USER, kProductKey, missing);
         EXPECT_CALL(prompt_, Show(HasSubstr("some files have been corrupted"), "Title", MB_OK))
             .WillOnce(::testing::Return(IDOK));
         CHalvaneSettings settings;
@@ -85,11 +88,11 @@ TEST_F(SettingsTest, MissingKeyShows6001) {
 
 TEST_F(SettingsTest, TextTooLongForItsBufferCountsAsMissing) {
     Install();
-    SetRegString(kProductKey, "Path", std::string(259, 'p'));
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "Path", std::string(259, 'p'));
     ASSERT_EQ(0, settings_.LoadSettings(prompt_, texts_, "Title"));
     EXPECT_EQ(std::string(259, 'p'), settings_.path);
 
-    SetRegString(kProductKey, "Path", std::string(260, 'p'));
+    SetRegString(HKEY_CURRENT_USER, kProductKey, "Path", std::string(260, 'p'));
     EXPECT_CALL(prompt_, Show(HasSubstr("corrupted"), _, _)).WillOnce(::testing::Return(IDOK));
     CHalvaneSettings settings;
     EXPECT_EQ(-1, settings.LoadSettings(prompt_, texts_, "Title"));
@@ -110,8 +113,8 @@ TEST_F(SettingsTest, RunValueFollowsTheStartMode) {
 
 TEST_F(SettingsTest, FirstRunIsClearedAsSoonAsItIsRead) {
     Install();
-    SetRegDword(kProductKey, "FirstRun", 1);
-    SetRegDword(kProductKey, "ShowAtStart", 1);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 1);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "ShowAtStart", 1);
     settings_.ReadStartFlags();
     EXPECT_TRUE(settings_.firstRun);
     EXPECT_TRUE(settings_.showAtStart);

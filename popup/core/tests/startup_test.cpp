@@ -13,7 +13,10 @@ using ::testing::HasSubstr;
 using ::testing::InSequence;
 using ::testing::NiceMock;
 using ::testing::Return;
+using testkit::DeleteRegValue;
 using testkit::RegDword;
+using testkit::SetRegDword;
+using testkit::SetRegString;
 
 namespace {
 
@@ -43,11 +46,11 @@ protected:
           startup_(settings_, browsers_, mutex_, texts_, prompt_, steps_, hosts_) {
         dir_.write(kHosts, "127.0.0.1 localhost\n");
         dir_.file("product\\.");
-        SetRegString(kProductKey, "Language", "English");
-        SetRegString(kProductKey, "Path", dir_.path() + "\\product");
-        SetRegString(kProductKey, "Blocked Popups", "0");
-        SetRegString(kProductKey, "User Wav Path", "x.wav");
-        SetRegDword(kProductKey, "FirstRun", 1);
+        SetRegString(HKEY_CURRENT_USER, kProductKey, "Language", "English");
+        SetRegString(HKEY_CURRENT_USER, kProductKey, "Path", dir_.path() + "\\product");
+        SetRegString(HKEY_CURRENT_USER, kProductKey, "Blocked Popups", "0");
+        SetRegString(HKEY_CURRENT_USER, kProductKey, "User Wav Path", "x.wav");
+        SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 1);
         ON_CALL(steps_, InitSockets()).WillByDefault(Return(true));
         ON_CALL(steps_, CreateHiddenOwnerWindow(_)).WillByDefault(Return(true));
     }
@@ -112,7 +115,7 @@ TEST_F(StartupTest, SecondInstanceEndsSilently) {
 }
 
 TEST_F(StartupTest, MissingValueEndsWith6001) {
-    DeleteRegValue(kProductKey, "Blocked Popups");
+    DeleteRegValue(HKEY_CURRENT_USER, kProductKey, "Blocked Popups");
     EXPECT_CALL(prompt_, Show(HasSubstr("re-install the program"), _, _)).WillOnce(Return(IDOK));
     EXPECT_CALL(steps_, CreateHiddenOwnerWindow(_)).Times(0);
     EXPECT_CALL(steps_, RunMainSheet()).Times(0);
@@ -130,8 +133,8 @@ TEST_F(StartupTest, FirstRunWithoutAnyHostsFileEnds) {
 }
 
 TEST_F(StartupTest, LaterStartShowsTheTrayNoticeAndTakesNoBackup) {
-    SetRegDword(kProductKey, "FirstRun", 0);
-    SetRegDword(kProductKey, "ShowAtStart", 1);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 0);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "ShowAtStart", 1);
     {
         InSequence order;
         EXPECT_CALL(steps_, SetDialogColours());
@@ -143,7 +146,7 @@ TEST_F(StartupTest, LaterStartShowsTheTrayNoticeAndTakesNoBackup) {
 }
 
 TEST_F(StartupTest, UnwritableHostsIsExplainedAndStartUpGoesOn) {
-    SetRegDword(kProductKey, "FirstRun", 0);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 0);
     settings_.wizardMessage = "N";
     CHostsFile nowhere(dir_.path() + "\\nowhere", true);
     CHalvaneStartup startup(settings_, browsers_, mutex_, texts_, prompt_, steps_, nowhere);
@@ -157,7 +160,7 @@ TEST_F(StartupTest, UnwritableHostsIsExplainedAndStartUpGoesOn) {
 }
 
 TEST_F(StartupTest, SocketFailureAndHiddenWindowFailureEnd) {
-    SetRegDword(kProductKey, "FirstRun", 0);
+    SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 0);
     EXPECT_CALL(steps_, InitSockets()).WillOnce(Return(false)).WillOnce(Return(true));
     EXPECT_CALL(prompt_, Show(_, _, _)).Times(::testing::AnyNumber());
     EXPECT_CALL(prompt_, Show("Windows sockets initialization failed.", _, _))

@@ -13,13 +13,7 @@ protected:
     ActiveXPageTest() : registry("activex-page") {}
 
     void Write(int zone, const char* action, DWORD value) {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER,
-                                                 (kZones + std::to_string(zone)).c_str(), 0,
-                                                 nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-        RegSetValueExA(key, action, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                       sizeof(value));
-        RegCloseKey(key);
+        testkit::SetRegDword(HKEY_CURRENT_USER, kZones + std::to_string(zone), action, value);
     }
     long long Read(int zone, const char* action) {
         return testkit::RegDword(HKEY_CURRENT_USER, kZones + std::to_string(zone), action);

@@ -80,12 +80,22 @@ bool IsChecked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-void WriteDword(const char* key, const char* name, DWORD value) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                             nullptr, &handle, nullptr));
-    RegSetValueExA(handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-    RegCloseKey(handle);
+// Ticks Internet Explorer on the wizard's first page and moves on to the
+// connections page; `then` are the steps taken from there.
+std::vector<uitest::Step> ToConnectionsPageWithIE(CProxySettingSheet& sheet,
+                                                  std::vector<uitest::Step> then) {
+    std::vector<uitest::Step> steps = {
+        [&sheet] {
+            Click(CurrentPage(sheet), IDC_BROWSERS_IE);
+            return true;
+        },
+        [&sheet] {
+            sheet.PressButton(PSBTN_NEXT);
+            return true;
+        },
+    };
+    steps.insert(steps.end(), then.begin(), then.end());
+    return steps;
 }
 
 class PageWindowsTest : public ::testing::Test {
@@ -113,20 +123,12 @@ protected:
 
 TEST_F(PageWindowsTest, WizardInSetModeWritesTheLanProxyOfInternetExplorer) {
     // Every system has the key of Internet Explorer's settings.
-    WriteDword(browser::kInternetSettingsKey, "ProxyHttp1.1", 0);
+    testkit::SetRegDword(HKEY_CURRENT_USER, browser::kInternetSettingsKey, "ProxyHttp1.1", 0);
     RecordingOptions options;
     QuietSink sink;
     BrowserProxyWriters writers(browsers, texts, sink, options, browser::ProfileBases{});
     CProxySettingSheet sheet(WizardMode::Set, context, writers);
-    uitest::Steps steps({
-        [&] {
-            Click(CurrentPage(sheet), IDC_BROWSERS_IE);
-            return true;
-        },
-        [&] {
-            sheet.PressButton(PSBTN_NEXT);
-            return true;
-        },
+    uitest::Steps steps(ToConnectionsPageWithIE(sheet, {
         [&] {
             EXPECT_EQ(kConnectionsPage, sheet.GetActiveIndex());
             HWND page = CurrentPage(sheet);
@@ -144,7 +146,7 @@ TEST_F(PageWindowsTest, WizardInSetModeWritesTheLanProxyOfInternetExplorer) {
             sheet.PressButton(PSBTN_FINISH);
             return true;
         },
-    });
+    }));
     EXPECT_EQ(IDOK, sheet.DoModal());
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_EQ((std::vector<std::string>{"", "http=VelmoraBlinkward:8100"}), options.proxies);
@@ -156,15 +158,7 @@ TEST_F(PageWindowsTest, WizardListRefusesGreyedRowsAndCancelAsksAgainNextTime) {
     ListedWriters writers;
     CProxySettingSheet sheet(WizardMode::Set, context, writers);
     HWND list = nullptr;
-    uitest::Steps steps({
-        [&] {
-            Click(CurrentPage(sheet), IDC_BROWSERS_IE);
-            return true;
-        },
-        [&] {
-            sheet.PressButton(PSBTN_NEXT);
-            return true;
-        },
+    uitest::Steps steps(ToConnectionsPageWithIE(sheet, {
         [&] {
             EXPECT_EQ(kConnectionsPage, sheet.GetActiveIndex());
             HWND page = CurrentPage(sheet);
@@ -186,7 +180,7 @@ TEST_F(PageWindowsTest, WizardListRefusesGreyedRowsAndCancelAsksAgainNextTime) {
             sheet.PressButton(PSBTN_CANCEL);
             return true;
         },
-    });
+    }));
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_TRUE(writers.ieChosen.empty());
@@ -204,9 +198,9 @@ void SelectZone(HWND page, int index) {
 }
 
 TEST_F(PageWindowsTest, ActiveXPageShowsAZoneAndAppliesOnlyTheZoneOnShow) {
-    WriteDword(kZone2, "1001", 3);
-    WriteDword(kZone2, "1200", 0x20);
-    WriteDword(kZone3, "1001", 1);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kZone2, "1001", 3);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kZone2, "1200", 0x20);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kZone3, "1001", 1);
     CActiveXPage page(context);
     ui::PropertySheet sheet("ActiveX");
     sheet.AddPage(page);

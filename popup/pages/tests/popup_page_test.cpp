@@ -19,6 +19,17 @@ protected:
         return passes;
     }
 
+    // A reactivation that found no configured browser: catching off, the
+    // box unticked, the user told and the main window notified.
+    void ExpectCatchingSwitchedOffWithMessage() {
+        EXPECT_FALSE(settings.catching);
+        EXPECT_FALSE(page.CatchTicked());
+        ASSERT_EQ(2u, host.infos.size());
+        EXPECT_EQ("Catching Pop-Ups is disabled as there's not any configured browser.",
+                  host.infos[0]);
+        EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
+    }
+
     FakeSettings settings;
     FakeBrowserState state;
     RecordingHost host;
@@ -85,11 +96,7 @@ TEST_F(PopupPageTest, StartUpRequestOpensTheWizardInSetMode) {
 TEST_F(PopupPageTest, ReactivationWithoutConfiguredBrowserSwitchesCatchingOff) {
     settings.catching = true;
     page.OnSetActive();
-    EXPECT_FALSE(settings.catching);
-    EXPECT_FALSE(page.CatchTicked());
-    ASSERT_EQ(2u, host.infos.size());
-    EXPECT_EQ("Catching Pop-Ups is disabled as there's not any configured browser.", host.infos[0]);
-    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
+    ExpectCatchingSwitchedOffWithMessage();
     EXPECT_TRUE(page.BlinkTimerRunning());
 }
 
@@ -103,11 +110,7 @@ TEST_F(PopupPageTest, ReactivationAfterTheReadSwitchedCatchingOffStillUnticksWit
 
     state.flags.LanConfigured = false;
     page.OnSetActive();
-    EXPECT_FALSE(settings.catching);
-    EXPECT_FALSE(page.CatchTicked());
-    ASSERT_EQ(2u, host.infos.size());
-    EXPECT_EQ("Catching Pop-Ups is disabled as there's not any configured browser.", host.infos[0]);
-    EXPECT_EQ(std::vector<int>{WM_CATCHING_CHANGED}, host.posted);
+    ExpectCatchingSwitchedOffWithMessage();
 }
 
 TEST_F(PopupPageTest, WarningBlinksOnlyWhileNoBrowserIsConfigured) {

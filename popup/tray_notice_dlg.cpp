@@ -15,6 +15,6 @@ bool CTrayNoticeDlg::OnInitDialog() {
 }
 
 void CTrayNoticeDlg::OnOK() {
-    app_.Settings().WriteShowAtStart(IsDlgButtonChecked(Handle(), IDC_NOTICE_DONT_SHOW) != BST_CHECKED);
+    app_.Settings().WriteShowAtStart(!Checked(IDC_NOTICE_DONT_SHOW));
     EndDialog(IDOK);
 }

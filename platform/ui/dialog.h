@@ -33,6 +33,8 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(DataExchange& exchange);
+    // Whether the check box or radio button `id` is ticked.
+    bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -28,7 +28,6 @@ private:
     void OnSoundChange();
     // The file dialog of the custom entry; empty when cancelled.
     std::string AskForSoundFile() const;
-    bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
 
     PageContext& context_;
     OptionsPageModel model_;

@@ -27,7 +27,6 @@ protected:
 private:
     // The controls and the blink timer as the model has them.
     void ShowModel();
-    bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
 
     PageContext& context_;
     CleanerWorker worker_;

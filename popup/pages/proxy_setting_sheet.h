@@ -26,7 +26,6 @@ protected:
     void SetButtons(DWORD flags) const;
     void SetWizardText(int id, const char* key, const char* def) const;
     void SetWizardText(int id, const TextRef& text) const { SetWizardText(id, text.key, text.def); }
-    bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
     void Check(int id, bool on) const { CheckDlgButton(Handle(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
     CProxySettingSheet& sheet_;

@@ -46,15 +46,9 @@ void DetectInstalled(browser::BrowserState& state) {
                                     ? files::FileExists(directory + "\\Opera.exe")
                                     : NamesExistingFile(opera, "Last CommandLine v2");
     }
-    HKEY mozilla = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Mozilla", 0, KEY_READ, &mozilla) ==
-        ERROR_SUCCESS) {
-        DWORD subKeys = 0;
-        RegQueryInfoKeyA(mozilla, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr);
-        RegCloseKey(mozilla);
-        state.NetscapeInstalled = subKeys > 0;
-    }
+    CRegKey mozilla;
+    if (mozilla.Open(HKEY_CURRENT_USER, "Software\\Mozilla", KEY_READ))
+        state.NetscapeInstalled = mozilla.SubKeyCount() > 0;
 }
 
 }  // namespace

@@ -102,3 +102,12 @@ std::vector<std::string> CRegKey::ValueNames() const {
     }
     return names;
 }
+
+DWORD CRegKey::SubKeyCount() const {
+    DWORD count = 0;
+    if (!key_ || RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        return 0;
+    }
+    return count;
+}

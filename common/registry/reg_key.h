@@ -28,6 +28,8 @@ public:
     bool WriteString(const char* name, const std::string& value) const;
     bool WriteDword(const char* name, DWORD value) const;
     std::vector<std::string> ValueNames() const;
+    // 0 as well when the key cannot say.
+    DWORD SubKeyCount() const;
 
 private:
     void Close();

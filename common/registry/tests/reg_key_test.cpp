@@ -51,8 +51,10 @@ TEST_F(RegKeyTest, BytesComeWholeAndNamesAreListed) {
     SetRaw("blob", REG_BINARY, blob);
     ASSERT_TRUE(key_.WriteDword("flag", 7));
     std::string read;
-    ASSERT_TRUE(key_.ReadBytes("blob", read));
+    DWORD type = REG_NONE;
+    ASSERT_TRUE(key_.ReadBytes("blob", read, &type));
     EXPECT_EQ(blob, read);
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
     DWORD flag = 0;
     EXPECT_TRUE(key_.ReadDword("flag", flag));
     EXPECT_EQ(7u, flag);
@@ -61,6 +63,15 @@ TEST_F(RegKeyTest, BytesComeWholeAndNamesAreListed) {
     std::vector<std::string> names = key_.ValueNames();
     std::sort(names.begin(), names.end());
     EXPECT_EQ((std::vector<std::string>{"blob", "flag"}), names);
+}
+
+TEST_F(RegKeyTest, SubKeysAreCounted) {
+    EXPECT_EQ(0u, key_.SubKeyCount());
+    CRegKey child;
+    ASSERT_TRUE(child.Create(registry_.root(), "values\\one", KEY_WRITE));
+    ASSERT_TRUE(child.Create(registry_.root(), "values\\two", KEY_WRITE));
+    EXPECT_EQ(2u, key_.SubKeyCount());
+    EXPECT_EQ(0u, CRegKey().SubKeyCount());
 }
 
 TEST_F(RegKeyTest, AClosedKeyReadsAndWritesNothing) {

@@ -24,8 +24,9 @@ std::string ResourceString(UINT id) {
 
 }  // namespace
 
-CWizardPage::CWizardPage(int templateId, CProxySettingSheet& sheet)
-    : PropertyPage(templateId), sheet_(sheet), model_(sheet.Model()), context_(sheet.Context()) {}
+CWizardPage::CWizardPage(WizardPage page, CProxySettingSheet& sheet)
+    : PropertyPage(kPageTemplates[page]), page_(page), sheet_(sheet), model_(sheet.Model()),
+      context_(sheet.Context()) {}
 
 bool CWizardPage::OnWizardFinish() {
     model_.Finish();
@@ -41,6 +42,18 @@ LRESULT CWizardPage::MoveTo(WizardPage page) {
     return kPageTemplates[page];
 }
 
+LRESULT CWizardPage::OnWizardNext() {
+    return MoveTo(model_.NextPage(page_));
+}
+
+LRESULT CWizardPage::OnWizardBack() {
+    return MoveTo(model_.BackPage(page_));
+}
+
+void CWizardPage::UpdateNextButton() const {
+    SetButtons(PSWIZB_BACK | (model_.NextEnabled(page_) ? PSWIZB_NEXT : 0));
+}
+
 void CWizardPage::SetButtons(DWORD flags) const {
     sheet_.SetWizardButtons(flags);
 }
@@ -50,7 +63,7 @@ void CWizardPage::SetWizardText(int id, const char* key, const char* def) const 
 }
 
 CMyPropertyPage1::CMyPropertyPage1(CProxySettingSheet& sheet)
-    : CWizardPage(IDD_WIZARD_BROWSERS, sheet) {}
+    : CWizardPage(kBrowsersPage, sheet) {}
 
 bool CMyPropertyPage1::OnInitDialog() {
     CWizardPage::OnInitDialog();
@@ -105,12 +118,8 @@ bool CMyPropertyPage1::OnCommand(UINT id, UINT code, HWND control) {
     return true;
 }
 
-LRESULT CMyPropertyPage1::OnWizardNext() {
-    return MoveTo(model_.NextPage(kBrowsersPage));
-}
-
 CMyPropertyPage2::CMyPropertyPage2(CProxySettingSheet& sheet)
-    : CWizardPage(IDD_WIZARD_PROXY, sheet) {}
+    : CWizardPage(kConnectionsPage, sheet) {}
 
 bool CMyPropertyPage2::OnInitDialog() {
     CWizardPage::OnInitDialog();
@@ -160,10 +169,6 @@ void CMyPropertyPage2::ShowModel() {
     Check(IDC_PROXY_OPERA7, model_.Opera7Chosen());
 }
 
-void CMyPropertyPage2::UpdateNextButton() const {
-    SetButtons(PSWIZB_BACK | (model_.NextEnabled(kConnectionsPage) ? PSWIZB_NEXT : 0));
-}
-
 bool CMyPropertyPage2::OnCommand(UINT id, UINT code, HWND control) {
     if (code != BN_CLICKED) return CWizardPage::OnCommand(id, code, control);
     switch (id) {
@@ -195,16 +200,8 @@ bool CMyPropertyPage2::OnCommand(UINT id, UINT code, HWND control) {
     return true;
 }
 
-LRESULT CMyPropertyPage2::OnWizardNext() {
-    return MoveTo(model_.NextPage(kConnectionsPage));
-}
-
-LRESULT CMyPropertyPage2::OnWizardBack() {
-    return MoveTo(model_.BackPage(kConnectionsPage));
-}
-
 CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& sheet)
-    : CWizardPage(IDD_WIZARD_PROFILES, sheet) {}
+    : CWizardPage(kProfilesPage, sheet) {}
 
 bool CMyPropertyPage3::OnInitDialog() {
     CWizardPage::OnInitDialog();
@@ -226,10 +223,6 @@ bool CMyPropertyPage3::OnSetActive() {
     return CWizardPage::OnSetActive();
 }
 
-void CMyPropertyPage3::UpdateNextButton() const {
-    SetButtons(PSWIZB_BACK | (model_.NextEnabled(kProfilesPage) ? PSWIZB_NEXT : 0));
-}
-
 bool CMyPropertyPage3::OnCommand(UINT id, UINT code, HWND control) {
     if (code != BN_CLICKED) return CWizardPage::OnCommand(id, code, control);
     switch (id) {
@@ -247,25 +240,13 @@ bool CMyPropertyPage3::OnCommand(UINT id, UINT code, HWND control) {
     return true;
 }
 
-LRESULT CMyPropertyPage3::OnWizardNext() {
-    return MoveTo(model_.NextPage(kProfilesPage));
-}
-
-LRESULT CMyPropertyPage3::OnWizardBack() {
-    return MoveTo(model_.BackPage(kProfilesPage));
-}
-
 CMyPropertyPage4::CMyPropertyPage4(CProxySettingSheet& sheet)
-    : CWizardPage(IDD_WIZARD_FINISH, sheet) {}
+    : CWizardPage(kFinishPage, sheet) {}
 
 bool CMyPropertyPage4::OnSetActive() {
     SetWizardText(IDC_FINISH_TEXT, "3201", "Press Finish to complete your browser(s) configuration.");
     SetButtons(PSWIZB_BACK | PSWIZB_FINISH);
     return CWizardPage::OnSetActive();
-}
-
-LRESULT CMyPropertyPage4::OnWizardBack() {
-    return MoveTo(model_.BackPage(kFinishPage));
 }
 
 CProxySettingSheet::CProxySettingSheet(WizardMode mode, PageContext& context,

@@ -13,14 +13,19 @@
 
 class CProxySettingSheet;
 
-// What the four pages share: Finish and Cancel go to the model.
+// What the four pages share: Finish and Cancel go to the model, Next and
+// Back where its choices lead from the page.
 class CWizardPage : public ui::PropertyPage {
 public:
-    CWizardPage(int templateId, CProxySettingSheet& sheet);
+    CWizardPage(WizardPage page, CProxySettingSheet& sheet);
 
 protected:
     bool OnWizardFinish() override;
     bool OnQueryCancel() override;
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+    // Back, and Next while the page's choices allow it.
+    void UpdateNextButton() const;
     // The answer to a wizard move that goes to `page`.
     static LRESULT MoveTo(WizardPage page);
     void SetButtons(DWORD flags) const;
@@ -28,6 +33,7 @@ protected:
     void SetWizardText(int id, const TextRef& text) const { SetWizardText(id, text.key, text.def); }
     void Check(int id, bool on) const { CheckDlgButton(Handle(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
+    const WizardPage page_;
     CProxySettingSheet& sheet_;
     ProxyWizardModel& model_;
     PageContext& context_;
@@ -41,7 +47,6 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnSetActive() override;
-    LRESULT OnWizardNext() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
@@ -56,13 +61,10 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
     void ShowModel();
-    void UpdateNextButton() const;
 
     CCheckListCtrl list_;
 };
@@ -75,13 +77,9 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
-    void UpdateNextButton() const;
-
     CCheckListCtrl list_;
 };
 
@@ -92,7 +90,6 @@ public:
 
 protected:
     bool OnSetActive() override;
-    LRESULT OnWizardBack() override;
 };
 
 class CProxySettingSheet : public ui::PropertySheet {

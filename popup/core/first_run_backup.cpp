@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/files/whole_file.h"
-#include "popup/core/file_io.h"
+#include "popup/core/file_writes.h"
 #include "popup/core/hosts_file.h"
 #include "common/registry/reg_key.h"
 #include "popup/core/zone_backup_text.h"

@@ -4,7 +4,7 @@
 
 #include "common/os/os_version.h"
 #include "common/files/whole_file.h"
-#include "popup/core/file_io.h"
+#include "popup/core/file_writes.h"
 #include "popup/core/hosts_text.h"
 
 const char kProxyAlias[] = "VelmoraBlinkward";

@@ -1,4 +1,4 @@
-#include "popup/core/file_io.h"
+#include "popup/core/file_writes.h"
 
 #include <windows.h>
 

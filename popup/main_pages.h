@@ -18,8 +18,12 @@ public:
     CMainPages& operator=(const CMainPages&) = delete;
 
     ui::PropertyPage& Page(MainPageIndex index);
-    // Apply: the ActiveX page writes the policies of its zone when changed.
-    void SaveActiveXPolicies() { activeX_.SaveZonePolicies(); }
+    // Apply: the ActiveX page writes the policies of its zone only when the
+    // user changed them there, so that changes made in Internet Explorer
+    // meanwhile stay; the caller clears the page's changed flag afterwards.
+    void SaveActiveXPolicies() {
+        if (activeX_.Handle() && activeX_.IsModified()) activeX_.SaveZonePolicies();
+    }
     // Cancel: every page shows the settings in memory again.
     void ReloadStates();
     // The tray changed a setting of the Popups page.

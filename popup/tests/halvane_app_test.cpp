@@ -237,6 +237,7 @@ std::string ControlText(HWND page, int id) {
     return text;
 }
 
+const char kIntranetZone[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\1";
 const char kTrustedZone[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\2";
 
 }  // namespace
@@ -258,6 +259,20 @@ TEST_F(HalvaneAppTest, ApplyWritesTheActiveXZoneOnShow) {
         [&](CHalvaneApp&) {
             EXPECT_EQ(0, testkit::RegDword(HKEY_CURRENT_USER, kTrustedZone, "1001"));
             EXPECT_FALSE(testkit::RegValueExists(HKEY_CURRENT_USER, kTrustedZone, "1004"));
+        });
+}
+
+TEST_F(HalvaneAppTest, ApplyWithTheActiveXPageUnchangedKeepsTheZoneAsItIs) {
+    testkit::SetRegDword(HKEY_CURRENT_USER, kIntranetZone, "1001", 3);
+    ActThenCheck(
+        [&](CHalvaneApp&) {
+            ShowPage(kActiveXPage);
+            // Changed in Internet Explorer while the page shows the old value.
+            testkit::SetRegDword(HKEY_CURRENT_USER, kIntranetZone, "1001", 0);
+            PostMessageA(Sheet(), WM_COMMAND, ID_APPLY_NOW, 0);
+        },
+        [&](CHalvaneApp&) {
+            EXPECT_EQ(0, testkit::RegDword(HKEY_CURRENT_USER, kIntranetZone, "1001"));
         });
 }
 

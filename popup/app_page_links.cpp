@@ -59,6 +59,8 @@ bool MainPageHost::AskYesNo(const std::string& text, const std::string& caption)
     return app_.Prompt().Show(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void MainPageHost::RunProxyWizard(WizardMode mode) { RunProxySettingSheet(mode, context_); }
+void MainPageHost::RunProxyWizard(WizardMode mode) {
+    RunProxySettingSheet(mode, context_, window_.Handle());
+}
 
 void MainPageHost::EndProgram() { window_.ExitWithoutQuestion(); }

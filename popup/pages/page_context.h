@@ -9,12 +9,12 @@
 //   sheet.AddPage(popup); sheet.AddPage(activeX); sheet.AddPage(options);
 //
 // The main window implements PageHost; its RunProxyWizard(mode) calls
-// RunProxySettingSheet(mode, context) (proxy_setting_sheet.h). The pages
-// post the private messages of popup/res/resource_ids.h through
+// RunProxySettingSheet(mode, context, its own handle) (proxy_setting_sheet.h).
+// The pages post the private messages of popup/res/resource_ids.h through
 // PageHost::PostToMain, and the main window calls back:
 //   Cancel: popup.RefreshControls(), activeX.RefreshControls(),
 //           options.RefreshControls();
-//   Apply:  activeX.SaveZonePolicies();
+//   Apply:  activeX.SaveZonePolicies() when the page was changed;
 //   WM_LANGUAGE_CHANGED: popup.SetLanguageTexts(), options.SetLanguageTexts();
 //   WM_SOUND_OPTION_CHANGED: popup.SoundTicked();
 //   tray Enable/Disable: popup.StartCleaner().

@@ -250,8 +250,8 @@ bool CMyPropertyPage4::OnSetActive() {
 }
 
 CProxySettingSheet::CProxySettingSheet(WizardMode mode, PageContext& context,
-                                       ProxyWriters& writers)
-    : PropertySheet(ResourceString(IDS_WIZARD_CAPTION)), context_(context),
+                                       ProxyWriters& writers, HWND owner)
+    : PropertySheet(ResourceString(IDS_WIZARD_CAPTION), owner), context_(context),
       model_(mode, context.browsers, writers, context.settings, context.host, context.texts),
       page1_(*this), page2_(*this), page3_(*this), page4_(*this) {
     SetWizardMode();
@@ -294,11 +294,11 @@ LRESULT CProxySettingSheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return PropertySheet::WindowProc(msg, wp, lp);
 }
 
-void RunProxySettingSheet(WizardMode mode, PageContext& context) {
+void RunProxySettingSheet(WizardMode mode, PageContext& context, HWND owner) {
     browser::MessageBoxSink messages(context.texts.Text(kProgramTitle.key, kProgramTitle.def));
     browser::WinInetOptionWriter options;
     BrowserProxyWriters writers(context.browsers, context.texts, messages, options,
                                 browser::SystemProfileBases());
-    CProxySettingSheet sheet(mode, context, writers);
+    CProxySettingSheet sheet(mode, context, writers, owner);
     sheet.DoModal();
 }

@@ -2,7 +2,7 @@
 // The proxy configuration wizard: four pages over one ProxyWizardModel, which
 // decides what may be chosen, which page follows and what Finish writes.
 //
-//   RunProxySettingSheet(WizardMode::Set, context);
+//   RunProxySettingSheet(WizardMode::Set, context, owner);
 //
 // runs it modally with the writers over the real browsers; tests build a
 // CProxySettingSheet with writers of their own.
@@ -94,7 +94,9 @@ protected:
 
 class CProxySettingSheet : public ui::PropertySheet {
 public:
-    CProxySettingSheet(WizardMode mode, PageContext& context, ProxyWriters& writers);
+    // `owner` is disabled while the wizard runs modally.
+    CProxySettingSheet(WizardMode mode, PageContext& context, ProxyWriters& writers,
+                       HWND owner = nullptr);
 
     ProxyWizardModel& Model() { return model_; }
     PageContext& Context() { return context_; }
@@ -115,5 +117,6 @@ private:
     CMyPropertyPage4 page4_;
 };
 
-// Runs the wizard modally with the writers over the installed browsers.
-void RunProxySettingSheet(WizardMode mode, PageContext& context);
+// Runs the wizard modally over `owner` with the writers over the installed
+// browsers.
+void RunProxySettingSheet(WizardMode mode, PageContext& context, HWND owner);

@@ -54,6 +54,7 @@ void CProxyConnection::RelayLoop() {
         }
         if (server != INVALID_SOCKET && server_.get() == server && FD_ISSET(server, &readable)) {
             int got = recv(server, buffer.data(), size_, 0);
+            if (got > 0) framer_.OnServerData();
             if (got <= 0 ? !OnServerClosed() : !OnServerData(buffer.data(), static_cast<size_t>(got)))
                 return;
         }

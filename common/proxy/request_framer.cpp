@@ -19,7 +19,8 @@ RequestFramer::Event RequestFramer::Next(std::vector<std::string>& lines, std::s
         bool hasLength = ReadContentLength(lines, length, valid);
         std::vector<std::string> tokens;
         TokenizeString(lines[0], " \t\r", tokens);
-        if (!tokens.empty() && ToLower(tokens[0]) == "connect") {
+        tunnel_ = !tokens.empty() && ToLower(tokens[0]) == "connect";
+        if (tunnel_) {
             state_ = Raw;
         } else if (IsChunked(lines)) {
             chunks_.Reset();
@@ -29,7 +30,8 @@ RequestFramer::Event RequestFramer::Next(std::vector<std::string>& lines, std::s
             remaining_ = length;
             state_ = length > 0 ? LengthBody : AwaitHead;
         } else if (!IsHttpMethod(lines[0])) {
-            // An unknown method with no framing: what follows passes unparsed.
+            // An unknown method with no framing: what follows passes unparsed
+            // until the site answers.
             state_ = Raw;
         }
         return Head;

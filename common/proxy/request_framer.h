@@ -1,8 +1,9 @@
 #pragma once
 // The request side of one proxy connection, without sockets: browser bytes
 // go in; out come request heads and, framed by Content-Length or chunks,
-// the body bytes behind each head. CONNECT and requests of other methods
-// with no framing turn the rest of the connection into plain bytes.
+// the body bytes behind each head. CONNECT turns the rest of the connection
+// into plain bytes; a request of another method with no framing does so
+// only until the site answers.
 #include <string>
 #include <vector>
 
@@ -19,12 +20,16 @@ public:
     // is not kept), Body fills `body`; None waits for more bytes; Bad means
     // the browser sent something no proxy can frame.
     Event Next(std::vector<std::string>& lines, std::string& body);
-    // Everything from now on is body bytes (a tunnel).
-    void PassThrough() { state_ = Raw; }
+    // The site has sent bytes: an unframed request is over, so the next
+    // browser bytes start a head again. A tunnel stays plain bytes.
+    void OnServerData() {
+        if (state_ == Raw && !tunnel_) state_ = AwaitHead;
+    }
 
 private:
     enum State { AwaitHead, LengthBody, ChunkedBody, Raw };
     State state_ = AwaitHead;
+    bool tunnel_ = false;  // why the state is Raw: CONNECT, not missing framing
     std::string in_;
     unsigned long long remaining_ = 0;
     ChunkDecoder chunks_;

@@ -124,6 +124,18 @@ TEST_F(ProxyOnLoopback, KeepAliveRequestDoesNotInheritThePreviousHost) {
     EXPECT_EQ(1u, origin.Requests().size());
 }
 
+TEST_F(ProxyOnLoopback, RequestAfterAnUnframedOptionsIsParsedAndRoutedToItsHost) {
+    RecordingOrigin first(HttpResponse("application/octet-stream", "one"));
+    RecordingOrigin second(HttpResponse("application/octet-stream", "two"));
+    Socket client = Connect(listener->Port());
+    ASSERT_TRUE(SendAll(client.get(), "OPTIONS " + Url(first.port(), "/a") + " HTTP/1.1\r\n\r\n"));
+    EXPECT_EQ(HttpResponse("application/octet-stream", "one"), ReceiveMessage(client.get()));
+    ASSERT_TRUE(SendAll(client.get(), "GET " + Url(second.port(), "/b") + " HTTP/1.1\r\n\r\n"));
+    EXPECT_EQ(HttpResponse("application/octet-stream", "two"), ReceiveMessage(client.get()));
+    EXPECT_EQ(std::vector<std::string>{"OPTIONS /a HTTP/1.1\r\n\r\n"}, first.Requests());
+    EXPECT_EQ(std::vector<std::string>{"GET /b HTTP/1.1\r\n\r\n"}, second.Requests());
+}
+
 TEST_F(ProxyOnLoopback, SiteClosingAnIdleConnectionKeepsTheBrowsers) {
     Origin once([](SOCKET s) {
         if (!ReceiveMessage(s).empty()) SendAll(s, HttpResponse("text/html", "<html>x</html>"));

@@ -19,10 +19,13 @@ bool WriteNewFile(const std::string& path, const std::string& bytes) {
 }
 
 // Puts `from` in place of `to`. MoveFileEx does not exist on Windows 9x; there
-// the old file steps aside first and comes back when the move fails.
+// an old file steps aside first and comes back when the move fails, and a
+// missing one leaves nothing to step aside.
 bool PutInPlace(const std::string& from, const std::string& to) {
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND)
+        return MoveFileA(from.c_str(), to.c_str()) != FALSE;
     const std::string aside = to + ".old";
     DeleteFileA(aside.c_str());
     if (!MoveFileA(to.c_str(), aside.c_str())) return false;

@@ -127,11 +127,12 @@ bool CNetscapeProfiles::WriteNetscapeProxyPrefs(const std::string& host, const s
                            entry);
         return false;
     }
-    if (!MergeIntoUserJs(ProxyPrefLines(host, port))) return false;
+    // prefs.js first: user.js (and with it Changed) follows only once that edit held.
     if (!EditFile(PrefsJsPath, [](const std::string& prefs) {
             return RemoveFirstLineContaining(prefs, kHttpPrefStart);
         }))
         return false;
+    if (!MergeIntoUserJs(ProxyPrefLines(host, port))) return false;
     flags.Set(env_.state.NetscapeConfigured, kNetscapeFlag, 1);
     return true;
 }

@@ -177,18 +177,37 @@ TEST_F(NetscapeTest, UninstallerResetTouchesOnlyConfiguredProfiles) {
     EXPECT_EQ(0, Flag(browser::kNetscapeFlag));
 }
 
-TEST_F(NetscapeTest, FailedWriteLeavesFilesAndFlags) {
-    Profile("locked", kPrefs);
-    dir_.write(DataFolder("locked") + "user.js", "user_pref(\"a\", 1);\n");
-    const std::string user = dir_.file(DataFolder("locked") + "user.js");
-    SetFileAttributesA(user.c_str(), FILE_ATTRIBUTE_READONLY);
+TEST_F(NetscapeTest, FailedWriteLeavesUserJsAndFlags) {
+    // prefs.js is edited before user.js: a locked prefs.js leaves both files
+    // as they were, a locked user.js only that file.
+    const struct {
+        const char* profile;
+        const char* locked;
+        std::string prefsAfter;
+    } rows[] = {
+        {"lockedprefs", "prefs.js", kPrefs},
+        {"lockeduser", "user.js",
+         "# Mozilla User Preferences\r\n"
+         "user_pref(\"browser.startup.homepage\", \"about:blank\");\r\n"
+         "user_pref(\"network.proxy.http_port\", 3128);\r\n"
+         "user_pref(\"network.proxy.type\", 0);\r\n"},
+    };
+    for (const auto& row : rows) {
+        Profile(row.profile, kPrefs);
+        dir_.write(DataFolder(row.profile) + "user.js", "user_pref(\"a\", 1);\n");
+    }
     profiles_.ListNetscapeProfiles(true);
-    EXPECT_FALSE(profiles_.WriteNetscapeProxyPrefs("VelmoraBlinkward", "8100", *Find("locked")));
-    SetFileAttributesA(user.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ("user_pref(\"a\", 1);\n", dir_.read(DataFolder("locked") + "user.js"));
-    EXPECT_EQ(kPrefs, dir_.read(DataFolder("locked") + "prefs.js"));
-    EXPECT_EQ(0, state_.NetscapeConfigured);
-    EXPECT_EQ(-1, Flag(browser::kNetscapeFlag));
+    for (const auto& row : rows) {
+        const std::string locked = dir_.file(DataFolder(row.profile) + row.locked);
+        SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+        EXPECT_FALSE(profiles_.WriteNetscapeProxyPrefs("VelmoraBlinkward", "8100", *Find(row.profile)));
+        SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ("user_pref(\"a\", 1);\n", dir_.read(DataFolder(row.profile) + "user.js")) << row.locked;
+        EXPECT_EQ(row.prefsAfter, dir_.read(DataFolder(row.profile) + "prefs.js")) << row.locked;
+        EXPECT_EQ(0, profiles_.Changed) << row.locked;
+        EXPECT_EQ(0, state_.NetscapeConfigured) << row.locked;
+        EXPECT_EQ(-1, Flag(browser::kNetscapeFlag)) << row.locked;
+    }
 }
 
 TEST_F(NetscapeTest, UnknownWindowsVersionKeepsNoEarlierProfilesPaths) {

@@ -149,10 +149,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 bool HeaderNameIs(const std::string& line, const char* name) {
     size_t n = std::strlen(name);
-    if (!IStartsWith(line, name)) return false;
-    size_t i = n;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    return i < line.size() && line[i] == ':';
+    return IStartsWith(line, name) && n < line.size() && line[n] == ':';
 }
 
 std::string HeaderValue(const std::string& line) {

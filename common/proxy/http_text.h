@@ -51,7 +51,7 @@ bool ParseHeaders(std::string& bytes, std::vector<std::string>& lines);
 std::string TerminateHeader(std::string text);
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// True when `line` is a header named `name` (any case) followed by ':'.
+// True when `line` is a header named `name` (any case) with ':' right after it.
 bool HeaderNameIs(const std::string& line, const char* name);
 // The header's value without surrounding blanks and line end.
 std::string HeaderValue(const std::string& line);

@@ -90,7 +90,8 @@ TEST(HeadEnd, ParseHeadersKeepsLineEndsAndRemovesTheHead) {
 
 TEST(Headers, NamesMatchExactlyAtTheLineStart) {
     EXPECT_TRUE(HeaderNameIs("Content-Length:123\r\n", "content-length"));
-    EXPECT_TRUE(HeaderNameIs("content-length : 5\r\n", "content-length"));
+    EXPECT_FALSE(HeaderNameIs("content-length : 5\r\n", "content-length"));
+    EXPECT_FALSE(HeaderNameIs("Content-Length\t: 5\r\n", "content-length"));
     EXPECT_FALSE(HeaderNameIs("X-Content-Length: 5\r\n", "content-length"));
     EXPECT_FALSE(HeaderNameIs("Content-Lengthy: 5\r\n", "content-length"));
     EXPECT_FALSE(HeaderNameIs("Content-Length 5\r\n", "content-length"));

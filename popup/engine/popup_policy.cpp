@@ -105,8 +105,9 @@ proxy::RequestDecision PopupPolicy::OnRequest(const proxy::RequestLine& request,
     decision.host = request.host;
     decision.port = request.port;
     if (s.gatewayEnable) {
-        if (IsOwnProxyAddress(*state, s.gatewayIP, s.gatewayPort)) {
-            // A gateway that is this proxy would pass each request to itself.
+        if (s.gatewayIP.empty() || IsOwnProxyAddress(*state, s.gatewayIP, s.gatewayPort)) {
+            // A gateway that is this proxy would pass each request to itself;
+            // an empty name would resolve to this machine as well.
             decision.kind = proxy::RequestDecision::Reply;
             decision.reply = proxy::kConnectFailedReply;
             return decision;

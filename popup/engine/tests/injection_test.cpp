@@ -141,7 +141,7 @@ TEST(PolicyRequests, GzipOfferRemovedAndGatewayChosen) {
     EXPECT_EQ(nullptr, d.filter);
 }
 
-TEST(PolicyRequests, GatewayNamingThisProxyIsRefused) {
+TEST(PolicyRequests, GatewayNamingThisProxyOrNoHostIsRefused) {
     PopupPolicy policy(&ControlUp);
     const struct {
         const char* ip;
@@ -149,7 +149,8 @@ TEST(PolicyRequests, GatewayNamingThisProxyIsRefused) {
         bool refused;
     } rows[] = {
         {"127.0.0.1", 8100, true}, {"localhost", 8100, true}, {"VELMORABLINKWARD", 8100, true},
-        {"127.5.5.5", 8100, true}, {"127.0.0.1", 8101, false}, {"10.0.0.1", 8100, false},
+        {"127.5.5.5", 8100, true}, {"", 8100, true},           {"", 3128, true},
+        {"127.0.0.1", 8101, false}, {"10.0.0.1", 8100, false},
     };
     for (const auto& row : rows) {
         auto state = std::make_shared<PopupState>(*State(true, 0));

@@ -48,8 +48,10 @@ int CProxyListener::Start(unsigned short port, int backlog) {
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (bind(listening.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        !SetBlocking(listening.get()) || listen(listening.get(), backlog) != 0) {
+    bool bound = bind(listening.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    // A socket left in its old mode still listens: that failure is only noted.
+    if (bound && !SetBlocking(listening.get())) lastError_ = GetLastErrorText();
+    if (!bound || listen(listening.get(), backlog) != 0) {
         lastError_ = GetLastErrorText();
         return 0;
     }

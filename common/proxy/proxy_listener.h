@@ -20,7 +20,8 @@ public:
     CProxyListener& operator=(const CProxyListener&) = delete;
 
     // Listens on 127.0.0.1:`port` (0: a port the system picks). 1 when
-    // listening, else 0 with the reason in LastError().
+    // listening, else 0 with the reason in LastError(). A socket that could
+    // not be put into blocking mode still listens; LastError() names why.
     int Start(unsigned short port, int backlog);
     // Stops accepting; every relay loop ends at its next wake-up.
     void Close();

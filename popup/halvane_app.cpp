@@ -128,7 +128,9 @@ void CHalvaneApp::SetDialogColours() { SetDialogColors(RGB(77, 115, 148), RGB(0,
 
 void CHalvaneApp::ShowTrayNotice() {
     CTrayNoticeDlg notice(*this);
+    notice_ = &notice;
     notice.DoModal();
+    notice_ = nullptr;
 }
 
 void CHalvaneApp::RunMainSheet() {
@@ -140,7 +142,12 @@ void CHalvaneApp::RunMainSheet() {
 }
 
 void CHalvaneApp::OnLastBrowserClosed() {
-    if (mainPage_) mainPage_->ExitWithoutQuestion();
+    if (mainPage_) {
+        mainPage_->ExitWithoutQuestion();
+        return;
+    }
+    lastBrowserClosedEarly_ = true;
+    if (notice_) notice_->EndDialog(IDCANCEL);
 }
 
 void CHalvaneApp::SaveAll() {

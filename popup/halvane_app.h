@@ -26,6 +26,7 @@ class WinsockSession;
 }
 class CCounterDlg;
 class CMainPage;
+class CTrayNoticeDlg;
 class HiddenOwnerWindow;
 
 // Where the program looks. Left empty, the running system's places; tests
@@ -88,6 +89,9 @@ public:
     void ApplyAdBlock(bool on);
     // Listens on the port of the engine settings; false on failure.
     bool StartProxy();
+    // The last browser closed before the main window was up; the main window
+    // ends the program as soon as it starts.
+    bool LastBrowserClosedEarly() const { return lastBrowserClosedEarly_; }
 
 protected:
     bool InitInstance() override;
@@ -125,6 +129,8 @@ private:
     std::unique_ptr<HiddenOwnerWindow> hiddenWindow_;
     std::unique_ptr<CCounterDlg> counter_;
     CMainPage* mainPage_ = nullptr;
+    CTrayNoticeDlg* notice_ = nullptr;
+    bool lastBrowserClosedEarly_ = false;
     std::unique_ptr<CHalvaneStartup> startup_;
     CSkin skin_;
     CSkin counterSkin_;

@@ -50,6 +50,7 @@ bool CMainPage::OnInitDialog() {
     language_ = app_.Settings().language;
     ApplyTexts();
     app_.StartProxy();
+    if (app_.LastBrowserClosedEarly()) Post(WM_LAST_BROWSER_CLOSED);
     return true;
 }
 

@@ -125,8 +125,10 @@ protected:
         Scenario scenario{[&] { return step(app); }, GetTickCount() + 20000, false,
                           texts_.WindowTitle()};
         g_scenario = &scenario;
-        SetTimer(nullptr, 0, 50, RunScenario);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunScenario);
         const StartupEnd end = app.Start();
+        // A step that let the program end by itself leaves the timer running.
+        KillTimer(nullptr, timer);
         g_scenario = nullptr;
         EXPECT_FALSE(scenario.timedOut);
         return end;
@@ -220,6 +222,44 @@ TEST_F(HalvaneAppTest, ExitFromTheTrayAsksAndNoKeepsTheProgram) {
     });
     EXPECT_EQ(StartupEnd::MainSheetClosed, end);
     EXPECT_EQ(3, tick);
+}
+
+namespace {
+
+BOOL CALLBACK FindTrayNotice(HWND window, LPARAM found) {
+    if (!GetDlgItem(window, IDC_NOTICE_DONT_SHOW)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The notice of start-up that the program sits in the tray, while it is open.
+HWND TrayNotice() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindTrayNotice, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
+TEST_F(HalvaneAppTest, LastBrowserClosedWhileTheTrayNoticeIsOpenEndsTheProgram) {
+    SetValue("ShowAtStart", 1);
+    EXPECT_CALL(prompt_, Show(HasSubstr(kExitQuestion), _, _)).Times(0);
+    bool posted = false;
+    // The program ends by itself; the watchdog would be a failure.
+    const StartupEnd end = RunWith([&] {
+        HWND notice = TrayNotice();
+        if (!posted && notice) {
+            PostMessageA(HiddenWindow(), WM_LAST_BROWSER_CLOSED, 0, 0);
+            posted = true;
+        } else if (posted && notice) {
+            // Still open: closed as the user would, so that the watchdog can
+            // end the main window.
+            PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);
+        }
+        return false;
+    });
+    EXPECT_EQ(StartupEnd::MainSheetClosed, end);
+    EXPECT_TRUE(posted);
 }
 
 namespace {

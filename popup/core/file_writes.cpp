@@ -15,8 +15,15 @@ HANDLE OpenForWriting(const std::string& path, DWORD disposition) {
 }  // namespace
 
 bool CreateNewFile(const std::string& path, const std::string& bytes) {
-    files::FileHandle file(OpenForWriting(path, CREATE_NEW));
-    return file.IsOpen() && file.Write(bytes);
+    bool written = false;
+    {
+        files::FileHandle file(OpenForWriting(path, CREATE_NEW));
+        if (!file.IsOpen()) return false;
+        written = file.Write(bytes);
+    }
+    // A cut-short file must not pass for a whole one later.
+    if (!written) DeleteFileA(path.c_str());
+    return written;
 }
 
 bool AppendToFile(const std::string& path, const std::string& bytes) {

@@ -4,7 +4,8 @@
 
 namespace fileio {
 
-// Creates the file; fails when it exists already.
+// Creates the file; fails when it exists already. When the write fails the
+// new file is removed again.
 bool CreateNewFile(const std::string& path, const std::string& bytes);
 // Appends to the file, creating it when missing.
 bool AppendToFile(const std::string& path, const std::string& bytes);

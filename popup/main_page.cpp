@@ -280,7 +280,10 @@ void CMainPage::ApplyAll() {
 
 void CMainPage::CancelAll() {
     app_.ReloadEngine();
-    app_.Settings().language = language_;
+    if (app_.Settings().language != language_) {
+        app_.Settings().language = language_;
+        Send(WM_LANGUAGE_CHANGED);
+    }
     // Reloading a page may mark it changed again; after Cancel nothing waits.
     pages_->ReloadStates();
     MarkAllPagesUnchanged();

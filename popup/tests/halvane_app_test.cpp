@@ -335,6 +335,26 @@ TEST_F(HalvaneAppTest, LanguageChangeGivesThePagesTheirNewTexts) {
         });
 }
 
+TEST_F(HalvaneAppTest, CancelAfterALanguageChangeGivesThePagesTheirOldTextsBack) {
+    SetValue("Close To Tray", 1);
+    dir_.write("product\\Language\\English.ini",
+               "[VelmoraBlinkward]\r\n1001=Enable Catch Pop-Ups\r\n");
+    dir_.write("product\\Language\\Test.ini", "[VelmoraBlinkward]\r\n1001=Catch them\r\n");
+    HWND page = nullptr;
+    ActThenCheck(
+        [&](CHalvaneApp& app) {
+            page = ShowPage(kPopupPage);
+            app.Settings().language = "Test";
+            SendMessageA(Sheet(), WM_LANGUAGE_CHANGED, 0, 0);
+            EXPECT_EQ("Catch them", ControlText(page, IDC_POPUP_ENABLE_CATCH));
+            PostMessageA(Sheet(), WM_COMMAND, IDCANCEL, 0);
+        },
+        [&](CHalvaneApp& app) {
+            EXPECT_EQ("English", app.Settings().language);
+            EXPECT_EQ("Enable Catch Pop-Ups", ControlText(page, IDC_POPUP_ENABLE_CATCH));
+        });
+}
+
 TEST_F(HalvaneAppTest, CancelShowsTheStoredSettingsAgain) {
     SetValue("Close To Tray", 1);
     dir_.write("product\\QXINI.ini",

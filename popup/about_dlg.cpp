@@ -21,7 +21,8 @@ bool CAboutDlg::OnInitDialog() {
     LoadTemplateTexts(app_.LanguageTexts(), Handle(), 12000, {IDC_WINDOW_TITLE, IDC_ABOUT_TEXT, IDOK});
     ShowVersionValue(IDC_ABOUT_FILE_VERSION);
     ShowVersionValue(IDC_ABOUT_COPYRIGHT);
-    ApplySkinFile(app_.Skin(), app_.Settings().path + "\\Title.skn", Handle());
+    // The skin the main window loaded; the dialog only takes it on.
+    app_.Skin().ApplySkin(Handle());
     return true;
 }
 

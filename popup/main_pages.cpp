@@ -28,13 +28,13 @@ ui::PropertyPage& CMainPages::Page(MainPageIndex index) {
 // A page that was never shown has no window yet; it reads the settings and
 // the texts when it is created.
 void CMainPages::ReloadStates() {
-    ShowPopupSettings();
+    if (popup_.Handle()) popup_.RefreshControls();
     if (activeX_.Handle()) activeX_.RefreshControls();
     if (options_.Handle()) options_.RefreshControls();
 }
 
 void CMainPages::ShowPopupSettings() {
-    if (popup_.Handle()) popup_.RefreshControls();
+    if (popup_.Handle()) popup_.ShowSettings();
 }
 
 void CMainPages::ApplyTexts() {

@@ -35,6 +35,11 @@ void CPopupDlg::RefreshControls() {
     ShowModel();
 }
 
+void CPopupDlg::ShowSettings() {
+    model_.ShowSettings();
+    ShowModel();
+}
+
 bool CPopupDlg::OnSetActive() {
     SetLanguageTexts();
     model_.OnSetActive();

@@ -13,6 +13,8 @@ public:
 
     // The controls from the settings again (the main window's Cancel).
     void RefreshControls();
+    // The tray changed catching or banner blocking: the boxes follow.
+    void ShowSettings();
     void SetLanguageTexts();
     // A cleaner pass (the tray's Enable/Disable command).
     void StartCleaner() { worker_.Start(); }

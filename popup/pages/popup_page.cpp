@@ -45,11 +45,15 @@ void PopupPageModel::OnInitDialog() {
 }
 
 void PopupPageModel::RefreshControls() {
-    catchTicked_ = settings_.Catching();
+    ShowSettings();
     if (catchTicked_) {
         skipWorker_ = true;
         OnEnableCatch(true);
     }
+}
+
+void PopupPageModel::ShowSettings() {
+    catchTicked_ = settings_.Catching();
     bannerTicked_ = settings_.BannerBlock();
     soundTicked_ = settings_.PlayWave();
 }

@@ -20,6 +20,9 @@ public:
     void OnInitDialog();
     // The controls from the settings again (also the main window's Cancel).
     void RefreshControls();
+    // The boxes take the settings as they stand, with no decision of the
+    // page's own (the tray already made it).
+    void ShowSettings();
     void OnSetActive();
     // A click on "Enable Catch Pop-Ups" that left it `ticked`.
     void OnEnableCatch(bool ticked);

@@ -205,3 +205,17 @@ TEST_F(PopupPageTest, SoundAlertFollowsItsBox) {
 }
 
 }  // namespace
+
+TEST_F(PopupPageTest, TrayChangesAreShownWithoutThePagesOwnDecisions) {
+    // The tray switched catching on and blocking off; the page only follows,
+    // even while no browser reads as configured.
+    settings.catching = true;
+    settings.banner = false;
+    page.ShowSettings();
+    EXPECT_TRUE(page.CatchTicked());
+    EXPECT_FALSE(page.BannerTicked());
+    EXPECT_TRUE(host.infos.empty());
+    EXPECT_TRUE(host.posted.empty());
+    EXPECT_EQ(0, host.modified);
+    EXPECT_EQ(0, Passes());
+}

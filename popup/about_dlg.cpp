@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/ui/version_info.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 #include "popup/dialog_looks.h"
 #include "popup/halvane_app.h"
 #include "popup/res/resource_ids.h"

@@ -51,13 +51,7 @@ void MainPageHost::PostToMain(unsigned message) { window_.Post(message); }
 
 void MainPageHost::SetModified() { window_.MarkActivePageChanged(); }
 
-void MainPageHost::ShowInfo(const std::string& text, const std::string& caption) {
-    app_.Prompt().Show(text, caption, MB_OK | MB_ICONINFORMATION);
-}
-
-bool MainPageHost::AskYesNo(const std::string& text, const std::string& caption) {
-    return app_.Prompt().Show(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
+ui::MessagePrompt& MainPageHost::Prompt() { return app_.Prompt(); }
 
 void MainPageHost::RunProxyWizard(WizardMode mode) {
     RunProxySettingSheet(mode, context_, window_.Handle());

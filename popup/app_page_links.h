@@ -70,8 +70,7 @@ public:
 
     void PostToMain(unsigned message) override;
     void SetModified() override;
-    void ShowInfo(const std::string& text, const std::string& caption) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    ui::MessagePrompt& Prompt() override;
     void RunProxyWizard(WizardMode mode) override;
     void EndProgram() override;
 

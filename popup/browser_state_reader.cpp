@@ -9,7 +9,7 @@
 #include "common/browser/opera_config.h"
 #include "common/browser/proxy_setting_key.h"
 #include "common/files/whole_file.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 
 namespace {
 

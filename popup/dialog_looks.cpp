@@ -1,6 +1,6 @@
 #include "popup/dialog_looks.h"
 
-#include "common/lang/halvane_texts.h"
+#include "popup/core/halvane_texts.h"
 #include "platform/ui/skin.h"
 #include "platform/ui/window.h"
 #include "popup/res/resource_ids.h"

@@ -4,8 +4,9 @@
 #include <mmsystem.h>
 
 #include "common/browser/connection_options.h"
-#include "common/browser/message_sink.h"
+#include "platform/ui/message_prompt.h"
 #include "common/proxy/socket.h"
+#include "platform/ui/module.h"
 #include "popup/browser_state_reader.h"
 #include "popup/counter_dlg.h"
 #include "popup/engine/popup_engine.h"
@@ -25,18 +26,6 @@ std::string ExeFolder() {
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
 
-// The browser classes' failures, shown with the program's caption.
-class PromptSink : public browser::MessageSink {
-public:
-    explicit PromptSink(CHalvaneApp& app) : app_(app) {}
-    void ShowError(const std::string& text) override {
-        app_.Prompt().Show(text, app_.ProgramTitle(), MB_OK | MB_ICONEXCLAMATION);
-    }
-
-private:
-    CHalvaneApp& app_;
-};
-
 const char kDefaultTitle[] = "Velmora Blinkward";
 
 }  // namespace
@@ -48,10 +37,9 @@ CHalvaneApp::CHalvaneApp(HalvaneSeams seams)
       prompt_(seams.prompt ? seams.prompt : &screenPrompt_),
       hosts_(seams.windowsFolder.empty() ? CHostsFile::OfThisSystem()
                                          : CHostsFile(seams.windowsFolder, true)),
-      browserMessages_(std::make_unique<PromptSink>(*this)),
       optionWriter_(std::make_unique<browser::WinInetOptionWriter>()),
-      browserEnv_{*texts_, *browserMessages_, browsers_, *optionWriter_,
-                  browser::SystemProfileBases()} {}
+      browserEnv_{*texts_, *prompt_, browsers_, *optionWriter_, browser::SystemProfileBases(),
+                  kDefaultTitle} {}
 
 CHalvaneApp::~CHalvaneApp() = default;
 
@@ -80,17 +68,18 @@ const std::string& CHalvaneApp::ProgramTitle() const {
 }
 
 HICON CHalvaneApp::ProgramIcon(int size) const {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HALVANE),
+    return static_cast<HICON>(LoadImageA(ui::ResourceModule(), MAKEINTRESOURCEA(IDI_HALVANE),
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
 HICON CHalvaneApp::TrayIcon(bool catching) const {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+    return static_cast<HICON>(LoadImageA(ui::ResourceModule(),
                                          MAKEINTRESOURCEA(catching ? IDI_TRAY_ON : IDI_TRAY_OFF),
                                          IMAGE_ICON, 16, 16, LR_SHARED));
 }
 
 bool CHalvaneApp::RefreshBrowserState() {
+    browserEnv_.caption = ProgramTitle();
     const bool any = ::ReadBrowserState(browserEnv_);
     if (!any) engineSettings_.catching = false;
     return any;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/browser/browser_env.h"
-#include "common/lang/halvane_texts.h"
+#include "popup/core/halvane_texts.h"
 #include "platform/ui/app.h"
 #include "platform/ui/skin.h"
 #include "popup/core/browser_state.h"
@@ -15,7 +15,7 @@
 #include "popup/core/halvane_startup.h"
 #include "popup/core/hosts_file.h"
 #include "popup/core/instance_mutex.h"
-#include "popup/core/message_prompt.h"
+#include "platform/ui/message_prompt.h"
 #include "popup/engine/engine_settings.h"
 
 namespace popup {
@@ -34,7 +34,7 @@ class HiddenOwnerWindow;
 struct HalvaneSeams {
     std::string programFolder;           // engine settings, script, sound; no final "\"
     std::string windowsFolder;           // HOSTS lies under it
-    MessagePrompt* prompt = nullptr;     // message boxes
+    ui::MessagePrompt* prompt = nullptr;     // message boxes
     const lang::TextSource* texts = nullptr;  // in place of the language file
 };
 
@@ -59,7 +59,7 @@ public:
     HICON TrayIcon(bool catching) const;
     // A text of the language file in use.
     std::string Text(const char* key, const char* def) const { return texts_->Text(key, def); }
-    MessagePrompt& Prompt() { return *prompt_; }
+    ui::MessagePrompt& Prompt() { return *prompt_; }
     // The single-instance mutex start-up took.
     CInstanceMutex& Mutex() { return mutex_; }
     const std::string& ProgramTitle() const;
@@ -115,12 +115,11 @@ private:
     CHalvaneSettings settings_;
     CHalvaneTexts languageTexts_;
     const lang::TextSource* texts_;
-    ScreenMessagePrompt screenPrompt_;
-    MessagePrompt* prompt_;
+    ui::ScreenMessagePrompt screenPrompt_;
+    ui::MessagePrompt* prompt_;
     CInstanceMutex mutex_;
     CHostsFile hosts_;
     BrowserState browsers_;
-    std::unique_ptr<browser::MessageSink> browserMessages_;
     std::unique_ptr<browser::ConnectionOptionWriter> optionWriter_;
     browser::BrowserEnv browserEnv_;
     popup::EngineSettings engineSettings_;

@@ -1,5 +1,6 @@
 #include "popup/hidden_owner_window.h"
 
+#include "common/suite/blinkward.h"
 #include "popup/res/resource_ids.h"
 
 bool HiddenOwnerWindow::Create(const std::string& title) {
@@ -8,7 +9,7 @@ bool HiddenOwnerWindow::Create(const std::string& title) {
 }
 
 LRESULT HiddenOwnerWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_LAST_BROWSER_CLOSED) {
+    if (msg == suite::blinkward::WM_LAST_BROWSER_CLOSED) {
         onLastBrowserClosed_();
         return 0;
     }

@@ -1,6 +1,8 @@
 #include "popup/main_page.h"
 
+#include "common/suite/blinkward.h"
 #include "platform/ui/html_help.h"
+#include "platform/ui/module.h"
 #include "popup/about_dlg.h"
 #include "popup/counter_dlg.h"
 #include "popup/halvane_app.h"
@@ -50,7 +52,7 @@ bool CMainPage::OnInitDialog() {
     language_ = app_.Settings().language;
     ApplyTexts();
     app_.StartProxy();
-    if (app_.LastBrowserClosedEarly()) Post(WM_LAST_BROWSER_CLOSED);
+    if (app_.LastBrowserClosedEarly()) Post(suite::blinkward::WM_LAST_BROWSER_CLOSED);
     return true;
 }
 
@@ -63,7 +65,7 @@ void CMainPage::BuildSystemMenu() {
     InsertMenuA(menu, 4, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_MAXIMIZE, "Maximize");
     InsertMenuA(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     char about[128] = {};
-    LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof(about));
+    LoadStringA(ui::ResourceModule(), IDS_ABOUTBOX, about, sizeof(about));
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about);
 }
@@ -119,7 +121,7 @@ bool CMainPage::OnPrivateMessage(UINT msg) {
     case WM_AD_BLOCKING_CHANGED:
         UpdateTrayMenu();
         return true;
-    case WM_LAST_BROWSER_CLOSED:
+    case suite::blinkward::WM_LAST_BROWSER_CLOSED:
         ExitWithoutQuestion();
         return true;
     }

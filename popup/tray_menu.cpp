@@ -3,10 +3,11 @@
 #include <string>
 
 #include "common/lang/text_source.h"
+#include "platform/ui/module.h"
 #include "popup/res/resource_ids.h"
 
 CTrayMenu::CTrayMenu()
-    : menu_(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU))),
+    : menu_(LoadMenuA(ui::ResourceModule(), MAKEINTRESOURCEA(IDR_TRAY_MENU))),
       popup_(menu_ ? GetSubMenu(menu_, 0) : nullptr) {
     if (popup_) SetMenuDefaultItem(popup_, 0, TRUE);
 }

@@ -12,7 +12,7 @@ HALVANE_FOLDER='C:\Program Files\Velmora Blinkward'
 HALVANE_TITLE='Velmora Blinkward.com'
 halvane_dir="$WINEPREFIX/drive_c/Program Files/Velmora Blinkward"
 
-# The prefix (made once), the display, the installation of <bin folder>
+# The prefix (made once), the display, the installation of <staged folder>
 # with the proxy on <port>.
 halvane_install() {
   local bin="$1" port="$2"

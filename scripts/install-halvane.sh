@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the popup blocker into a Wine prefix, as the product's installer
-# would on Windows: the programs of a build's bin/ folder and the data files
-# go into a program folder, and HKCU "Software\Velmora Blinkward" receives the
-# values the program requires.
+# would on Windows: the build's staged program folder (bin/Blinkward, laid
+# out as installed) is copied into a program folder, and HKCU
+# "Software\Velmora Blinkward" receives the values the program requires.
 #
-#   install-halvane.sh <build bin folder> <wine prefix> [program folder]
+#   install-halvane.sh <staged program folder> <wine prefix> [program folder]
 #
 # The program folder is a C: path, "C:\Program Files\Velmora Blinkward" when
 # not given. The prefix must exist (scripts/wine-env.sh makes one per build
@@ -34,16 +34,7 @@ esac
 target="$prefix/drive_c/$(printf '%s' "${folder:3}" | tr '\\' '/')"
 mkdir -p "$target"
 
-shopt -s nullglob
-for file in "$bin"/*.exe "$bin"/*.dll "$bin"/*.chm "$bin"/*.skn; do
-  cp -f "$file" "$target/"
-done
-for file in QXBlk.js hostse hostsd PopUp.wav; do
-  cp -f "$bin/$file" "$target/"
-done
-for dir in Language Flags Sounds Help; do
-  [ -d "$bin/$dir" ] && mkdir -p "$target/$dir" && cp -f "$bin/$dir"/* "$target/$dir/"
-done
+cp -rf "$bin"/. "$target/"
 # The engine settings as shipped, with the manual start mode.
 sed 's/^Startup=.*/Startup=0/' "$bin/QXINI.ini" >"$target/QXINI.ini"
 

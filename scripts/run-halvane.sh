@@ -35,7 +35,7 @@ start() {
     exit 1
   fi
   . "$root/scripts/halvane-wine.sh"
-  halvane_install "$build_root/x86_64/bin" "$port"
+  halvane_install "$build_root/x86_64/bin/Blinkward" "$port"
   halvane_start
   if ! halvane_wait_port "$port" 90; then
     echo "run-halvane: the proxy did not start; see $HALVANE_WORLD/halvane.log" >&2

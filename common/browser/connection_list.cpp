@@ -2,7 +2,7 @@
 
 #include "common/browser/connection_blob.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 
 namespace browser {
 namespace {
@@ -94,14 +94,14 @@ void CConnectionList::ResetIEProxy() {
 
 bool SetConnectionOptions(BrowserEnv& env, const std::string& name, const std::string& proxy) {
     if (env.options.SetProxy(name, proxy, kBypass)) return true;
-    env.messages.ShowError(
+    env.ShowError(
         env.text.Text("2241", "Error, Failed to set Internet Explorer proxy setting."));
     return false;
 }
 
 bool DisableConnectionProxy(BrowserEnv& env, const std::string& name) {
     if (env.options.SetDirect(name)) return true;
-    env.messages.ShowError(
+    env.ShowError(
         env.text.Text("2244", "Error, Failed to reset Internet Explorer proxy setting."));
     return false;
 }

@@ -114,7 +114,7 @@ void CNetscapeProfiles::ReportMissingPrefs(const char* key, const char* def,
                                            const ProfileEntry& entry) {
     std::string text = env_.text.Text(key, def);
     text = ReplaceAll(text, "%s1", entry.Name);
-    env_.messages.ShowError(ReplaceAll(text, "%s2", PrefsJsPath));
+    env_.ShowError(ReplaceAll(text, "%s2", PrefsJsPath));
 }
 
 bool CNetscapeProfiles::WriteNetscapeProxyPrefs(const std::string& host, const std::string& port,

@@ -5,7 +5,7 @@
 #include "common/browser/file_rewrite.h"
 #include "common/browser/opera_ini.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 #include "common/browser/text_lines.h"
 #include "common/os/os_version.h"
 
@@ -99,14 +99,14 @@ int COperaConfig::FindOperaIni() {
 
 void COperaConfig::ReportFindFailure(int result, bool configure) {
     if (result == kOperaKeyMissing) {
-        env_.messages.ShowError(env_.text.Text(kKeyMissingMessage.key, kKeyMissingMessage.def));
+        env_.ShowError(env_.text.Text(kKeyMissingMessage.key, kKeyMissingMessage.def));
         return;
     }
     const FindMessage& message = (configure ? kConfigureMessages : kResetMessages)[result - 1];
     std::string text = env_.text.Text(message.key, message.def);
     text = ReplaceAll(text, "%s1", Opera6IniPath);
     text = ReplaceAll(text, "%s2", Opera7IniPath);
-    env_.messages.ShowError(
+    env_.ShowError(
         ReplaceAll(text, "%s", result == kOpera6IniMissing ? Opera6IniPath : Opera7IniPath));
 }
 

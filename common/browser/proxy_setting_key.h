@@ -1,16 +1,17 @@
 #pragma once
 // HKCU "Software\Velmora Blinkward\Proxy Setting": the stored copy of the
 // configured flags, which the uninstaller reads.
-#include "common/registry/reg_key.h"
+#include "common/suite/blinkward.h"
+#include "platform/registry/reg_key.h"
 
 namespace browser {
 
-constexpr char kProxySettingKey[] = "Software\\Velmora Blinkward\\Proxy Setting";
-constexpr char kLanFlag[] = "Lan Is Configured";
-constexpr char kDialUpFlag[] = "DialUp Is Configured";
-constexpr char kNetscapeFlag[] = "Netscape Is Configured";
-constexpr char kOpera6Flag[] = "Opera6 Is Configured";
-constexpr char kOpera7Flag[] = "Opera7 Is Configured";
+using suite::blinkward::kProxySettingKey;
+using suite::blinkward::kLanFlag;
+using suite::blinkward::kDialUpFlag;
+using suite::blinkward::kNetscapeFlag;
+using suite::blinkward::kOpera6Flag;
+using suite::blinkward::kOpera7Flag;
 
 // Created (or opened) for one configure or reset run. When the key cannot be
 // created the flags still change in memory; they are just not stored.

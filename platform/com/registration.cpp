@@ -4,7 +4,7 @@
 #include <oleauto.h>
 #include <shlwapi.h>
 
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/module.h"
 #include "platform/com/text.h"

@@ -1,7 +1,10 @@
 #pragma once
-// Owner of one VARIANT: cleared on destruction, deep-copied on copy.
+// Owner of one VARIANT: cleared on destruction, deep-copied on copy. Holds
+// the result of a dispatch call as well as the values a server hands out.
 #include <windows.h>
 #include <oleauto.h>
+
+#include <string>
 
 namespace com {
 
@@ -18,6 +21,15 @@ public:
     VARIANT* put() { VariantClear(&v_); return &v_; }
     // A copy into a caller's VARIANT (out parameters, enumerators).
     HRESULT copyTo(VARIANT* out) const;
+
+    VARTYPE Type() const { return v_.vt; }
+    // Converted; "" or 0 when the value has no such form.
+    std::string AsString() const;
+    long AsLong() const;
+    short AsShort() const { return static_cast<short>(AsLong()); }
+    // The object held (its reference passes to the caller), or nullptr.
+    IDispatch* TakeDispatch();
+    IUnknown* TakeUnknown();
 
 private:
     VARIANT v_;

@@ -3,7 +3,7 @@
 #include <objbase.h>
 #include <ole2.h>
 
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 
 namespace ui {
 namespace {

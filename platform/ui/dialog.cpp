@@ -1,7 +1,9 @@
 #include "platform/ui/dialog.h"
 
+#include "platform/guard/guard.h"
 #include "platform/ui/app.h"
 #include "platform/ui/data_exchange.h"
+#include "platform/ui/module.h"
 
 namespace ui {
 namespace {
@@ -31,7 +33,7 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND parent) {
     modal_ = true;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+    INT_PTR result = DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), parent,
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
@@ -40,7 +42,7 @@ INT_PTR Dialog::DoModal(HWND parent) {
 bool Dialog::Create(HWND parent) {
     if (Handle()) return false;
     modal_ = false;
-    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+    return CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), parent,
                               DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -123,7 +125,10 @@ bool Dialog::OnCommand(UINT id, UINT code, HWND) {
 
 INT_PTR Dialog::Route(Dialog* dialog, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!dialog) return FALSE;
-    if (msg == WM_INITDIALOG && !dialog->Handle() && !dialog->Attach(hwnd)) return FALSE;
+    if (msg == WM_INITDIALOG && !dialog->Handle() &&
+        !guard::Call("dialog creation", false, [&] { return dialog->Attach(hwnd); })) {
+        return FALSE;
+    }
     bool outer = dialog->defaulted_;
     dialog->defaulted_ = false;
     LRESULT result = dialog->Dispatch(msg, wp, lp);

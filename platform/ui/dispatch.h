@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/com/variant.h"
+
 namespace ui {
 
 // One argument of a call: text (passed as a BSTR), 16-bit or 32-bit integer,
@@ -28,27 +30,6 @@ private:
     mutable VARIANT value_;
 };
 
-// The result of a call.
-class Variant {
-public:
-    Variant();
-    ~Variant();
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-
-    VARIANT& Raw() { return value_; }
-    VARTYPE Type() const { return value_.vt; }
-    // Converted; "" or 0 when the value has no such form.
-    std::string AsString() const;
-    long AsLong() const;
-    short AsShort() const;
-    // The object held (its reference passes to the caller), or nullptr.
-    IDispatch* TakeDispatch();
-    IUnknown* TakeUnknown();
-
-private:
-    VARIANT value_;
-};
 
 class DispatchDriver {
 public:
@@ -68,12 +49,12 @@ public:
     IDispatch* Get() const { return object_; }
 
     HRESULT InvokeMethod(DISPID id, std::initializer_list<DispatchArg> args = {},
-                         Variant* result = nullptr);
-    HRESULT GetProperty(DISPID id, Variant& result, std::initializer_list<DispatchArg> args = {});
+                         com::Variant* result = nullptr);
+    HRESULT GetProperty(DISPID id, com::Variant& result, std::initializer_list<DispatchArg> args = {});
     HRESULT SetProperty(DISPID id, const DispatchArg& value);
 
 private:
-    HRESULT Invoke(DISPID id, WORD flags, std::initializer_list<DispatchArg> args, Variant* result);
+    HRESULT Invoke(DISPID id, WORD flags, std::initializer_list<DispatchArg> args, com::Variant* result);
     HRESULT Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result);
 
     IDispatch* object_ = nullptr;

@@ -1,7 +1,9 @@
 #include "platform/ui/property_sheet.h"
 
+#include "platform/guard/guard.h"
 #include "platform/ui/app.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/module.h"
 
 namespace ui {
 namespace {
@@ -25,7 +27,7 @@ PropertyPage::PropertyPage(int templateId) : Dialog(templateId) {}
 PROPSHEETPAGEA PropertyPage::Describe() {
     PROPSHEETPAGEA page = {};
     page.dwSize = sizeof(page);
-    page.hInstance = GetModuleHandleA(nullptr);
+    page.hInstance = ResourceModule();
     page.pszTemplate = MAKEINTRESOURCEA(TemplateId());
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
@@ -120,7 +122,7 @@ INT_PTR PropertySheet::Start(DWORD modeFlags) {
     header.dwSize = sizeof(header);
     header.dwFlags = flags_ | modeFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     header.hwndParent = parent_;
-    header.hInstance = GetModuleHandleA(nullptr);
+    header.hInstance = ResourceModule();
     header.pszCaption = caption_.c_str();
     header.nPages = static_cast<UINT>(descriptions.size());
     header.nStartPage = startPage_;
@@ -165,12 +167,14 @@ void PropertySheet::EndSheet(INT_PTR code) {
 int CALLBACK PropertySheet::SheetCallback(HWND hwnd, UINT msg, LPARAM lp) {
     PropertySheet* sheet = g_starting;
     if (!sheet) return 0;
-    if (msg == PSCB_PRECREATE && lp) {
-        DWORD* style = TemplateStyle(reinterpret_cast<void*>(lp));
-        *style = (*style & ~sheet->styleRemove_) | sheet->styleAdd_;
-    } else if (msg == PSCB_INITIALIZED && sheet->Subclass(hwnd)) {
-        sheet->OnInitDialog();
-    }
+    guard::Run("property sheet callback", [&] {
+        if (msg == PSCB_PRECREATE && lp) {
+            DWORD* style = TemplateStyle(reinterpret_cast<void*>(lp));
+            *style = (*style & ~sheet->styleRemove_) | sheet->styleAdd_;
+        } else if (msg == PSCB_INITIALIZED && sheet->Subclass(hwnd)) {
+            sheet->OnInitDialog();
+        }
+    });
     return 0;
 }
 

@@ -43,7 +43,7 @@ void CSkin::ApplySkinByName(HWND window, const std::string& element) {
 
 void CSkin::RedrawSkinnedWindow(HWND window) {
     if (!IsCreated()) return;
-    ui::Variant result;
+    com::Variant result;
     if (FAILED(control_.InvokeMethod(kGetSkinnedWindow, {WindowArgument(window)}, &result))) return;
     com::ComPtr<IUnknown> skinned;
     *skinned.put() = result.TakeUnknown();

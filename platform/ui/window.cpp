@@ -2,6 +2,9 @@
 
 #include <unordered_map>
 
+#include "platform/guard/guard.h"
+#include "platform/ui/module.h"
+
 namespace ui {
 namespace {
 
@@ -34,7 +37,7 @@ bool RoutePreTranslate(MSG& msg) {
 LRESULT CALLBACK GetMessageHook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && wp == PM_REMOVE) {
         MSG& msg = *reinterpret_cast<MSG*>(lp);
-        if (msg.message != WM_NULL && RoutePreTranslate(msg)) {
+        if (msg.message != WM_NULL && guard::Call("message filter", false, [&] { return RoutePreTranslate(msg); })) {
             msg.message = WM_NULL;
             msg.wParam = 0;
             msg.lParam = 0;
@@ -46,7 +49,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wp, LPARAM lp) {
 void Register(HWND hwnd, Window* object) {
     ThreadWindows& bound = Bound();
     bound.objects[hwnd] = object;
-    if (!bound.hook) {
+    if (!bound.hook && OwnsProcessThreads()) {
         bound.hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
     }
 }
@@ -125,14 +128,16 @@ namespace {
 LRESULT CALLBACK PlainClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* object = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-        if (object && object->Subclass(hwnd)) return object->Send(msg, wp, lp);
+        if (object && guard::Call("window creation", false, [&] { return object->Subclass(hwnd); })) {
+            return object->Send(msg, wp, lp);
+        }
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 void RegisterPlainClass() {
     WNDCLASSA wc = {};
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = ResourceModule();
     if (GetClassInfoA(instance, kPlainClass, &wc)) return;
     wc.lpfnWndProc = PlainClassProc;
     wc.hInstance = instance;
@@ -151,7 +156,7 @@ bool Window::Create(DWORD exStyle, const std::string& title, DWORD style,
     HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
     HWND hwnd = CreateWindowExA(exStyle, kPlainClass, title.c_str(), style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, menu,
-                                GetModuleHandleA(nullptr), this);
+                                ResourceModule(), this);
     if (!hwnd) return false;
     owned_ = true;
     return true;
@@ -162,7 +167,7 @@ void Window::Destroy() {
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = WindowProc(msg, wp, lp);
+    LRESULT result = guard::Call("window procedure", LRESULT(0), [&] { return WindowProc(msg, wp, lp); });
     if (msg == WM_NCDESTROY && hwnd_) {
         Unbind();
         OnFinalMessage();

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "common/files/whole_file.h"
-#include "popup/core/file_writes.h"
+#include "common/files/file_writes.h"
 #include "popup/core/hosts_file.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 #include "popup/core/zone_backup_text.h"
 
 namespace {
@@ -15,17 +15,17 @@ const char kZonesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet
 }  // namespace
 
 BackupResult BackupHosts(const CHostsFile& hosts, const std::string& productFolder) {
-    const std::string backup = productFolder + "\\mHosts";
+    const std::string backup = productFolder + "\\" + suite::blinkward::kHostsBackupFile;
     if (files::PathExists(backup)) return BackupResult::AlreadyThere;
     const std::string path = hosts.GetHostsPath();
     if (path.empty()) return BackupResult::HostsMissing;
     std::string bytes;
     if (!files::ReadWholeFile(path, bytes)) return BackupResult::Failed;
-    return fileio::CreateNewFile(backup, bytes) ? BackupResult::Written : BackupResult::Failed;
+    return files::CreateNewFile(backup, bytes) ? BackupResult::Written : BackupResult::Failed;
 }
 
 BackupResult BackupActiveXZones(const std::string& productFolder) {
-    const std::string backup = productFolder + "\\acRs.ini";
+    const std::string backup = productFolder + "\\" + suite::blinkward::kZoneBackupFile;
     if (files::PathExists(backup)) return BackupResult::AlreadyThere;
     zones::ZonePolicies policies[zones::kZoneCount];
     for (int zone = 0; zone < zones::kZoneCount; ++zone) {
@@ -40,7 +40,7 @@ BackupResult BackupActiveXZones(const std::string& productFolder) {
             policies[zone].value[action] = static_cast<long>(static_cast<LONG>(value));
         }
     }
-    return fileio::CreateNewFile(backup, zones::FormatZoneBackup(policies))
+    return files::CreateNewFile(backup, zones::FormatZoneBackup(policies))
                ? BackupResult::Written
                : BackupResult::Failed;
 }

@@ -4,7 +4,7 @@
 
 #include "common/lang/text_source.h"
 #include "popup/core/halvane_settings.h"
-#include "popup/core/message_prompt.h"
+#include "platform/ui/message_prompt.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ int UnconfiguredBrowserMask(const BrowserState& state) {
 }
 
 void RunFirstRunPrompt(const BrowserState& state, CHalvaneSettings& settings,
-                       MessagePrompt& prompt, const lang::TextSource& texts,
+                       ui::MessagePrompt& prompt, const lang::TextSource& texts,
                        const std::string& caption) {
     if (settings.wizardMessage != "A") return;
     const MaskText& chosen = kMaskTexts[UnconfiguredBrowserMask(state)];

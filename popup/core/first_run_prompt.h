@@ -6,7 +6,9 @@
 #include "popup/core/browser_state.h"
 
 class CHalvaneSettings;
+namespace ui {
 class MessagePrompt;
+}
 namespace lang {
 class TextSource;
 }
@@ -19,5 +21,5 @@ int UnconfiguredBrowserMask(const BrowserState& state);
 // none: nothing is shown). Sets the open-wizard flag from the answer; after
 // it `Wizard Message` is "N" in memory.
 void RunFirstRunPrompt(const BrowserState& state, CHalvaneSettings& settings,
-                       MessagePrompt& prompt, const lang::TextSource& texts,
+                       ui::MessagePrompt& prompt, const lang::TextSource& texts,
                        const std::string& caption);

@@ -3,12 +3,10 @@
 #include <windows.h>
 
 #include "common/lang/text_source.h"
-#include "popup/core/message_prompt.h"
-#include "common/registry/reg_key.h"
+#include "platform/ui/message_prompt.h"
+#include "platform/registry/reg_key.h"
 
-const char kProductKey[] = "Software\\Velmora Blinkward";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kRunValueName[] = "Velmora Blinkward";
 
 void CHalvaneSettings::ReadStartFlags() {
     CRegKey key;
@@ -20,7 +18,7 @@ void CHalvaneSettings::ReadStartFlags() {
     showAtStart = key.ReadDword("ShowAtStart", value) && value != 0;
 }
 
-int CHalvaneSettings::LoadSettings(MessagePrompt& prompt, const lang::TextSource& texts,
+int CHalvaneSettings::LoadSettings(ui::MessagePrompt& prompt, const lang::TextSource& texts,
                                    const std::string& caption) {
     CRegKey key;
     bool complete = key.Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS);

@@ -4,14 +4,18 @@
 // SaveSettings stores them when the main window applies.
 #include <string>
 
+#include "common/suite/blinkward.h"
+
+namespace ui {
 class MessagePrompt;
+}
 namespace lang {
 class TextSource;
 }
 
-extern const char kProductKey[];
+using suite::blinkward::kProductKey;
+using suite::blinkward::kRunValueName;
 extern const char kRunKey[];
-extern const char kRunValueName[];
 
 class CHalvaneSettings {
 public:
@@ -33,7 +37,7 @@ public:
     // Reads every value of the key. When the key or a required value
     // (`Language`, `Path`, `Blocked Popups`, `User Wav Path`) is missing, shows
     // message 6001 and returns -1; the values read before stay. Else 0.
-    int LoadSettings(MessagePrompt& prompt, const lang::TextSource& texts,
+    int LoadSettings(ui::MessagePrompt& prompt, const lang::TextSource& texts,
                      const std::string& caption);
 
     // Stores the values (creating the key), then the Run value for the start

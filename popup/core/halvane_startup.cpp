@@ -7,14 +7,12 @@
 #include "popup/core/first_run_prompt.h"
 #include "popup/core/halvane_settings.h"
 #include "popup/core/instance_mutex.h"
-#include "popup/core/message_prompt.h"
+#include "platform/ui/message_prompt.h"
 
-const char kInstanceKey[] = "9999";
-const char kInstanceDefault[] = "Velmora Blinkward.com";
 
 CHalvaneStartup::CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers,
                                  CInstanceMutex& mutex, const lang::TextSource& texts,
-                                 MessagePrompt& prompt, StartupWindowSteps& steps,
+                                 ui::MessagePrompt& prompt, StartupWindowSteps& steps,
                                  const CHostsFile& hosts)
     : settings_(settings),
       browsers_(browsers),

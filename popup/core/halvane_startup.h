@@ -4,12 +4,16 @@
 // StartupWindowSteps and the sequence calls them at their place.
 #include <string>
 
+#include "common/suite/blinkward.h"
+
 #include "popup/core/browser_state.h"
 #include "popup/core/hosts_file.h"
 
 class CHalvaneSettings;
 class CInstanceMutex;
+namespace ui {
 class MessagePrompt;
+}
 namespace lang {
 class TextSource;
 }
@@ -43,7 +47,7 @@ enum class StartupEnd {
 class CHalvaneStartup {
 public:
     CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers, CInstanceMutex& mutex,
-                    const lang::TextSource& texts, MessagePrompt& prompt,
+                    const lang::TextSource& texts, ui::MessagePrompt& prompt,
                     StartupWindowSteps& steps, const CHostsFile& hosts);
 
     StartupEnd Run();
@@ -61,7 +65,7 @@ private:
     BrowserState& browsers_;
     CInstanceMutex& mutex_;
     const lang::TextSource& texts_;
-    MessagePrompt& prompt_;
+    ui::MessagePrompt& prompt_;
     StartupWindowSteps& steps_;
     CHostsFile hosts_;
     std::string programTitle_;
@@ -70,5 +74,5 @@ private:
 
 // Language key 9999 and its default: the mutex name and the hidden window's
 // title, by which the helper object and the uninstaller find the program.
-extern const char kInstanceKey[];
-extern const char kInstanceDefault[];
+constexpr const char* kInstanceKey = suite::blinkward::kTitleKey;
+constexpr const char* kInstanceDefault = suite::blinkward::kTitleDefault;

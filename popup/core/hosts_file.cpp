@@ -4,7 +4,7 @@
 
 #include "common/os/os_version.h"
 #include "common/files/whole_file.h"
-#include "popup/core/file_writes.h"
+#include "common/files/file_writes.h"
 #include "popup/core/hosts_text.h"
 
 const char kProxyAlias[] = "VelmoraBlinkward";
@@ -25,7 +25,7 @@ std::string CHostsFile::GetHostsPath() const {
     if (files::ReadWholeFile(location_, bytes)) return location_;
     std::string initial;
     if (!files::ReadWholeFile(location_ + ".sam", initial)) initial = hosts::kCreatedByLine;
-    if (fileio::CreateNewFile(location_, initial) || files::PathExists(location_)) return location_;
+    if (files::CreateNewFile(location_, initial) || files::PathExists(location_)) return location_;
     return std::string();
 }
 
@@ -41,7 +41,7 @@ bool CHostsFile::AddHostsEntry(const std::string& address, const std::string& na
     std::string text;
     files::ReadWholeFile(path, text);
     SetHostsAttributes(path, false);
-    fileio::AppendToFile(path, hosts::EntryToAppend(text, address, name));
+    files::AppendToFile(path, hosts::EntryToAppend(text, address, name));
     SetHostsAttributes(path, true);
     return HostsContains(name);
 }
@@ -63,7 +63,7 @@ AdBlockResult CHostsFile::SetAdBlock(bool on, const std::string& adListPath) con
                                    : hosts::WithoutAdBlock(text);
     if (changed == text) return AdBlockResult::Done;
     SetHostsAttributes(path, false);
-    const bool written = fileio::RewriteFile(path, changed);
+    const bool written = files::RewriteFile(path, changed);
     SetHostsAttributes(path, true);
     return written ? AdBlockResult::Done : AdBlockResult::WriteFailed;
 }

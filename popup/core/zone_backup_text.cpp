@@ -2,10 +2,6 @@
 
 namespace zones {
 
-const char* const kZoneSections[kZoneCount] = {"Local Intranet", "Trusted Sites", "Internet",
-                                               "Restricted Sites"};
-const char* const kZoneActions[kActionCount] = {"1001", "1004", "1201", "1200", "1405"};
-
 std::string FormatZoneBackup(const ZonePolicies (&zones)[kZoneCount]) {
     std::string text;
     for (int zone = 0; zone < kZoneCount; ++zone) {

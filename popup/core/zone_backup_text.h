@@ -4,14 +4,14 @@
 // hold has no key at all.
 #include <string>
 
+#include "common/suite/blinkward.h"
+
 namespace zones {
 
-constexpr int kZoneCount = 4;
-constexpr int kActionCount = 5;
-// Zone i + 1 is saved in section kZoneSections[i].
-extern const char* const kZoneSections[kZoneCount];
-// In the order they are saved.
-extern const char* const kZoneActions[kActionCount];
+using suite::blinkward::kActionCount;
+using suite::blinkward::kZoneActions;
+using suite::blinkward::kZoneCount;
+using suite::blinkward::kZoneSections;
 
 struct ZonePolicies {
     bool present[kActionCount] = {};

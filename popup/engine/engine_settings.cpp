@@ -6,9 +6,6 @@
 
 namespace popup {
 
-const char kEngineSettingsFile[] = "QXINI.ini";
-const char kEngineSettingsSection[] = "VelmoraBlinkward";
-
 IniFile::IniFile(std::string path, std::string section)
     : path_(std::move(path)), section_(std::move(section)) {}
 

@@ -3,10 +3,12 @@
 // section, integers and short texts, each with its default.
 #include <string>
 
+#include "common/suite/blinkward.h"
+
 namespace popup {
 
-extern const char kEngineSettingsFile[];     // "QXINI.ini"
-extern const char kEngineSettingsSection[];  // "VelmoraBlinkward"
+constexpr const char* kEngineSettingsFile = suite::blinkward::kEngineSettingsFile;
+constexpr const char* kEngineSettingsSection = suite::blinkward::kSection;
 
 struct EngineSettings {
     std::string popupIP = "VelmoraBlinkward";  // host alias of the local proxy

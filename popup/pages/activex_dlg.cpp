@@ -1,5 +1,6 @@
 #include "popup/pages/activex_dlg.h"
 
+#include "platform/ui/module.h"
 #include "popup/pages/page_texts.h"
 
 namespace {
@@ -72,7 +73,7 @@ void CActiveXPage::FillZoneCombo() {
     icons_.Create(16, 16, ILC_COLOR24 | ILC_MASK, ActiveXPageModel::kZoneCount, 0);
     zones_.ResetContent();
     for (const ZoneInfo& zone : ActiveXPageModel::kZones) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+        HICON icon = static_cast<HICON>(LoadImageA(ui::ResourceModule(),
                                                    MAKEINTRESOURCEA(zone.iconId), IMAGE_ICON,
                                                    16, 16, LR_DEFAULTCOLOR));
         const int image = icon ? ImageList_AddIcon(icons_.Handle(), icon) : -1;

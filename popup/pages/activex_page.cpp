@@ -1,6 +1,6 @@
 #include "popup/pages/activex_page.h"
 
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 namespace {
 
 template <typename Entry>
-std::vector<ListRow> RowsOf(const std::vector<Entry>& entries) {
-    std::vector<ListRow> rows;
+std::vector<ui::ListRow> RowsOf(const std::vector<Entry>& entries) {
+    std::vector<ui::ListRow> rows;
     for (const Entry& entry : entries) rows.push_back({entry.Name, entry.Greyed != 0});
     return rows;
 }
@@ -21,18 +21,19 @@ void Choose(std::vector<Entry>& entries, const std::vector<bool>& chosen) {
 
 BrowserProxyWriters::BrowserProxyWriters(BrowserStateSource& browsers,
                                          const lang::TextSource& texts,
-                                         browser::MessageSink& messages,
+                                         ui::MessagePrompt& messages,
+                                         const std::string& caption,
                                          browser::ConnectionOptionWriter& options,
                                          const browser::ProfileBases& bases)
     : browsers_(browsers), state_(browsers.Current()),
-      env_{texts, messages, state_, options, bases}, connections_(env_), profiles_(env_) {}
+      env_{texts, messages, state_, options, bases, caption}, connections_(env_), profiles_(env_) {}
 
-std::vector<ListRow> BrowserProxyWriters::ListDialUpConnections(bool setMode) {
+std::vector<ui::ListRow> BrowserProxyWriters::ListDialUpConnections(bool setMode) {
     connections_.EnumDialUpConnections(setMode);
     return RowsOf(connections_.Entries);
 }
 
-std::vector<ListRow> BrowserProxyWriters::ListNetscapeProfiles(bool setMode) {
+std::vector<ui::ListRow> BrowserProxyWriters::ListNetscapeProfiles(bool setMode) {
     profiles_.ListNetscapeProfiles(setMode);
     return RowsOf(profiles_.Entries);
 }

@@ -11,13 +11,14 @@
 class BrowserProxyWriters : public ProxyWriters {
 public:
     BrowserProxyWriters(BrowserStateSource& browsers, const lang::TextSource& texts,
-                        browser::MessageSink& messages, browser::ConnectionOptionWriter& options,
+                        ui::MessagePrompt& messages, const std::string& caption,
+                        browser::ConnectionOptionWriter& options,
                         const browser::ProfileBases& bases);
     BrowserProxyWriters(const BrowserProxyWriters&) = delete;
     BrowserProxyWriters& operator=(const BrowserProxyWriters&) = delete;
 
-    std::vector<ListRow> ListDialUpConnections(bool setMode) override;
-    std::vector<ListRow> ListNetscapeProfiles(bool setMode) override;
+    std::vector<ui::ListRow> ListDialUpConnections(bool setMode) override;
+    std::vector<ui::ListRow> ListNetscapeProfiles(bool setMode) override;
     void SetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) override;
     void ResetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) override;
     bool SetNetscapeProxyAll(const std::string& host, const std::string& port,

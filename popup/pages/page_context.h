@@ -18,7 +18,7 @@
 //   WM_LANGUAGE_CHANGED: popup.SetLanguageTexts(), options.SetLanguageTexts();
 //   WM_SOUND_OPTION_CHANGED: popup.SoundTicked();
 //   tray Enable/Disable: popup.StartCleaner().
-#include "common/lang/halvane_texts.h"
+#include "popup/core/halvane_texts.h"
 #include "platform/ui/skin.h"
 #include "popup/pages/ad_block.h"
 #include "popup/pages/browser_state.h"

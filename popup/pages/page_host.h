@@ -2,6 +2,7 @@
 // What a settings page asks of the window around it.
 #include <string>
 
+#include "platform/ui/message_prompt.h"
 #include "popup/res/resource_ids.h"
 
 enum class WizardMode { Reset = 0, Set = 1 };
@@ -13,8 +14,8 @@ public:
     virtual void PostToMain(unsigned message) = 0;
     // Marks the page changed (the sheet's Apply button).
     virtual void SetModified() = 0;
-    virtual void ShowInfo(const std::string& text, const std::string& caption) = 0;
-    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // Where the pages' message boxes go.
+    virtual ui::MessagePrompt& Prompt() = 0;
     // Runs the proxy configuration wizard modally.
     virtual void RunProxyWizard(WizardMode mode) = 0;
     // Ends the program: its settings are saved, its windows closed.

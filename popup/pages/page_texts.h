@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "common/lang/halvane_texts.h"
+#include "popup/core/halvane_texts.h"
 
 // Control ids[i] takes key firstKey + i.
 void LoadControlTexts(const CHalvaneTexts& texts, HWND dialog, int firstKey,

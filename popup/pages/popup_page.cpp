@@ -26,7 +26,7 @@ PopupPageModel::PopupPageModel(PageSettings& settings, BrowserStateSource& state
       worker_(worker) {}
 
 void PopupPageModel::ShowInfo(const char* key, const char* def) {
-    host_.ShowInfo(texts_.Text(key, def), texts_.Text(kProgramTitle.key, kProgramTitle.def));
+    host_.Prompt().Inform(texts_.Text(key, def), texts_.Text(kProgramTitle.key, kProgramTitle.def));
 }
 
 void PopupPageModel::StartBlinking() {
@@ -143,7 +143,7 @@ void PopupPageModel::OnSetProxy() {
     if (!BlinkTimerRunning()) return;
     if (state_.Current().AnyConfigured()) StopBlinking();
     if (noneBefore && !BlinkTimerRunning() &&
-        host_.AskYesNo(texts_.Text("2254",
+        host_.Prompt().AskYesNo(texts_.Text("2254",
                                    "Catching Pop-Ups is currently disabled, Do you want to enable it?"),
                        texts_.Text(kProgramTitle.key, kProgramTitle.def))) {
         settings_.SetCatching(true);

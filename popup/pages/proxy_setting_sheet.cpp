@@ -3,8 +3,9 @@
 #include <htmlhelp.h>
 
 #include "common/browser/connection_options.h"
-#include "common/browser/message_sink.h"
+#include "platform/ui/message_prompt.h"
 #include "platform/ui/html_help.h"
+#include "platform/ui/module.h"
 #include "popup/pages/browser_proxy_writers.h"
 
 namespace {
@@ -18,7 +19,7 @@ const int kPageTemplates[] = {IDD_WIZARD_BROWSERS, IDD_WIZARD_PROXY, IDD_WIZARD_
 
 std::string ResourceString(UINT id) {
     char text[256] = "";
-    LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof(text));
+    LoadStringA(ui::ResourceModule(), id, text, sizeof(text));
     return text;
 }
 
@@ -282,7 +283,7 @@ void CProxySettingSheet::SetLanguageTexts() {
 void CProxySettingSheet::OpenHelp() {
     const std::string file = context_.settings.ProgramFolder() + "\\Help\\QXHelp.chm";
     if (!ui::OpenHtmlHelp(Handle(), file, HH_DISPLAY_TOC))
-        context_.host.ShowInfo("Cannot locate HTML Help file QXHelp.chm",
+        context_.host.Prompt().Inform("Cannot locate HTML Help file QXHelp.chm",
                                context_.texts.Text(kProgramTitle.key, kProgramTitle.def));
 }
 
@@ -295,9 +296,10 @@ LRESULT CProxySettingSheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void RunProxySettingSheet(WizardMode mode, PageContext& context, HWND owner) {
-    browser::MessageBoxSink messages(context.texts.Text(kProgramTitle.key, kProgramTitle.def));
+    ui::ScreenMessagePrompt messages;
     browser::WinInetOptionWriter options;
-    BrowserProxyWriters writers(context.browsers, context.texts, messages, options,
+    BrowserProxyWriters writers(context.browsers, context.texts, messages,
+                                context.texts.Text(kProgramTitle.key, kProgramTitle.def), options,
                                 browser::SystemProfileBases());
     CProxySettingSheet sheet(mode, context, writers, owner);
     sheet.DoModal();

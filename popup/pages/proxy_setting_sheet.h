@@ -6,7 +6,7 @@
 //
 // runs it modally with the writers over the real browsers; tests build a
 // CProxySettingSheet with writers of their own.
-#include "popup/pages/check_list_ctrl.h"
+#include "platform/ui/widgets/check_list_ctrl.h"
 #include "popup/pages/page_context.h"
 #include "popup/pages/proxy_wizard.h"
 #include "platform/ui/property_sheet.h"
@@ -66,7 +66,7 @@ protected:
 private:
     void ShowModel();
 
-    CCheckListCtrl list_;
+    ui::CCheckListCtrl list_;
 };
 
 // The Netscape/Mozilla profiles.
@@ -80,7 +80,7 @@ protected:
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
-    CCheckListCtrl list_;
+    ui::CCheckListCtrl list_;
 };
 
 // Finish.

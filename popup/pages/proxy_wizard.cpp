@@ -180,12 +180,12 @@ void ProxyWizardModel::Finish() {
             : writers_.ResetNetscapeProxyAll(profiles_.Ticks());
         if (changed) {
             if (state_.Current().NetscapeConfigured) {
-                host_.ShowInfo(texts_.Text("2240",
+                host_.Prompt().Inform(texts_.Text("2240",
                                            "Netscape proxy has been set successfully. Settings "
                                            "Will take effect from the second launch for Netscape."),
                                texts_.Text("2239", "Netscape Proxy Setting"));
             } else {
-                host_.ShowInfo(texts_.Text("2257",
+                host_.Prompt().Inform(texts_.Text("2257",
                                            "Netscape settings will take effect from the second "
                                            "launch"),
                                texts_.Text("2258", "Reset Netscape Proxy Settings"));

@@ -5,7 +5,7 @@
 // browser writers.
 #include "common/lang/text_source.h"
 #include "popup/pages/browser_state.h"
-#include "popup/pages/check_list.h"
+#include "platform/ui/widgets/check_list.h"
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
 #include "popup/pages/proxy_writers.h"
@@ -80,12 +80,12 @@ public:
     bool DialUpChosen() const { return dialUp_; }
     bool Opera6Chosen() const { return opera6_; }
     bool Opera7Chosen() const { return opera7_; }
-    CheckList& Connections() { return connections_; }
+    ui::CheckList& Connections() { return connections_; }
 
     // Profiles page: lists the Netscape/Mozilla profiles the first time.
     void InitProfilesPage();
     ProfilesPageView ProfilesView() const;
-    CheckList& Profiles() { return profiles_; }
+    ui::CheckList& Profiles() { return profiles_; }
 
     bool NextEnabled(WizardPage page) const;
     WizardPage NextPage(WizardPage from) const;
@@ -111,6 +111,6 @@ private:
     bool ie_ = false, netscape_ = false, opera_ = false;
     bool lan_ = false, dialUp_ = false, opera6_ = false, opera7_ = false;
     bool connectionsListed_ = false, profilesListed_ = false;
-    CheckList connections_;
-    CheckList profiles_;
+    ui::CheckList connections_;
+    ui::CheckList profiles_;
 };

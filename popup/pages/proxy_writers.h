@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "popup/pages/check_list.h"
+#include "platform/ui/widgets/check_list.h"
 
 class ProxyWriters {
 public:
@@ -13,9 +13,9 @@ public:
 
     // The dial-up connections, in list order; greyed: may not be chosen in
     // this mode (set mode: already configured; reset mode: not configured).
-    virtual std::vector<ListRow> ListDialUpConnections(bool setMode) = 0;
+    virtual std::vector<ui::ListRow> ListDialUpConnections(bool setMode) = 0;
     // The Netscape/Mozilla profiles, greyed by the same rule.
-    virtual std::vector<ListRow> ListNetscapeProfiles(bool setMode) = 0;
+    virtual std::vector<ui::ListRow> ListNetscapeProfiles(bool setMode) = 0;
 
     // `chosen` holds one tick per listed connection, in list order.
     virtual void SetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) = 0;

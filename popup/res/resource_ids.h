@@ -173,10 +173,5 @@
 #define WM_ON_TOP_CHANGED       8010
 #define WM_AD_BLOCKING_CHANGED  8011
 
-/* Posted to the window titled with the program's window title: by the
-   browser helper when the last browser closed, by the uninstaller (no
-   reaction defined) */
-#define WM_LAST_BROWSER_CLOSED  0x8016
-#define WM_UNINSTALL_NOTICE     9000
 
 #endif

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "common/suite/blinkward.h"
 #include "platform/testkit/scratch.h"
 #include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
@@ -21,7 +22,7 @@ using ::testing::Return;
 
 namespace {
 
-class MockPrompt : public MessagePrompt {
+class MockPrompt : public ui::MessagePrompt {
 public:
     MOCK_METHOD(int, Show, (const std::string& text, const std::string& caption, unsigned type),
                 (override));
@@ -91,7 +92,7 @@ void CALLBACK RunScenario(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!done && GetTickCount() > scenario.deadline) {
         // The watchdog: end the program as the browser helper would.
         scenario.timedOut = true;
-        PostMessageA(FindWindowA(nullptr, scenario.hiddenTitle.c_str()), WM_LAST_BROWSER_CLOSED, 0, 0);
+        PostMessageA(FindWindowA(nullptr, scenario.hiddenTitle.c_str()), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0);
         done = true;
     }
     if (done) KillTimer(nullptr, timer);
@@ -159,7 +160,7 @@ protected:
         SendMessageA(Sheet(), PSM_SETCURSEL, index, 0);
         return PropSheet_GetCurrentPageHwnd(Sheet());
     }
-    void EndProgram() const { PostMessageA(HiddenWindow(), WM_LAST_BROWSER_CLOSED, 0, 0); }
+    void EndProgram() const { PostMessageA(HiddenWindow(), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0); }
 
     testkit::ScratchRegistry registry_;
     testkit::ScratchDir dir_;
@@ -199,7 +200,7 @@ TEST_F(HalvaneAppTest, MarkedWindowsAreCountedAndTheCountIsSavedAtExit) {
     MarkedWindow second("second ");
     const StartupEnd end = RunWith([&] {
         if (!first.Counted() || !second.Counted()) return false;
-        PostMessageA(HiddenWindow(), WM_LAST_BROWSER_CLOSED, 0, 0);
+        PostMessageA(HiddenWindow(), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0);
         return true;
     });
     EXPECT_EQ(StartupEnd::MainSheetClosed, end);
@@ -249,7 +250,7 @@ TEST_F(HalvaneAppTest, LastBrowserClosedWhileTheTrayNoticeIsOpenEndsTheProgram) 
     const StartupEnd end = RunWith([&] {
         HWND notice = TrayNotice();
         if (!posted && notice) {
-            PostMessageA(HiddenWindow(), WM_LAST_BROWSER_CLOSED, 0, 0);
+            PostMessageA(HiddenWindow(), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0);
             posted = true;
         } else if (posted && notice) {
             // Still open: closed as the user would, so that the watchdog can

@@ -4,12 +4,12 @@
 # that curl fetches from an origin on the loopback, a marked window loses
 # its marker and is counted, and WM_LAST_BROWSER_CLOSED ends the program
 # without a question, leaving the count in the registry.
-# Usage: halvane_e2e_test.sh <bin folder> <halvane_poke.exe> <scripts folder>
+# Usage: halvane_e2e_test.sh <staged program folder> <halvane_poke.exe> <scripts folder>
 set -euo pipefail
 bin="$(cd "$1" && pwd)"
 poke="$(readlink -f "$2")"
 scripts="$(cd "$3" && pwd)"
-build="$(dirname "$bin")"
+build="$(dirname "$(dirname "$bin")")"
 export HALVANE_WORLD="$build/halvane-e2e"
 . "$scripts/halvane-wine.sh"
 

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/suite/blinkward.h"
 #include "popup/res/resource_ids.h"
 #include "popup/title_scan.h"
 
@@ -45,7 +46,7 @@ int Close(const char* title) {
         std::printf("no window titled \"%s\"\n", title);
         return 1;
     }
-    return PostMessageA(window, WM_LAST_BROWSER_CLOSED, 0, 0) ? 0 : 1;
+    return PostMessageA(window, suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0) ? 0 : 1;
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ std::string ServerPath() {
     std::string path = exe;
     path = path.substr(0, path.find_last_of('\\'));  // ...\tests
     path = path.substr(0, path.find_last_of('\\'));  // the build tree
-    return path + "\\bin\\Sundrave.dll";
+    return path + "\\bin\\System\\Sundrave.dll";
 }
 
 DWORD RunRegsvr32(bool unregister) {

@@ -4,7 +4,7 @@
 #include "common/browser/connection_blob.h"
 #include "common/browser/connection_list.h"
 #include "common/browser/proxy_setting_key.h"
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 #include "common/os/os_version.h"
 
 namespace browsertest {

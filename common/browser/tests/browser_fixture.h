@@ -21,9 +21,12 @@ public:
     std::string Text(const char*, const char* def) const override { return def; }
 };
 
-class RecordedMessages : public browser::MessageSink {
+class RecordedMessages : public ui::MessagePrompt {
 public:
-    void ShowError(const std::string& text) override { errors.push_back(text); }
+    int Show(const std::string& text, const std::string&, unsigned) override {
+        errors.push_back(text);
+        return IDOK;
+    }
     std::vector<std::string> errors;
 };
 

@@ -107,7 +107,7 @@ TEST(DispatchDriver, CallsByIdWithEveryArgumentKind) {
     {
         ui::DispatchDriver driver;
         driver.AttachDispatch(&object, false);
-        ui::Variant result;
+        com::Variant result;
         EXPECT_EQ(S_OK, driver.InvokeMethod(1, {std::string("name"), short(3), 9L, &object}, &result));
         EXPECT_EQ((std::vector<VARTYPE>{VT_BSTR, VT_I2, VT_I4, VT_DISPATCH}), object.lastTypes);
         EXPECT_EQ((std::vector<std::string>{"name"}), object.lastTexts);
@@ -138,7 +138,7 @@ TEST(DispatchDriver, FailuresComeBackAsResults) {
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, driver.InvokeMethod(99));
     EXPECT_EQ(&object, driver.DetachDispatch());
 
-    ui::Variant result;
+    com::Variant result;
     EXPECT_EQ(OLE_E_BLANK, driver.InvokeMethod(1, {"x"}, &result));
     EXPECT_EQ(OLE_E_BLANK, driver.GetProperty(2, result));
     EXPECT_EQ(OLE_E_BLANK, driver.SetProperty(2, 1L));
@@ -160,7 +160,7 @@ TEST(DispatchDriver, CreatesAnObjectByProgId) {
     ASSERT_EQ(S_OK, driver.Get()->GetIDsOfNames(IID_NULL, &names[0], 1, LOCALE_USER_DEFAULT, &add));
     ASSERT_EQ(S_OK, driver.Get()->GetIDsOfNames(IID_NULL, &names[1], 1, LOCALE_USER_DEFAULT, &count));
     EXPECT_EQ(S_OK, driver.InvokeMethod(add, {"key", "value"}));
-    ui::Variant result;
+    com::Variant result;
     EXPECT_EQ(S_OK, driver.GetProperty(count, result));
     EXPECT_EQ(1, result.AsLong());
     // The same key twice is the object's own error, not an exception of ours.

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "common/lang/text_source.h"
-#include "popup/core/message_prompt.h"
+#include "platform/ui/message_prompt.h"
 
-class MockPrompt : public MessagePrompt {
+class MockPrompt : public ui::MessagePrompt {
 public:
     MOCK_METHOD(int, Show, (const std::string& text, const std::string& caption, unsigned type),
                 (override));

@@ -52,7 +52,7 @@ struct FakeBrowserState : BrowserStateSource {
     BrowserState Current() const override { return flags; }
 };
 
-struct RecordingHost : PageHost {
+struct RecordingHost : PageHost, ui::MessagePrompt {
     std::vector<int> posted;
     int modified = 0;
     std::vector<std::string> infos;  // text, then caption
@@ -66,13 +66,15 @@ struct RecordingHost : PageHost {
 
     void PostToMain(unsigned message) override { posted.push_back(static_cast<int>(message)); }
     void SetModified() override { ++modified; }
-    void ShowInfo(const std::string& text, const std::string& caption) override {
+    ui::MessagePrompt& Prompt() override { return *this; }
+    int Show(const std::string& text, const std::string& caption, unsigned type) override {
+        if ((type & MB_TYPEMASK) == MB_YESNO) {
+            questions.push_back(text);
+            return answer ? IDYES : IDNO;
+        }
         infos.push_back(text);
         infos.push_back(caption);
-    }
-    bool AskYesNo(const std::string& text, const std::string&) override {
-        questions.push_back(text);
-        return answer;
+        return IDOK;
     }
     void RunProxyWizard(WizardMode mode) override {
         wizards.push_back(mode);

@@ -4,7 +4,7 @@
 
 #include "common/browser/connection_list.h"
 #include "common/browser/connection_options.h"
-#include "common/browser/message_sink.h"
+#include "platform/ui/message_prompt.h"
 #include "common/browser/proxy_setting_key.h"
 #include "platform/testkit/scratch.h"
 #include "platform/ui/tests/ui_driver.h"
@@ -30,9 +30,12 @@ struct RecordingOptions : browser::ConnectionOptionWriter {
     void NotifyChanged() override {}
 };
 
-struct QuietSink : browser::MessageSink {
+struct QuietSink : ui::MessagePrompt {
     std::vector<std::string> errors;
-    void ShowError(const std::string& text) override { errors.push_back(text); }
+    int Show(const std::string& text, const std::string&, unsigned) override {
+        errors.push_back(text);
+        return IDOK;
+    }
 };
 
 struct HeldMutex : InstanceMutex {
@@ -43,10 +46,10 @@ struct HeldMutex : InstanceMutex {
 // Two dial-up connections, the first already set; nothing else.
 struct ListedWriters : ProxyWriters {
     std::vector<bool> ieChosen;
-    std::vector<ListRow> ListDialUpConnections(bool) override {
+    std::vector<ui::ListRow> ListDialUpConnections(bool) override {
         return {{"Office", true}, {"Home", false}};
     }
-    std::vector<ListRow> ListNetscapeProfiles(bool) override { return {}; }
+    std::vector<ui::ListRow> ListNetscapeProfiles(bool) override { return {}; }
     void SetIEProxy(bool, bool, const std::vector<bool>& chosen) override { ieChosen = chosen; }
     void ResetIEProxy(bool, bool, const std::vector<bool>&) override {}
     bool SetNetscapeProxyAll(const std::string&, const std::string&,
@@ -126,7 +129,7 @@ TEST_F(PageWindowsTest, WizardInSetModeWritesTheLanProxyOfInternetExplorer) {
     testkit::SetRegDword(HKEY_CURRENT_USER, browser::kInternetSettingsKey, "ProxyHttp1.1", 0);
     RecordingOptions options;
     QuietSink sink;
-    BrowserProxyWriters writers(browsers, texts, sink, options, browser::ProfileBases{});
+    BrowserProxyWriters writers(browsers, texts, sink, "Velmora Blinkward", options, browser::ProfileBases{});
     CProxySettingSheet sheet(WizardMode::Set, context, writers);
     uitest::Steps steps(ToConnectionsPageWithIE(sheet, {
         [&] {

@@ -7,18 +7,18 @@
 namespace {
 
 struct RecordingWriters : ProxyWriters {
-    std::vector<ListRow> connections, profiles;
+    std::vector<ui::ListRow> connections, profiles;
     std::vector<std::string> calls;
     std::vector<bool> chosen;
     bool netscapeChanged = true;
     FakeBrowserState* state = nullptr;
     bool netscapeConfiguredAfter = true;
 
-    std::vector<ListRow> ListDialUpConnections(bool setMode) override {
+    std::vector<ui::ListRow> ListDialUpConnections(bool setMode) override {
         calls.push_back(setMode ? "list connections set" : "list connections reset");
         return connections;
     }
-    std::vector<ListRow> ListNetscapeProfiles(bool setMode) override {
+    std::vector<ui::ListRow> ListNetscapeProfiles(bool setMode) override {
         calls.push_back(setMode ? "list profiles set" : "list profiles reset");
         return profiles;
     }
@@ -189,7 +189,7 @@ TEST_F(ProxyWizardTest, ConnectionsNextFollowsTheRuleForEveryCombination) {
 }
 
 TEST_F(ProxyWizardTest, GreyedRowsAreNeverTickedAndTheCountFollowsTheRows) {
-    CheckList list;
+    ui::CheckList list;
     list.Fill({{"A", false}, {"B", true}, {"C", false}});
     EXPECT_EQ(1, list.GreyedCount());
     EXPECT_FALSE(list.Toggle(1));          // mouse or space bar

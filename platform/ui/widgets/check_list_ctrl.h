@@ -5,9 +5,11 @@
 #include <functional>
 
 #include "platform/ui/list_view.h"
-#include "popup/pages/check_list.h"
+#include "platform/ui/widgets/check_list.h"
 
-class CCheckListCtrl : public ui::ListView {
+namespace ui {
+
+class CCheckListCtrl : public ListView {
 public:
     // Binds the dialog's list control to `rows`; `changed` runs after every
     // tick the user makes.
@@ -29,3 +31,5 @@ private:
     std::function<void()> changed_;
     bool showing_ = false;
 };
+
+}  // namespace ui

@@ -1,10 +1,10 @@
-#include "popup/core/file_writes.h"
+#include "common/files/file_writes.h"
 
 #include <windows.h>
 
 #include "common/files/file_handle.h"
 
-namespace fileio {
+namespace files {
 namespace {
 
 HANDLE OpenForWriting(const std::string& path, DWORD disposition) {
@@ -38,4 +38,4 @@ bool RewriteFile(const std::string& path, const std::string& bytes) {
     return file.IsOpen() && file.Write(bytes) && SetEndOfFile(file.get()) != 0;
 }
 
-}  // namespace fileio
+}  // namespace files

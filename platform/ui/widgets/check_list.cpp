@@ -1,6 +1,8 @@
-#include "popup/pages/check_list.h"
+#include "platform/ui/widgets/check_list.h"
 
 #include <algorithm>
+
+namespace ui {
 
 void CheckList::Fill(const std::vector<ListRow>& rows) {
     rows_ = rows;
@@ -34,3 +36,5 @@ void CheckList::CheckAll() {
 void CheckList::UncheckAll() {
     checked_.assign(rows_.size(), false);
 }
+
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "common/lang/halvane_texts.h"
+#include "popup/core/halvane_texts.h"
 
 #include "common/lang/lang_file.h"
 

@@ -1,4 +1,4 @@
-#include "common/registry/reg_key.h"
+#include "platform/registry/reg_key.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Whole-file writes in binary, each on one owned handle.
 #include <string>
 
-namespace fileio {
+namespace files {
 
 // Creates the file; fails when it exists already. When the write fails the
 // new file is removed again.
@@ -12,4 +12,4 @@ bool AppendToFile(const std::string& path, const std::string& bytes);
 // Replaces the content of an existing file (its attributes are kept).
 bool RewriteFile(const std::string& path, const std::string& bytes);
 
-}  // namespace fileio
+}  // namespace files

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+
 struct ListRow {
     std::string name;
     bool greyed = false;
@@ -36,3 +38,5 @@ private:
     std::vector<ListRow> rows_;
     std::vector<bool> checked_;
 };
+
+}  // namespace ui

@@ -1,4 +1,6 @@
-#include "popup/pages/check_list_ctrl.h"
+#include "platform/ui/widgets/check_list_ctrl.h"
+
+namespace ui {
 
 namespace {
 
@@ -84,3 +86,5 @@ bool CCheckListCtrl::OnItemChanging(const NMLISTVIEW& change) {
     if (changed_) changed_();
     return true;
 }
+
+}  // namespace ui

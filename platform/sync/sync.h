@@ -1,0 +1,85 @@
+#pragma once
+// Threads and locks over the system's own calls (critical sections, events,
+// threads from the C runtime's _beginthreadex), so the product imports
+// nothing newer than Windows 95 and NT 4. Product code never uses
+// std::thread or std::mutex, whose runtime needs later systems.
+#include <windows.h>
+
+#include <functional>
+
+namespace sync {
+
+class CriticalSection {
+public:
+    CriticalSection() { InitializeCriticalSection(&section_); }
+    ~CriticalSection() { DeleteCriticalSection(&section_); }
+    CriticalSection(const CriticalSection&) = delete;
+    CriticalSection& operator=(const CriticalSection&) = delete;
+
+    void Enter() { EnterCriticalSection(&section_); }
+    void Leave() { LeaveCriticalSection(&section_); }
+
+private:
+    CRITICAL_SECTION section_;
+};
+
+// Holds a critical section for its own lifetime.
+class Lock {
+public:
+    explicit Lock(CriticalSection& section) : section_(section) { section_.Enter(); }
+    ~Lock() { section_.Leave(); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    CriticalSection& section_;
+};
+
+// A kernel event; Handle() is null when the system could not make one, and
+// then Wait reports a signal at once so no caller blocks for ever.
+class Event {
+public:
+    explicit Event(bool manualReset = true, bool signalled = false);
+    ~Event();
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+
+    void Set();
+    void Reset();
+    // True when signalled within `milliseconds` (INFINITE waits for ever).
+    bool Wait(DWORD milliseconds = INFINITE) const;
+    HANDLE Handle() const { return event_; }
+
+private:
+    HANDLE event_;
+};
+
+// One thread running one routine. The routine runs behind the exception
+// firewall. The destructor waits for a running thread to end.
+class Thread {
+public:
+    Thread() = default;
+    ~Thread();
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+
+    // False when the thread could not be started (or one already runs);
+    // `stackSize` 0 takes the program's default.
+    bool Start(std::function<void()> routine, unsigned stackSize = 0);
+    // True when the thread has ended within `milliseconds` (or none ran);
+    // its handle is then closed and Start may be called again.
+    bool Join(DWORD milliseconds = INFINITE);
+    bool IsRunning() const;
+    bool SetPriority(int priority);
+
+private:
+    static unsigned __stdcall Entry(void* self);
+
+    HANDLE thread_ = nullptr;
+    std::function<void()> routine_;
+};
+
+// Starts `routine` on a thread nobody joins; false when it could not start.
+bool StartDetached(std::function<void()> routine, unsigned stackSize = 0, int priority = THREAD_PRIORITY_NORMAL);
+
+}  // namespace sync

@@ -62,7 +62,7 @@ std::string MergePrefLines(const std::string& userJs, const std::vector<std::str
             missing.push_back(line);
     }
     if (missing.empty()) return JoinLines(merged);
-    if (!merged.empty() && merged.back().eol.empty()) merged.back().eol = eol;
+    if (!merged.empty()) EndLine(merged.back(), eol);
     for (size_t i = 0; i < missing.size(); ++i)
         merged.push_back({missing[i], i + 1 < missing.size() ? eol : ""});
     return JoinLines(merged);

@@ -70,8 +70,7 @@ std::string ConfigureOperaProxy(const std::string& ini, const std::string& serve
     if (section.use == kNone) added.push_back({useLine, eol});
     if (section.server == kNone) added.push_back({serverLine, eol});
     if (!added.empty()) {
-        TextLine& header = lines[section.header];
-        if (header.eol.empty()) header.eol = eol;
+        EndLine(lines[section.header], eol);
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section.header + 1),
                      added.begin(), added.end());
     }

@@ -21,7 +21,9 @@ std::vector<TextLine> SplitLines(const std::string& bytes) {
     while (start < bytes.size()) {
         size_t lf = bytes.find('\n', start);
         if (lf == std::string::npos) {
-            lines.push_back({bytes.substr(start), ""});
+            // A carriage return that ends the file ends its last line.
+            const bool cr = bytes.back() == '\r';
+            lines.push_back({bytes.substr(start, bytes.size() - start - (cr ? 1 : 0)), cr ? "\r" : ""});
             break;
         }
         size_t end = (lf > start && bytes[lf - 1] == '\r') ? lf - 1 : lf;
@@ -29,6 +31,10 @@ std::vector<TextLine> SplitLines(const std::string& bytes) {
         start = lf + 1;
     }
     return lines;
+}
+
+void EndLine(TextLine& line, const std::string& eol) {
+    if (line.eol.empty() || line.eol == "\r") line.eol = eol;
 }
 
 std::string JoinLines(const std::vector<TextLine>& lines) {

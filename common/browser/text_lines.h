@@ -8,11 +8,15 @@ namespace browser {
 
 struct TextLine {
     std::string text;  // without its line end
-    std::string eol;   // "\r\n", "\n" or "" (last line without an end)
+    std::string eol;   // "\r\n", "\n"; for the last line also "" or a lone "\r"
 };
 
 std::vector<TextLine> SplitLines(const std::string& bytes);
 std::string JoinLines(const std::vector<TextLine>& lines);
+// Gives `line` the line end `eol` when it has none a reader would see (the
+// last line of a file may end without one, or in a lone carriage return),
+// so a line put behind it stays a line of its own.
+void EndLine(TextLine& line, const std::string& eol);
 
 // The line end the file already uses: "\r\n" when its first line ends so,
 // "\n" otherwise (and for a file without any line end).

@@ -58,7 +58,8 @@ size_t TokenizeString(const std::string& text, const char* separators,
     tokens.clear();
     std::string token;
     for (char c : text) {
-        if (c == '\n' || std::strchr(separators, c) != nullptr) {
+        // strchr would find the set's own terminator: a zero byte is text.
+        if (c == '\n' || (c != '\0' && std::strchr(separators, c) != nullptr)) {
             if (!token.empty()) tokens.push_back(token);
             token.clear();
             if (c == '\n') return tokens.size();
@@ -103,6 +104,14 @@ RequestLine ParseURL(const std::string& line) {
     std::string hostPort = at == std::string::npos ? r.hostAndPort : r.hostAndPort.substr(at + 1);
     size_t colon = hostPort.find(':');
     r.host = hostPort.substr(0, colon);
+    // A name with control bytes is no host name: the resolver would read a
+    // shorter, other name than the one the line gives.
+    for (unsigned char c : r.host) {
+        if (c < 0x20 || c == 0x7f) {
+            r.host.clear();
+            break;
+        }
+    }
     if (colon != std::string::npos) r.port = ParsePort(hostPort.substr(colon + 1));
     return r;
 }
@@ -121,11 +130,19 @@ bool IsHeaderComplete(const std::string& bytes) {
 }
 
 bool ParseHeaders(std::string& bytes, std::vector<std::string>& lines) {
+    // Empty lines in front of a head belong to no head: they go first, so
+    // the head found behind them is cut whole, and only where it ends.
+    size_t begin = 0;
+    while (begin < bytes.size() && (bytes[begin] == '\n' || (bytes[begin] == '\r' &&
+                                                               begin + 1 < bytes.size() &&
+                                                               bytes[begin + 1] == '\n'))) {
+        begin += bytes[begin] == '\n' ? 1 : 2;
+    }
+    bytes.erase(0, begin);
     size_t end = FindHeadEnd(bytes);
     if (end == std::string::npos) return false;
     lines.clear();
-    size_t start = 0;
-    for (;;) {
+    for (size_t start = 0;;) {
         size_t lf = bytes.find('\n', start);
         std::string line = bytes.substr(start, lf + 1 - start);
         start = lf + 1;

@@ -31,8 +31,9 @@ struct RequestLine {
 };
 
 // Takes a request line apart: "CONNECT host[:port] version" or
-// "METHOD http://host[:port][/path] version"; anything else leaves the host
-// empty. A URL without a path gets "/".
+// "METHOD http://host[:port][/path] version"; anything else, and a host
+// name holding control bytes, leaves the host empty. A URL without a path
+// gets "/".
 RequestLine ParseURL(const std::string& line);
 
 // Offset just behind the empty line that ends a head (a line feed, an
@@ -42,8 +43,9 @@ size_t FindHeadEnd(const std::string& bytes, size_t from = 0);
 bool IsHeaderComplete(const std::string& bytes);
 
 // Cuts the head off the front of `bytes` into `lines`, each with its own
-// line end; the empty line that ends the head is not kept. False (nothing
-// changed) while the head is incomplete.
+// line end; the empty line that ends the head is not kept. Empty lines in
+// front of the head are dropped from `bytes` first. False (nothing else
+// changed) while the head is incomplete; true always gives a first line.
 bool ParseHeaders(std::string& bytes, std::vector<std::string>& lines);
 
 // Removes line ends from the end of `text` (never its first character) and

@@ -9,10 +9,9 @@
 
 #include "common/proxy/proxy_policy.h"
 #include "popup/engine/engine_settings.h"
+#include "popup/engine/injection.h"
 
 namespace popup {
-
-extern const char kSoundElement[];  // "<BGSOUND ID='Quiv_beep'>"
 
 // What the connections read; replaced whole, never edited.
 struct PopupState {
@@ -20,10 +19,6 @@ struct PopupState {
     std::string script;            // prepared blocking script bytes
     unsigned short listenPort = 0; // the port the listener got, 0 while closed
 };
-
-// Puts `script` in front of an HTML page and, with `playWave`, the sound
-// element behind the page's own head tag. True when the body changed.
-bool InjectScript(std::string& body, const std::string& script, bool playWave);
 
 // True when host and port name this proxy itself.
 bool IsOwnProxyAddress(const PopupState& state, const std::string& host, int port);

@@ -41,6 +41,16 @@ TEST(OperaIni, KeysAreWholeKeysNeverPrefixes) {
                                    kServer));
 }
 
+TEST(OperaIni, ASectionLineEndingInALoneCarriageReturnIsStillTheSection) {
+    const std::string ini = "[A]\nB=1\n[Proxy]\r";
+    const std::string configured = ConfigureOperaProxy(ini, kServer);
+    EXPECT_EQ("[A]\nB=1\n[Proxy]\nUse HTTP=1\nHTTP Server=VelmoraBlinkward:8100\n", configured);
+    EXPECT_TRUE(OperaIniUsesProxy(configured, kServer));
+    EXPECT_EQ(configured, ConfigureOperaProxy(configured, kServer));
+    EXPECT_FALSE(OperaIniUsesProxy(ClearOperaProxy(configured), kServer));
+    EXPECT_EQ(ini, ClearOperaProxy(ini)) << "nothing to clear leaves the file as it was";
+}
+
 TEST(OperaIni, LinesOutsideTheSectionAreLeftAlone) {
     const std::string ini = "[Other]\nUse HTTP=0\n[Proxy]\nUse HTTP=0\nHTTP Server=a:1\n";
     EXPECT_EQ("[Other]\nUse HTTP=0\n[Proxy]\nUse HTTP=1\nHTTP Server=VelmoraBlinkward:8100\n",

@@ -174,9 +174,12 @@ TEST_F(ProxyOnLoopback, TwoHundredKeepAliveClientsAreServedAndCloseEndsEveryRela
     RecordingOrigin origin(HttpResponse("text/html", page));
     const int kClients = 200;
     std::vector<Socket> clients;
+    // One connection at a time, each accepted before the next: the listen
+    // backlog is 5, and a burst beyond it only tests the host's SYN retries.
     for (int i = 0; i < kClients; ++i) {
         clients.push_back(Connect(listener->Port()));
         ASSERT_TRUE(clients.back().valid()) << i;
+        for (int wait = 0; wait < 500 && listener->LiveConnections() <= i; ++wait) Sleep(10);
     }
     const std::string expected = HttpResponse("text/html", "<!--F-->" + page);
     for (int round = 0; round < 2; ++round) {

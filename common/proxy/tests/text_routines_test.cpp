@@ -84,6 +84,15 @@ TEST(HeadEnd, ParseHeadersKeepsLineEndsAndRemovesTheHead) {
     std::string partial = "HTTP/1.1 200 OK\r\n";
     EXPECT_FALSE(ParseHeaders(partial, lines));
     EXPECT_EQ("HTTP/1.1 200 OK\r\n", partial);
+    // Empty lines in front of a head are dropped, never taken for its end.
+    std::string leading = "\r\nGET http://a.example/ HTTP/1.0\r\nHost: a.example\r\n\r\nBODY";
+    ASSERT_TRUE(ParseHeaders(leading, lines));
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ("GET http://a.example/ HTTP/1.0\r\n", lines[0]);
+    EXPECT_EQ("BODY", leading);
+    std::string blank = "\n\n";
+    EXPECT_FALSE(ParseHeaders(blank, lines));
+    EXPECT_EQ("", blank);
     EXPECT_EQ("A\r\nB\r\n\r\n", TerminateHeader("A\r\nB\n\n"));
     EXPECT_EQ("\n\r\n\r\n", TerminateHeader("\n"));
 }
@@ -165,6 +174,10 @@ TEST(Tokens, SeparatorsAndLineEnd) {
     EXPECT_EQ((std::vector<std::string>{"a", "bb", "c"}), tokens);
     EXPECT_EQ(0u, TokenizeString("", " ", tokens));
     EXPECT_TRUE(tokens.empty());
+    // A zero byte is text, not a separator: no request line hides behind it.
+    const std::string zeros("GET\0http://a.example/x\0HTTP/1.0\r\n", 33);
+    EXPECT_EQ(1u, TokenizeString(zeros, " \t\r\n", tokens));
+    EXPECT_TRUE(ParseURL(zeros).host.empty());
 }
 
 TEST(ChunkSize, LinesTable) {

@@ -4,7 +4,15 @@
 # both folders elsewhere.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-for arch in i686 x86_64; do
+# build.sh                       both targets, everything
+# build.sh <arch> <target>...    one target folder, only the named targets
+archs=(i686 x86_64)
+targets=()
+if [ $# -gt 0 ]; then
+  archs=("$1"); shift
+  targets=("$@")
+fi
+for arch in "${archs[@]}"; do
   dir="${VELMORA_BUILD_ROOT:-$root/build}/$arch"
   # Configure every time: folders appear as the suite grows, and the
   # top-level list picks up only those present at configure time.
@@ -12,5 +20,9 @@ for arch in i686 x86_64; do
   [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "${extra[@]}" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
+  else
+    cmake --build "$dir" -j"$(nproc)"
+  fi
 done

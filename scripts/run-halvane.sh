@@ -29,7 +29,8 @@ stop() {
 
 start() {
   if [ "$(id -u)" = 0 ]; then "$root/scripts/setup.sh"; fi
-  VELMORA_BUILD_ROOT="$build_root" "$root/scripts/build.sh"
+  # Only what runs: the program with its data, and the tool that ends it.
+  VELMORA_BUILD_ROOT="$build_root" "$root/scripts/build.sh" x86_64 halvane_program halvane_media halvane_poke
   if halvane_port_open; then
     echo "run-halvane: 127.0.0.1:$port is taken already (scripts/run-halvane.sh stop ends an earlier run)" >&2
     exit 1

@@ -8,8 +8,9 @@ namespace popup {
 
 extern const char kSoundElement[];  // "<BGSOUND ID='Quiv_beep'>"
 
-// Puts `script` in front of an HTML page and, with `playWave`, the sound
-// element behind the page's own head tag. True when the body changed.
+// Puts `script` in front of an HTML page (behind its opening doctype, if it
+// has one, so the page keeps its standards mode) and, with `playWave`, the
+// sound element behind the page's own head tag. True when the body changed.
 bool InjectScript(std::string& body, const std::string& script, bool playWave);
 
 }  // namespace popup

@@ -44,6 +44,28 @@ TEST(InjectScriptTest, PagesTable) {
     EXPECT_EQ("<html></html>", body);
 }
 
+TEST(InjectScriptTest, AnOpeningDoctypeStaysFirstSoTheBrowserKeepsStandardsMode) {
+    const struct {
+        const char* before;  // what stays in front of the script
+        const char* after;
+    } rows[] = {
+        {"<!DOCTYPE html>", "<html><head></head><body>x</body></html>"},
+        {"\xef\xbb\xbf \r\n<!-- built --><!doctype HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">",
+         "\n<html><body>x</body></html>"},
+        {"", "<html><!DOCTYPE html><body>late doctypes do not count</body></html>"},
+        {"", "<!-- never closed <!DOCTYPE html><html><body>"},
+    };
+    for (const auto& row : rows) {
+        std::string body = std::string(row.before) + row.after;
+        ASSERT_TRUE(InjectScript(body, kScript, false)) << row.after;
+        EXPECT_EQ(std::string(row.before) + kScript + row.after, body);
+    }
+    // The sound element still goes behind the page's head tag.
+    std::string page = "<!DOCTYPE html><html><head></head><body>x</body></html>";
+    ASSERT_TRUE(InjectScript(page, kScript, true));
+    EXPECT_EQ("<!DOCTYPE html>" + kScript + "<html><head><BGSOUND ID='Quiv_beep'></head><body>x</body></html>", page);
+}
+
 bool ControlUp() { return false; }
 bool ControlDown() { return true; }
 

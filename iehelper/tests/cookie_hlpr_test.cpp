@@ -120,10 +120,4 @@ TEST_F(HelperObjectTest, NullSiteUnadvisesAndLetsBothSidesGo) {
     EXPECT_EQ(E_FAIL, helper_->GetSite(IID_IUnknown, site.putVoid()));
 }
 
-TEST_F(HelperObjectTest, ASiteThatIsNoBrowserIsNotListenedTo) {
-    com::ComPtr<FakeConnectionPoint> other = com::MakeObject<FakeConnectionPoint>(calls_);
-    EXPECT_EQ(S_OK, helper_->SetSite(other.get()));
-    EXPECT_TRUE(calls_.empty());
-}
-
 }  // namespace

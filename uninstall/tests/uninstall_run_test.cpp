@@ -129,14 +129,6 @@ TEST_F(UninstallRun, LanAndTwoDialUpsAreResetAndTheUsersOwnConnectionStays) {
     EXPECT_TRUE(prompt_.boxes.empty());
 }
 
-TEST_F(UninstallRun, AUserLanProxyStaysWhenOnlyADialUpIsOurs) {
-    Flag(bw::kDialUpFlag, 1);
-    Connection("DefaultConnectionSettings", Blob(3, "http=corp:3128"));
-    Connection("dial one", Blob(3, "http=VelmoraBlinkward:8100"));
-    Run();
-    EXPECT_EQ((std::vector<std::string>{"direct dial one", "notify"}), options_.calls);
-}
-
 TEST_F(UninstallRun, OnlyTheConfiguredMozillaProfileIsRewritten) {
     Flag(bw::kNetscapeFlag, 0);
     testkit::SetRegString(HKEY_CURRENT_USER, "Software\\Mozilla\\Mozilla 1.4", "", "");

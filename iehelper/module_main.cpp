@@ -82,11 +82,9 @@ extern "C" int WINAPI RestoreIE() {
     return guard::Call("Vintabar RestoreIE", 0, [] { return RestoreIEOnce(); });
 }
 
+// The uninstall host's first call: the unregistration already restores the
+// settings and takes the Run value out.
 extern "C" int WINAPI UninstInitialize(void*, void*, void*) {
-    guard::Run("Vintabar UninstInitialize", [] {
-        RestoreIEOnce();
-        iehelper::RemoveInstallerRunValue();
-    });
     DllUnregisterServer();
     return 0;
 }

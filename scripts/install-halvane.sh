@@ -64,4 +64,11 @@ reg_add "$ie" ProxyEnable REG_DWORD 1
 reg_add "$ie" ProxyServer REG_SZ 'http=VelmoraBlinkward:8100'
 reg_add "$ie" ProxyOverride REG_SZ local
 
+# The browser helper registers itself as Internet Explorer's helper object
+# (Orlenby.exe, the uninstaller, is already in the folder for the uninstall).
+if [ -f "$target/Vintabar.dll" ]; then
+  "$WINELOADER" regsvr32 /s "$folder\\Vintabar.dll" </dev/null >/dev/null ||
+    { echo "install-halvane: Vintabar.dll did not register" >&2; exit 1; }
+fi
+
 echo "install-halvane: installed into $folder"

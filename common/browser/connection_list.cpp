@@ -23,6 +23,17 @@ bool WriteHttp11(DWORD value) {
     return true;
 }
 
+// The settings every version of Internet Explorer reads for the LAN name
+// the program's proxy and switch it on.
+bool LegacySettingsCarryProxy() {
+    CRegKey settings;
+    settings.Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
+    DWORD enabled = 0;
+    std::string server;
+    return settings.ReadDword("ProxyEnable", enabled) && enabled != 0 &&
+           settings.ReadString("ProxyServer", server) && server == kIEProxyString;
+}
+
 }  // namespace
 
 bool IsConnectionConfigured(const std::string& name) {
@@ -61,14 +72,7 @@ bool CConnectionList::AnyConnectionConfigured() const {
 }
 
 bool CConnectionList::IsIEProxyConfigured() const {
-    CRegKey settings;
-    settings.Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
-    DWORD enabled = 0;
-    std::string server;
-    if (settings.ReadDword("ProxyEnable", enabled) && enabled != 0 &&
-        settings.ReadString("ProxyServer", server) && server == kIEProxyString)
-        return true;
-    return AnyConnectionConfigured();
+    return LegacySettingsCarryProxy() || AnyConnectionConfigured();
 }
 
 void CConnectionList::ResetIEProxy(bool lanChosen, bool dialUpChosen) {
@@ -87,9 +91,12 @@ void CConnectionList::ResetIEProxy(bool lanChosen, bool dialUpChosen) {
 }
 
 void CConnectionList::ResetIEProxy() {
+    // A LAN proxy the user set up himself is not ours to switch off.
+    const bool lanIsOurs = env_.state.LanConfigured || IsConnectionConfigured(kLanSettings) ||
+                           LegacySettingsCarryProxy();
     EnumDialUpConnections(false);
     for (ConnectionEntry& entry : Entries) entry.Chosen = entry.Greyed ? 0 : 1;
-    ResetIEProxy(true, true);
+    ResetIEProxy(lanIsOurs, true);
 }
 
 bool SetConnectionOptions(BrowserEnv& env, const std::string& name, const std::string& proxy) {

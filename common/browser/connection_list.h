@@ -42,7 +42,8 @@ public:
     // chosen connections.
     void ResetIEProxy(bool lanChosen, bool dialUpChosen);
 
-    // Reset side of the uninstaller: the LAN and every configured connection.
+    // Reset side of the uninstaller: every configured connection, and the
+    // LAN when it is flagged or carries the program's proxy.
     void ResetIEProxy();
 
     std::vector<ConnectionEntry> Entries;

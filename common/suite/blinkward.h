@@ -21,6 +21,10 @@ constexpr char kOpera7Flag[] = "Opera7 Is Configured";
 // The Run value (under ...\CurrentVersion\Run) for start mode 2.
 constexpr char kRunValueName[] = "Velmora Blinkward";
 
+// The value the product's installer adds under HKEY_LOCAL_MACHINE
+// ...\CurrentVersion\Run (no blank); the helper's uninstall exports take it out.
+constexpr char kInstallerRunValueName[] = "VelmoraBlinkward";
+
 // Language key 9999 and its English default: the single-instance mutex's
 // name and the title of the hidden window by which the peers find the
 // program (one top-level title lookup, no class name).
@@ -36,6 +40,9 @@ constexpr char kStartupKey[] = "Startup";
 constexpr int kStartWithWindows = 2;
 constexpr int kStartWithBrowser = 1;
 constexpr int kStartByHand = 0;
+
+// The folder below the product folder that holds the language files.
+constexpr char kLanguageFolder[] = "Language";
 
 // Posted without parameters to the window with the program's title.
 constexpr unsigned WM_LAST_BROWSER_CLOSED = 0x8016;  // helper: last browser ended

@@ -54,9 +54,9 @@ HRESULT RegisterServerClass(const ServerClass& cls) {
     if (ok && !cls.progId.empty()) ok = WriteKey(key + "\\ProgID", cls.progId);
     if (ok && !cls.versionIndependentProgId.empty())
         ok = WriteKey(key + "\\VersionIndependentProgID", cls.versionIndependentProgId);
+    if (ok && (cls.typeLib || cls.programmable)) ok = WriteKey(key + "\\Programmable", "");
     if (ok && cls.typeLib) {
-        ok = WriteKey(key + "\\Programmable", "") &&
-             WriteKey(key + "\\TypeLib", GuidText(*cls.typeLib)) &&
+        ok = WriteKey(key + "\\TypeLib", GuidText(*cls.typeLib)) &&
              WriteKey(key + "\\Version", cls.typeLibVersion);
     }
     if (ok && !cls.progId.empty()) ok = WriteProgId(cls.progId, cls, std::string());

@@ -18,6 +18,9 @@ struct ServerClass {
     // Set when the class is described by the module's type library.
     const GUID* typeLib = nullptr;
     std::string typeLibVersion;  // "1.0"
+    // Marks the class Programmable without naming its type library (a class
+    // whose library is registered on its own).
+    bool programmable = false;
 };
 
 // Writes CLSID\{clsid} with InprocServer32 (this module's path), the

@@ -84,6 +84,18 @@ bool CRegKey::WriteDword(const char* name, DWORD value) const {
                                   sizeof(value)) == ERROR_SUCCESS;
 }
 
+bool CRegKey::WriteBytes(const char* name, const std::string& bytes) const {
+    return key_ && RegSetValueExA(key_, name, 0, REG_BINARY,
+                                  reinterpret_cast<const BYTE*>(bytes.data()),
+                                  static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
+bool CRegKey::DeleteValue(const char* name) const {
+    if (!key_) return false;
+    LONG result = RegDeleteValueA(key_, name);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 std::vector<std::string> CRegKey::ValueNames() const {
     std::vector<std::string> names;
     DWORD count = 0;

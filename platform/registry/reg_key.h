@@ -27,6 +27,10 @@ public:
     bool ReadDword(const char* name, DWORD& value) const;
     bool WriteString(const char* name, const std::string& value) const;
     bool WriteDword(const char* name, DWORD value) const;
+    // REG_BINARY holding exactly `bytes`.
+    bool WriteBytes(const char* name, const std::string& bytes) const;
+    // True when the value is gone afterwards (a missing one counts).
+    bool DeleteValue(const char* name) const;
     std::vector<std::string> ValueNames() const;
     // 0 as well when the key cannot say.
     DWORD SubKeyCount() const;

@@ -209,5 +209,22 @@ TEST_F(IEProxyTest, UninstallerResetTakesTheLanAndEveryConfiguredConnection) {
     EXPECT_EQ(1, writer_.notifications);
 }
 
+TEST_F(IEProxyTest, UninstallerLeavesALanProxyThatIsNotOurs) {
+    Connection("DefaultConnectionSettings", MakeBlob(3, "http=corp:3128"));
+    Configured("one");
+    state_.DialUpConfigured = 1;
+    CConnectionList list(env_);
+    list.ResetIEProxy();
+    EXPECT_EQ(std::vector<std::string>{"direct one"}, writer_.calls);
+    EXPECT_FALSE(Carries("one"));
+    EXPECT_EQ(0, Flag(browser::kDialUpFlag));
+
+    // Switched on through the settings every version reads: ours after all.
+    SetRegDword(kInternetSettingsKey, "ProxyEnable", 1);
+    SetRegString(kInternetSettingsKey, "ProxyServer", kIEProxyString);
+    list.ResetIEProxy();
+    EXPECT_EQ("direct ", writer_.calls.back());
+}
+
 }  // namespace
 }  // namespace browsertest

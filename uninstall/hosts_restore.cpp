@@ -1,0 +1,42 @@
+#include "uninstall/hosts_restore.h"
+
+#include <windows.h>
+
+#include "common/browser/file_rewrite.h"
+#include "common/files/whole_file.h"
+
+namespace uninstall {
+namespace {
+
+const DWORD kHidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+bool Readable(const std::string& path) {
+    std::string bytes;
+    return files::ReadWholeFile(path, bytes);
+}
+
+}  // namespace
+
+std::string FindHostsFile(const std::string& windowsFolder, bool nt) {
+    const std::string hosts = windowsFolder + (nt ? "\\system32\\drivers\\etc\\hosts" : "\\hosts");
+    if (Readable(hosts)) return hosts;
+    if (Readable(hosts + ".sam")) return hosts + ".sam";
+    return std::string();
+}
+
+HostsRestore RestoreHosts(const std::string& backup, const std::string& target) {
+    std::string bytes;
+    if (!files::ReadWholeFile(backup, bytes)) return HostsRestore::NoBackup;
+    const DWORD before = GetFileAttributesA(target.c_str());
+    SetFileAttributesA(target.c_str(), kHidden);
+    if (!browser::RewriteFile(target, bytes)) {
+        if (before != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), before);
+        return HostsRestore::WriteFailed;
+    }
+    SetFileAttributesA(target.c_str(), kHidden | FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(backup.c_str(), kHidden);
+    DeleteFileA(backup.c_str());
+    return HostsRestore::Restored;
+}
+
+}  // namespace uninstall

@@ -153,6 +153,10 @@ bool CTrayIcon::Show(int row, int mode) {
             r->frames[1].delay = r->frames[0].delay;
             r->last = 1;
             r->current = std::min(r->current, 1);
+        } else if (mode != kAnimate) {
+            // A still icon is the row's first frame, never a blink's blank.
+            StopAnimation();
+            r->current = 0;
         }
     }
     bool done;

@@ -32,7 +32,7 @@ TEST(SkinnedDialog, CaptionButtonsMinimiseAndCancelAndTheStripDragsTheWindow) {
     dialog.useFakeButton = true;
     LRESULT dragTop = 0, dragBelow = 0, released = 0;
     RECT closeRect = {}, client = {};
-    bool minimised = false;
+    bool minimised = false, hoverSeen = false, hoverAfterCapture = true;
     uitest::Steps steps({
         [&] {
             HWND hwnd = dialog.Handle();
@@ -44,6 +44,11 @@ TEST(SkinnedDialog, CaptionButtonsMinimiseAndCancelAndTheStripDragsTheWindow) {
             dragBelow = HitTest(hwnd, 100, 40);
             dialog.fakeLeftButton = false;
             released = HitTest(hwnd, 100, 5);
+            // A hover ends when the button loses the mouse capture.
+            SendMessageA(dialog.button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+            hoverSeen = dialog.button.Hovering();
+            SendMessageA(dialog.button.Handle(), WM_CAPTURECHANGED, 0, 0);
+            hoverAfterCapture = dialog.button.Hovering();
             SendMessageA(hwnd, WM_COMMAND, IDC_SKIN_MINIMISE, 0);
             minimised = IsIconic(hwnd) != FALSE;
             ShowWindow(hwnd, SW_RESTORE);
@@ -60,6 +65,8 @@ TEST(SkinnedDialog, CaptionButtonsMinimiseAndCancelAndTheStripDragsTheWindow) {
     EXPECT_EQ(HTCLIENT, dragBelow);
     EXPECT_EQ(HTCLIENT, released);
     EXPECT_TRUE(minimised);
+    EXPECT_TRUE(hoverSeen);
+    EXPECT_FALSE(hoverAfterCapture);
     EXPECT_EQ(client.right - 24, closeRect.left);
     EXPECT_EQ(8, closeRect.top);
     EXPECT_EQ(client.right - 8, closeRect.right);

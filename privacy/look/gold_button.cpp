@@ -121,8 +121,12 @@ LRESULT CGoldButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_GETDLGCODE:
-        return DLGC_WANTCHARS | (lp && reinterpret_cast<MSG*>(lp)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+    case WM_GETDLGCODE: {
+        // Enter toggles the tab instead of pressing the dialog's default button.
+        const MSG* key = reinterpret_cast<const MSG*>(lp);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
     }
     return Window::WindowProc(msg, wp, lp);
 }

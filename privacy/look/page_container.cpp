@@ -17,11 +17,11 @@ bool CPageContainer::AddPage(HWND parent, std::unique_ptr<ui::Dialog> page) {
     HWND hwnd = added->Handle();
     RECT placed;
     GetWindowRect(hwnd, &placed);
-    const SkinSize target = PagePosition({frame_.left, frame_.top, frame_.right, frame_.bottom},
+    const SkinPoint target = PagePosition({frame_.left, frame_.top, frame_.right, frame_.bottom},
                                          {placed.right - placed.left, placed.bottom - placed.top}, centre_);
     POINT at = {placed.left, placed.top};
     ScreenToClient(parent, &at);
-    SetWindowPos(hwnd, nullptr, at.x + target.cx - placed.left, at.y + target.cy - placed.top, 0, 0,
+    SetWindowPos(hwnd, nullptr, at.x + target.x - placed.left, at.y + target.y - placed.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }

@@ -76,7 +76,7 @@ uint32_t StripeColor(int row) {
     return kStripes[index < 0 ? index + 6 : index];
 }
 
-SkinSize PagePosition(const SkinRect& frame, SkinSize page, bool centre) {
+SkinPoint PagePosition(const SkinRect& frame, SkinSize page, bool centre) {
     if (!centre) return {frame.left, frame.top};
     return {frame.left + (frame.Width() - page.cx) / 2, frame.top + (frame.Height() - page.cy) / 2};
 }

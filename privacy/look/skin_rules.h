@@ -13,6 +13,11 @@ struct SkinSize {
     int cy = 0;
 };
 
+struct SkinPoint {
+    int x = 0;
+    int y = 0;
+};
+
 struct SkinRect {
     int left = 0;
     int top = 0;
@@ -81,6 +86,6 @@ uint32_t StripeColor(int row);
 
 // Where a page's top-left corner goes inside a frame (both in screen
 // coordinates): centred when `centre`, else at the frame's top-left.
-SkinSize PagePosition(const SkinRect& frame, SkinSize page, bool centre);
+SkinPoint PagePosition(const SkinRect& frame, SkinSize page, bool centre);
 
 }  // namespace privacy

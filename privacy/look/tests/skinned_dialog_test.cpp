@@ -245,6 +245,10 @@ TEST(SkinnedDialog, PageContainerPlacesPagesAndShowsOneAtATime) {
     EXPECT_TRUE(again);
     EXPECT_EQ(1, currentAfterAgain);
     EXPECT_TRUE(secondStillVisible);
+
+    const SkinPoint centred = PagePosition({10, 20, 110, 70}, {40, 20}, true);
+    EXPECT_EQ(40, centred.x);
+    EXPECT_EQ(35, centred.y);
 }
 
 // The window as the screen shows it, checked against the drawing rules:

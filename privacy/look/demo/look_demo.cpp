@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -82,6 +83,7 @@ protected:
         tray_ = std::make_unique<CTrayIcon>(ui::ResourceModule(), 1, 1);
         tray_->SetIcon(0, 0, IDI_CORBELT, 500);
         tray_->Show(0, CTrayIcon::kStatic);
+        ApplyCommandLine();
         return true;
     }
 
@@ -105,6 +107,24 @@ private:
         GetWindowRect(Item(id), &rect);
         if (!screen) MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
         return rect;
+    }
+
+    // "tab <n>" chooses a tab as a click would; "language <name>" switches
+    // the texts as the language box would.
+    void ApplyCommandLine() {
+        const std::string line = ui::App::Current()->CommandLine();
+        const size_t tab = line.find("tab ");
+        if (tab != std::string::npos) {
+            if (CGoldButton* button = tabs_.Tab(std::atoi(line.c_str() + tab + 4))) {
+                button->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            }
+        }
+        const size_t language = line.find("language ");
+        if (language != std::string::npos) {
+            SetLanguageName(line.substr(language + 9));
+            LoadLanguage();
+            language_.Fill();
+        }
     }
 
     void CreateTabs() {

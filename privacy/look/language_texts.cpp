@@ -1,0 +1,116 @@
+#include "privacy/look/language_texts.h"
+
+#include "common/lang/lang_file.h"
+#include "platform/ui/module.h"
+#include "privacy/look/look_messages.h"
+
+namespace privacy {
+namespace {
+
+const char* const kDefaults[kTextCount] = {
+    "",
+    "Velmora Veilstride", "Sites", "Events", "Trace", "Wipe", "Options", "Help",
+    "Show all sites", "Hide all sites", "Hide sites subject to default options",
+    "Remove all sites", "Remove sites subject to default options", "URL", "Hits",
+    "Last Access", "Blocked Items", "Default", "The whole site", "Images", "Popups",
+    "Info", "IP", "Clear All Events", "Type", "Time", "Connected", "Connected using hub",
+    "Site is blocked", "Image is blocked", "User Info is blocked", "History", "Cookie",
+    "File", "Refresh", "Address", "Site", "Clear Selected Items", "Clear these items",
+    "Internet History", "Cookies", "Temporary Internet Files", "Recent Documents",
+    "Recent MS Office Documents", "Recycle Bin", "Default Blocking", "Block Images",
+    "Block popups", "Block user information", "Route IP through anonymous hub",
+    "Supported Browsers", "Internet Explorer", "Netscape", "Opera",
+    "Reselect Anonymous Hub",
+    "Note 1: Close your browser before you change \"Supported Browsers\" options",
+    "Note 2: Close your browser before you close this program",
+    "Open Velmora Veilstride", "Exit Velmora Veilstride", "Event Information",
+    "Blocking Options", "Command", "After", "Before", "Default Blocking Options",
+    "Custom Blocking", "Block the whole site", "OK", "Cancel",
+    "", "", "", "", "", "", "", "", "", "", "",
+};
+
+// Corbelt's files: no line-break mark; values of any sensible length.
+const lang::LangParams kCorbeltTexts = {"Language", "VelmoraVeilstride", 0, 32768};
+
+struct LanguageState {
+    std::string texts[kTextCount];
+    std::string folder;
+    std::string name = "English";
+    LanguageState() {
+        for (int k = 0; k < kTextCount; ++k) texts[k] = kDefaults[k];
+    }
+};
+
+LanguageState& State() {
+    static LanguageState state;
+    return state;
+}
+
+// Instance handles repeat between processes (every program loads at the
+// same base), so the window must also belong to this process.
+bool Tagged(HWND hwnd, HINSTANCE instance) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process == GetCurrentProcessId() &&
+           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE)) == instance &&
+           GetWindowLongPtrA(hwnd, GWLP_USERDATA) == kLanguageTag;
+}
+
+void Retext(HWND hwnd) {
+    SendMessageA(hwnd, WM_LANGUAGE_CHANGED, 0, 0);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+BOOL CALLBACK RetextDescendant(HWND hwnd, LPARAM instance) {
+    if (Tagged(hwnd, reinterpret_cast<HINSTANCE>(instance))) Retext(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK RetextTopLevel(HWND hwnd, LPARAM instance) {
+    if (Tagged(hwnd, reinterpret_cast<HINSTANCE>(instance))) {
+        Retext(hwnd);
+        EnumChildWindows(hwnd, RetextDescendant, instance);  // every depth
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+const char* DefaultText(int key) { return key >= 0 && key < kTextCount ? kDefaults[key] : ""; }
+
+const std::string& Text(int key) {
+    static const std::string none;
+    return key >= 0 && key < kTextCount ? State().texts[key] : none;
+}
+
+void SetProgramFolder(const std::string& folder) { State().folder = folder; }
+const std::string& ProgramFolder() { return State().folder; }
+void SetLanguageName(const std::string& name) { State().name = name; }
+const std::string& LanguageName() { return State().name; }
+
+std::string LanguageFilePath(const std::string& name) {
+    return lang::LangFilePath(State().folder, kCorbeltTexts.folder, name);
+}
+
+void LoadLanguageTexts(const std::string& name) {
+    LanguageState& state = State();
+    const std::string file = name.empty() ? std::string() : LanguageFilePath(name);
+    for (int k = 0; k < kTextCount; ++k) {
+        state.texts[k] = file.empty() ? kDefaults[k]
+                                      : lang::ReadLangString(file, kCorbeltTexts, std::to_string(k).c_str(),
+                                                             kDefaults[k]);
+    }
+}
+
+void LoadLanguage() {
+    LoadLanguageTexts(State().name);
+    BroadcastLanguage(ui::ResourceModule());
+}
+
+void TagForLanguage(HWND hwnd) { SetWindowLongPtrA(hwnd, GWLP_USERDATA, kLanguageTag); }
+
+void BroadcastLanguage(HINSTANCE instance) {
+    EnumWindows(RetextTopLevel, reinterpret_cast<LPARAM>(instance));
+}
+
+}  // namespace privacy

@@ -8,11 +8,17 @@ namespace popup {
 
 std::string AppPageSettings::ProgramFolder() const { return app_.Settings().path; }
 bool AppPageSettings::Catching() const { return app_.Engine().catching; }
-void AppPageSettings::SetCatching(bool on) { app_.Engine().catching = on; }
+void AppPageSettings::SetCatching(bool on) {
+    app_.Engine().catching = on;
+    app_.PublishEngine();
+}
 bool AppPageSettings::BannerBlock() const { return app_.Engine().bannerBlock != 0; }
 void AppPageSettings::SetBannerBlock(bool on) { app_.Engine().bannerBlock = on ? 1 : 0; }
 bool AppPageSettings::PlayWave() const { return app_.Engine().playWave != 0; }
-void AppPageSettings::SetPlayWave(bool on) { app_.Engine().playWave = on ? 1 : 0; }
+void AppPageSettings::SetPlayWave(bool on) {
+    app_.Engine().playWave = on ? 1 : 0;
+    app_.PublishEngine();
+}
 int AppPageSettings::Startup() const { return app_.Engine().startup; }
 void AppPageSettings::SetStartup(int mode) { app_.Engine().startup = mode; }
 bool AppPageSettings::DisplayOnTop() const { return app_.Engine().displayOnTop != 0; }

@@ -83,7 +83,10 @@ HICON CHalvaneApp::TrayIcon(bool catching) const {
 bool CHalvaneApp::RefreshBrowserState() {
     browserEnv_.caption = ProgramTitle();
     const bool any = popup::ReadBrowserState(browserEnv_);
-    if (!any) engineSettings_.catching = false;
+    if (!any && engineSettings_.catching) {
+        engineSettings_.catching = false;
+        PublishEngine();
+    }
     return any;
 }
 
@@ -99,7 +102,14 @@ bool CHalvaneApp::InitSockets() {
     return sockets_->ok();
 }
 
-void CHalvaneApp::EnableControlHosting() { EnableControlContainer(); }
+std::string CHalvaneApp::ResourceText(unsigned id) { return ui::ResourceString(id); }
+
+// The skin object every dialog but the counter window shares is made once
+// here, so each dialog finds it whichever opens first.
+void CHalvaneApp::EnableControlHosting() {
+    EnableControlContainer();
+    skin_.Create();
+}
 
 bool CHalvaneApp::CreateHiddenOwnerWindow(const std::string& title) {
     hiddenWindow_ = std::make_unique<HiddenOwnerWindow>([this] { OnLastBrowserClosed(); });
@@ -139,6 +149,10 @@ void CHalvaneApp::OnLastBrowserClosed() {
     }
     lastBrowserClosedEarly_ = true;
     if (notice_) notice_->EndDialog(IDCANCEL);
+}
+
+void CHalvaneApp::PublishEngine() {
+    if (engine_) engine_->Publish(engineSettings_);
 }
 
 void CHalvaneApp::SaveAll() {

@@ -50,6 +50,9 @@ public:
     CHalvaneSettings& Settings() { return settings_; }
     // The engine settings as the pages edit them; applied by SaveAll.
     popup::EngineSettings& Engine() { return engineSettings_; }
+    // Hands the engine settings as they are now to the proxy's connections:
+    // every switch acts at once, before any Apply.
+    void PublishEngine();
     const BrowserState& Browsers() const { return browsers_; }
     const lang::TextSource& Texts() const { return *texts_; }
     // The language file itself, for dialogs that load their texts by range.
@@ -102,6 +105,7 @@ private:
     void ReadBrowserState(BrowserState& state) override;
     void SetProxyAlias(const std::string& alias) override;
     bool InitSockets() override;
+    std::string ResourceText(unsigned id) override;
     void EnableControlHosting() override;
     bool CreateHiddenOwnerWindow(const std::string& title) override;
     void Enable3dControls() override;

@@ -66,10 +66,8 @@ void CMainPage::BuildSystemMenu() {
     InsertMenuA(menu, 3, MF_BYPOSITION | MF_STRING, SC_MINIMIZE, "Minimize");
     InsertMenuA(menu, 4, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_MAXIMIZE, "Maximize");
     InsertMenuA(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    char about[128] = {};
-    LoadStringA(ui::ResourceModule(), IDS_ABOUTBOX, about, sizeof(about));
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, ui::ResourceString(IDS_ABOUTBOX).c_str());
 }
 
 LRESULT CMainPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -106,6 +104,7 @@ bool CMainPage::OnPrivateMessage(UINT msg) {
     switch (msg) {
     case WM_SOUND_OPTION_CHANGED:
         app_.Engine().playWave = pages_->SoundTicked() ? 1 : 0;
+        app_.PublishEngine();
         UpdateSoundBox();
         return true;
     case WM_CATCHING_CHANGED:
@@ -244,6 +243,7 @@ void CMainPage::ToggleCatching() {
                            app_.ProgramTitle(), MB_OK | MB_ICONINFORMATION);
         return;
     }
+    app_.PublishEngine();
     UpdateTrayIcon();
     pages_->ShowPopupSettings();
     UpdateSoundBox();

@@ -16,6 +16,12 @@ HINSTANCE ResourceModule() { return g_resources ? g_resources : ThisModule(); }
 
 void SetResourceModule(HINSTANCE module) { g_resources = module; }
 
+std::string ResourceString(unsigned id) {
+    char text[512] = "";
+    LoadStringA(ResourceModule(), id, text, sizeof(text));
+    return text;
+}
+
 bool OwnsProcessThreads() { return ThisModule() == GetModuleHandleA(nullptr); }
 
 }  // namespace ui

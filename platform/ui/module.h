@@ -6,10 +6,15 @@
 // it explicitly.
 #include <windows.h>
 
+#include <string>
+
 namespace ui {
 
 HINSTANCE ResourceModule();
 void SetResourceModule(HINSTANCE module);
+
+// A string of the resource module's string table ("" when it has none).
+std::string ResourceString(unsigned id);
 
 // True when the UI layer runs in the process's own program file, which owns
 // its threads: only then may it install a thread message hook. A DLL loaded

@@ -8,6 +8,7 @@
 #include "popup/core/halvane_settings.h"
 #include "popup/core/instance_mutex.h"
 #include "platform/ui/message_prompt.h"
+#include "popup/res/resource_ids.h"
 
 
 namespace popup {
@@ -39,7 +40,7 @@ StartupEnd CHalvaneStartup::Run() {
     windowTitle_ = texts_.Text(kInstanceKey, kInstanceDefault);
     steps_.SetProxyAlias(kProxyAlias);
     if (!steps_.InitSockets()) {
-        prompt_.Show("Windows sockets initialization failed.", programTitle_, MB_OK);
+        prompt_.Show(steps_.ResourceText(IDS_SOCKETS_INIT_FAILED), programTitle_, MB_OK);
         return StartupEnd::SocketsFailed;
     }
     steps_.EnableControlHosting();

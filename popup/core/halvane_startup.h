@@ -34,6 +34,8 @@ public:
     virtual void SetDialogColours() = 0;                             // step 17
     virtual void ShowTrayNotice() = 0;                               // step 18
     virtual void RunMainSheet() = 0;                                 // step 19
+    // A string resource of the program ("" when it has none).
+    virtual std::string ResourceText(unsigned id) = 0;
 };
 
 // Why start-up ended.

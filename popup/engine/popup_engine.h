@@ -28,6 +28,10 @@ public:
     // Apply: `settings` take effect and are written to the file. False when
     // the file could not be written (reported once per run to the hook).
     bool Apply(const EngineSettings& settings);
+    // A switch the user just turned (catching, sound): `settings` take
+    // effect for requests that start from now on; the file is written on
+    // Apply.
+    void Publish(const EngineSettings& settings);
 
     // Listens on PopupPort (the system picks one when it is 0). 1 when
     // listening; a failure goes to the hook.
@@ -42,7 +46,6 @@ public:
     void SetErrorHook(ErrorHook hook) { errorHook_ = std::move(hook); }
 
 private:
-    void Publish(const EngineSettings& settings);
     void Report(const std::string& text);
 
     std::string folder_;

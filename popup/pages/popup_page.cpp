@@ -43,7 +43,9 @@ void PopupPageModel::StopBlinking() {
 void PopupPageModel::OnInitDialog() {
     state_.Refresh();
     RefreshControls();
-    if (settings_.OpenWizard()) OnSetProxy();
+    // The first-run request opens the wizard, nothing more: no question
+    // about catching follows it.
+    if (settings_.OpenWizard()) host_.RunProxyWizard(WizardMode::Set);
 }
 
 void PopupPageModel::RefreshControls() {

@@ -19,12 +19,6 @@ const int kNextButton = 0x3024;
 const int kPageTemplates[] = {IDD_WIZARD_BROWSERS, IDD_WIZARD_PROXY, IDD_WIZARD_PROFILES,
                               IDD_WIZARD_FINISH};
 
-std::string ResourceString(UINT id) {
-    char text[256] = "";
-    LoadStringA(ui::ResourceModule(), id, text, sizeof(text));
-    return text;
-}
-
 }  // namespace
 
 CWizardPage::CWizardPage(WizardPage page, CProxySettingSheet& sheet)
@@ -254,7 +248,7 @@ bool CMyPropertyPage4::OnSetActive() {
 
 CProxySettingSheet::CProxySettingSheet(WizardMode mode, PageContext& context,
                                        ProxyWriters& writers, HWND owner)
-    : PropertySheet(ResourceString(IDS_WIZARD_CAPTION), owner), context_(context),
+    : PropertySheet(ui::ResourceString(IDS_WIZARD_CAPTION), owner), context_(context),
       model_(mode, context.browsers, writers, context.settings, context.host, context.texts),
       page1_(*this), page2_(*this), page3_(*this), page4_(*this) {
     SetWizardMode();

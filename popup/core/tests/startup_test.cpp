@@ -35,6 +35,7 @@ public:
     MOCK_METHOD(void, SetDialogColours, (), (override));
     MOCK_METHOD(void, ShowTrayNotice, (), (override));
     MOCK_METHOD(void, RunMainSheet, (), (override));
+    MOCK_METHOD(std::string, ResourceText, (unsigned id), (override));
 };
 
 const char kHosts[] = "windows\\system32\\drivers\\etc\\hosts";
@@ -165,8 +166,8 @@ TEST_F(StartupTest, SocketFailureAndHiddenWindowFailureEnd) {
     SetRegDword(HKEY_CURRENT_USER, kProductKey, "FirstRun", 0);
     EXPECT_CALL(steps_, InitSockets()).WillOnce(Return(false)).WillOnce(Return(true));
     EXPECT_CALL(prompt_, Show(_, _, _)).Times(::testing::AnyNumber());
-    EXPECT_CALL(prompt_, Show("Windows sockets initialization failed.", _, _))
-        .WillOnce(Return(IDOK));
+    EXPECT_CALL(steps_, ResourceText(103)).WillOnce(Return("Sockets failed (string 103)"));
+    EXPECT_CALL(prompt_, Show("Sockets failed (string 103)", _, _)).WillOnce(Return(IDOK));
     EXPECT_CALL(steps_, RunMainSheet()).Times(0);
     EXPECT_EQ(StartupEnd::SocketsFailed, startup_.Run());
 

@@ -89,10 +89,12 @@ TEST_F(PopupPageTest, RefreshWithCatchingOnStartsNoWorker) {
     EXPECT_EQ(1, Passes());
 }
 
-TEST_F(PopupPageTest, StartUpRequestOpensTheWizardInSetMode) {
+TEST_F(PopupPageTest, StartUpRequestOpensTheWizardInSetModeAndAsksNothingMore) {
     settings.openWizard = true;
+    host.afterWizard.LanConfigured = true;
     page.OnInitDialog();
     EXPECT_EQ(std::vector<WizardMode>{WizardMode::Set}, host.wizards);
+    EXPECT_TRUE(host.questions.empty());
 }
 
 TEST_F(PopupPageTest, ReactivationWithoutConfiguredBrowserSwitchesCatchingOff) {

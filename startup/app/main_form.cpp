@@ -9,7 +9,7 @@
 namespace startup {
 namespace {
 
-const int kColumnWidths[6] = {130, 60, 150, 80, 120, 260};
+const int kColumnWidths[6] = {120, 60, 170, 80, 125, 260};
 
 }  // namespace
 
@@ -192,11 +192,6 @@ LRESULT CMainForm::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TIMER && wp == kNoteTimer) {
         OnNoteTimer();
         return 0;
-    }
-    if (msg == WM_CTLCOLORSTATIC && GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == IDC_NOTE) {
-        LRESULT brush = ui::Dialog::WindowProc(msg, wp, lp);
-        SetTextColor(reinterpret_cast<HDC>(wp), RGB(160, 0, 0));
-        return brush ? brush : reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     return ui::Dialog::WindowProc(msg, wp, lp);
 }

@@ -98,7 +98,8 @@ void CMainForm::SetButtonState(int row) {
 }
 
 bool CMainForm::OnCommand(UINT id, UINT code, HWND control) {
-    if (code == BN_CLICKED || code == 0) {
+    // Buttons and menu items alike send code 0 (BN_CLICKED).
+    if (code == BN_CLICKED) {
         switch (id) {
         case IDC_DISABLE: OnDisable(); return true;
         case IDC_REMOVE: OnRemove(); return true;
@@ -164,8 +165,9 @@ void CMainForm::OnAddTask() {
     options.prompt = seams_.prompt;
     options.shell = seams_.shell;
     options.caption = kAppTitle;
-    for (const EntryRow& row : list_.Rows()) {
-        if (list_.StatusAt(&row - list_.Rows().data()) == Status::Remove) continue;
+    for (size_t i = 0; i < list_.Rows().size(); ++i) {
+        const EntryRow& row = list_.Rows()[i];
+        if (list_.StatusAt(i) == Status::Remove) continue;
         if (row.place == kWinIniLoad) options.winIniLoad = row.entry.location;
         if (row.place == kWinIniRun) options.winIniRun = row.entry.location;
     }

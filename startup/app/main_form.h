@@ -38,8 +38,6 @@ class CMainForm : public ui::Dialog {
 public:
     CMainForm(const QuarrowSeams& seams, Language& language);
 
-    const EntryList& Entries() const { return list_; }
-
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

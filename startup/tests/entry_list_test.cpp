@@ -87,6 +87,18 @@ TEST_F(LoaderTest, LanguageLookupTrimsAndCuts) {
     EXPECT_EQ(language_.Text("104", "default"), "default");
 }
 
+TEST_F(LoaderTest, EachLanguageTakesTheFlagOfItsOwnName) {
+    // A flag without a language before them in the folder must not shift the pairing.
+    dir_.write("prog\\Lang\\Aaa.bmp", "BM");
+    dir_.write("prog\\Lang\\Deutsch.INI", "");
+    dir_.write("prog\\Lang\\notes.txt", "");
+    const std::vector<LanguageChoice> choices = ListLanguageChoices(language_.LangFolder());
+    ASSERT_EQ(choices.size(), 1u);
+    EXPECT_EQ(choices[0].name, "Deutsch");
+    EXPECT_EQ(choices[0].file, "Deutsch.INI");
+    EXPECT_EQ(choices[0].flagPath, language_.LangFolder() + "\\Deutsch.bmp");
+}
+
 class ApplyTest : public QuarrowFixture {
 protected:
     EntryList Loaded() {

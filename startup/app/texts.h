@@ -1,0 +1,28 @@
+#pragma once
+// The message texts the windows share, by language key with their English
+// defaults, and the program's fixed names.
+#include <string>
+
+#include "common/lang/text_source.h"
+
+namespace startup {
+
+constexpr char kAppTitle[] = "Velmora Ferrowend";
+
+struct MessageKey {
+    const char* key;
+    const char* english;
+};
+
+constexpr MessageKey kMsgEmptyField = {"411", "Please fill in the task name and its location."};
+constexpr MessageKey kMsgRegistryWarning = {
+    "412",
+    "Changing the registry by hand can stop Windows or your programs from working. Open the "
+    "Registry Editor anyway?"};
+constexpr MessageKey kMsgRegistryCaption = {"425", "Warning"};
+
+inline std::string MessageText(const lang::TextSource& texts, const MessageKey& message) {
+    return texts.Text(message.key, message.english);
+}
+
+}  // namespace startup

@@ -1,0 +1,128 @@
+#include "startup/core/loaders.h"
+
+#include "common/files/folder_list.h"
+#include "startup/core/ini_routines.h"
+#include "startup/core/registry_routines.h"
+#include "startup/core/shortcut.h"
+#include "startup/core/store_file.h"
+
+namespace startup {
+namespace {
+
+int MachinePlace(const std::string& keyName) {
+    if (keyName == "Run") return kMachineRun;
+    if (keyName == "RunOnce") return kMachineRunOnce;
+    if (keyName == "RunOnceEx") return kMachineRunOnceEx;
+    if (keyName == "RunServices") return kMachineRunServices;
+    return kUnknownPlace;
+}
+
+EntryRow MakeRow(const std::string& name, const Labels& labels, const std::string& loadFrom,
+                 const std::string& user, const std::string& when, int place) {
+    EntryRow row;
+    row.entry = {name, labels.enabled, loadFrom, user, when, std::string()};
+    row.place = place;
+    return row;
+}
+
+// A record read back from a file, its texts in the current language.
+EntryRow RowFromRecord(const StartupEntry& record, const LabelBook& book) {
+    EntryRow row;
+    row.entry = record;
+    row.place = book.PlaceOf(record.loadFrom);
+    if (row.place != kUnknownPlace) row.entry.loadFrom = LoadFromText(book.current, row.place);
+    return row;
+}
+
+}  // namespace
+
+void SetRegRunIntoList(HKEY root, const char* keyName, const Labels& labels,
+                       std::vector<EntryRow>& rows) {
+    const bool user = root == HKEY_CURRENT_USER;
+    const int place = user ? kUserRun : MachinePlace(keyName);
+    const std::string path = RunKeyPath(keyName);
+    RegKey key;
+    OpenRegKey(root, path, key);
+    const DWORD count = GetRegKeyCount(key, 0);
+    for (DWORD i = 0; i < count; ++i) {
+        std::string name;
+        if (!EnumRegValueName(key, i, name)) continue;
+        EntryRow row = user ? MakeRow(name, labels, labels.names[kUserRun], labels.currentUser,
+                                      labels.userLogsOn, place)
+                            : MakeRow(name, labels,
+                                      labels.registryWord + "(Machine " + keyName + ")",
+                                      labels.allUsers, labels.anyUserLogsOn, place);
+        DWORD type = 0;
+        if (ReadRegValue(root, path, name, row.entry.location, &type)) row.valueType = type;
+        rows.push_back(row);
+    }
+}
+
+void SetWinIniIntoList(const Places& places, const Labels& labels, std::vector<EntryRow>& rows) {
+    const std::string load = ReadIniString("Windows", "Load", places.WinIni());
+    const std::string run = ReadIniString("Windows", "Run", places.WinIni());
+    if (!load.empty()) {
+        rows.push_back(MakeRow("Win.ini Load", labels, labels.names[kWinIniLoad], labels.allUsers,
+                               labels.anyUserLogsOn, kWinIniLoad));
+        rows.back().entry.location = load;
+    }
+    if (!run.empty()) {
+        rows.push_back(MakeRow("Win.ini Run", labels, labels.names[kWinIniRun], labels.allUsersIni,
+                               labels.anyUserLogsOn, kWinIniRun));
+        rows.back().entry.location = run;
+    }
+}
+
+void SetStartupFolderIntoList(const Places& places, const Labels& labels,
+                              std::vector<EntryRow>& rows) {
+    for (int place : {kUserStartup, kCommonStartup}) {
+        const std::string& folder = places.StartupFolder(place);
+        if (folder.empty()) continue;
+        const bool user = place == kUserStartup;
+        for (const files::FolderEntry& file : files::ListMatches(folder + "\\*.*")) {
+            const size_t mark = file.name.find(".lnk");
+            if (file.isFolder || mark == std::string::npos || mark == 0) continue;
+            const std::string task = file.name.substr(0, file.name.size() - 4);
+            rows.push_back(MakeRow(task, labels, labels.names[place],
+                                   user ? labels.currentUser : labels.allUsers,
+                                   user ? labels.userLogsOnFolder : labels.anyUserLogsOn, place));
+            rows.back().entry.location = ReadShortcutTarget(folder + "\\" + task + ".lnk");
+        }
+    }
+}
+
+void LoadDisabledEntries(const Places& places, const LabelBook& book, std::vector<EntryRow>& rows) {
+    std::vector<StartupEntry> records;
+    if (!ReadEntriesFromFile(places.StoreFile(), records)) return;
+    // The store holds disabled entries only, whatever language wrote them.
+    for (const StartupEntry& record : records) {
+        rows.push_back(RowFromRecord(record, book));
+        rows.back().entry.status = book.current.disabled;
+    }
+}
+
+std::vector<EntryRow> RowsFromProfile(const std::vector<StartupEntry>& records,
+                                      const LabelBook& book) {
+    std::vector<EntryRow> rows;
+    for (const StartupEntry& record : records) {
+        EntryRow row = RowFromRecord(record, book);
+        const Status status = book.StatusAcross(record.status);
+        if (status != Status::Other) row.entry.status = StatusText(book.current, status);
+        row.changed = true;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<EntryRow> LoadAllEntries(const Places& places, const LabelBook& book) {
+    std::vector<EntryRow> rows;
+    SetRegRunIntoList(HKEY_CURRENT_USER, "Run", book.current, rows);
+    for (const char* key : {"Run", "RunOnce", "RunOnceEx", "RunServices"})
+        SetRegRunIntoList(HKEY_LOCAL_MACHINE, key, book.current, rows);
+    SetWinIniIntoList(places, book.current, rows);
+    SetStartupFolderIntoList(places, book.current, rows);
+    LoadDisabledEntries(places, book, rows);
+    return rows;
+}
+
+}  // namespace startup

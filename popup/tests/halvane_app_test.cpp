@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include "common/proxy/socket.h"
+#include "common/proxy/tests/loopback.h"
 #include "common/suite/blinkward.h"
 #include "platform/testkit/scratch.h"
 #include "popup/main_pages.h"
@@ -378,6 +380,43 @@ TEST_F(HalvaneAppTest, CancelShowsTheStoredSettingsAgain) {
             // Close To Tray: Cancel hid the window and kept the program.
             EXPECT_TRUE(IsWindow(Sheet()));
         });
+}
+
+TEST_F(HalvaneAppTest, TrayDisableReachesTheProxyAtOnceAndEnableBringsTheScriptBack) {
+    const proxy::WinsockSession sockets;
+    const unsigned short port = proxytest::ClosedPort();
+    dir_.write("product\\QXINI.ini", "[VelmoraBlinkward]\r\nPopupPort=" + std::to_string(port) +
+                                          "\r\nPopupCheckDisabled=0\r\n");
+    dir_.write("product\\QXBlk.js", "blockPopups();");
+    // Internet Explorer uses the proxy, so catching may be switched on.
+    const char kSettings[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    testkit::SetRegDword(HKEY_CURRENT_USER, kSettings, "ProxyEnable", 1);
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettings, "ProxyServer", "http=VelmoraBlinkward:8100");
+    proxytest::RecordingOrigin origin(proxytest::HttpResponse("text/html", "<html><body>page</body></html>"));
+    auto fetch = [&] {
+        proxy::Socket client = proxytest::Connect(port);
+        proxytest::SendAll(client.get(), "GET http://127.0.0.1:" + std::to_string(origin.port()) +
+                                             "/ HTTP/1.0\r\n\r\n");
+        return proxytest::ReceiveAll(client.get(), 5000);
+    };
+    std::vector<std::string> pages;
+    RunWithApp([&](CHalvaneApp&) {
+        HWND sheet = Sheet();
+        if (!sheet) return false;
+        pages.push_back(fetch());
+        if (pages.size() == 3) {
+            EndProgram();
+            return true;
+        }
+        // Disable, then Enable again: no Apply in between.
+        PostMessageA(sheet, WM_COMMAND, ID_TRAY_ENABLE, 0);
+        return false;
+    });
+    ASSERT_EQ(3u, pages.size());
+    EXPECT_NE(std::string::npos, pages[0].find("blockPopups")) << pages[0];
+    EXPECT_EQ(std::string::npos, pages[1].find("blockPopups")) << pages[1];
+    EXPECT_NE(std::string::npos, pages[1].find("page")) << pages[1];
+    EXPECT_NE(std::string::npos, pages[2].find("blockPopups")) << pages[2];
 }
 
 TEST_F(HalvaneAppTest, TrayBlockAdsKeepsTheProgramWhenHostsIsMissing) {

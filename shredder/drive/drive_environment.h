@@ -22,10 +22,8 @@ public:
     // failed.
     virtual bool FileSystemName(char letter, std::string* name) = 0;
     // The raw volume of drive `letter`, for reading, or for reading and
-    // writing; `kind` picks the 9x call family. Null on failure, with
-    // LastError telling why.
+    // writing; `kind` picks the 9x call family. Null on failure.
     virtual std::unique_ptr<RawVolume> OpenVolume(char letter, FileSystemKind kind, bool write) = 0;
-    virtual uint32_t LastError() = 0;
     // Opens the platform's Format dialog for the drive and waits for it.
     // True when the drive was formatted.
     virtual bool FormatDrive(char letter, bool ntfs) = 0;

@@ -16,7 +16,6 @@ namespace shredder {
 
 struct DriveWipeRequest {
     std::string drive;           // "C:"
-    std::string fileSystemName;  // as the drive list shows it; informational
     std::string displayName;     // "Label (C:)" or "Local Disk (C:)"
     bool format = false;         // open the Format dialog afterwards
 };

@@ -12,7 +12,7 @@ std::unique_ptr<NtVolume> NtVolume::Open(char letter, bool write, uint32_t* erro
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            write ? FILE_FLAG_WRITE_THROUGH : 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        *error = GetLastError();
+        if (error) *error = GetLastError();
         return nullptr;
     }
     return std::unique_ptr<NtVolume>(new NtVolume(h));

@@ -14,7 +14,8 @@ namespace shredder {
 class NtVolume : public RawVolume {
 public:
     // Opens "\\.\<letter>:" sharing reads and writes; `write` adds write
-    // access with write-through. Null, with `error` set, on failure.
+    // access with write-through. Null on failure, with `error` (when given)
+    // set to the system's error code.
     static std::unique_ptr<NtVolume> Open(char letter, bool write, uint32_t* error);
     ~NtVolume() override;
 

@@ -32,22 +32,18 @@ bool SystemDriveEnvironment::FileSystemName(char letter, std::string* name) {
     char root[] = "X:\\";
     root[0] = letter;
     char fileSystem[MAX_PATH] = "";
-    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, nullptr, fileSystem, MAX_PATH)) {
-        error_ = GetLastError();
+    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, nullptr, fileSystem, MAX_PATH))
         return false;
-    }
     *name = fileSystem;
     return true;
 }
 
 std::unique_ptr<RawVolume> SystemDriveEnvironment::OpenVolume(char letter, FileSystemKind kind,
                                                                bool write) {
-    if (IsNtFamily()) return NtVolume::Open(letter, write, &error_);
-    if (kind == FileSystemKind::Ntfs) {
-        error_ = ERROR_NOT_SUPPORTED;
-        return nullptr;
-    }
-    std::unique_ptr<Vwin32DeviceHandle> device = Vwin32DeviceHandle::Open(&error_);
+    if (IsNtFamily()) return NtVolume::Open(letter, write, nullptr);
+    // The 9x calls reach FAT volumes only.
+    if (kind == FileSystemKind::Ntfs) return nullptr;
+    std::unique_ptr<Vwin32DeviceHandle> device = Vwin32DeviceHandle::Open(nullptr);
     if (!device) return nullptr;
     return std::unique_ptr<RawVolume>(new Vwin32Volume(std::move(device), letter, kind));
 }

@@ -23,12 +23,10 @@ public:
     char WindowsDriveLetter() override;
     bool FileSystemName(char letter, std::string* name) override;
     std::unique_ptr<RawVolume> OpenVolume(char letter, FileSystemKind kind, bool write) override;
-    uint32_t LastError() override { return error_; }
     bool FormatDrive(char letter, bool ntfs) override;
 
 private:
     HWND owner_;
-    uint32_t error_ = 0;
 };
 
 }  // namespace shredder

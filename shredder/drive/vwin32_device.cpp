@@ -6,7 +6,7 @@ namespace shredder {
 std::unique_ptr<Vwin32DeviceHandle> Vwin32DeviceHandle::Open(uint32_t* error) {
     HANDLE h = CreateFileA("\\\\.\\vwin32", 0, 0, nullptr, 0, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        *error = GetLastError();
+        if (error) *error = GetLastError();
         return nullptr;
     }
     return std::unique_ptr<Vwin32DeviceHandle>(new Vwin32DeviceHandle(h));

@@ -12,6 +12,7 @@ namespace shredder {
 
 class Vwin32DeviceHandle : public Vwin32Device {
 public:
+    // Null on failure, with `error` (when given) set to the system's code.
     static std::unique_ptr<Vwin32DeviceHandle> Open(uint32_t* error);
 
     bool Call(uint32_t code, DiocRegisters* regs) override;

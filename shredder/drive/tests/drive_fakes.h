@@ -102,7 +102,6 @@ public:
     char WindowsDriveLetter() override { return windowsDrive; }
     bool FileSystemName(char, std::string* name) override;
     std::unique_ptr<RawVolume> OpenVolume(char, FileSystemKind, bool write) override;
-    uint32_t LastError() override { return 2; }
     bool FormatDrive(char, bool) override {
         ++formats;
         return formatSucceeds;

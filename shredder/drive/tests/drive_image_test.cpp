@@ -150,7 +150,6 @@ protected:
         DriveShredder shredder(env, passes, *observer);
         DriveWipeRequest request;
         request.drive = std::string(1, d.letter) + ":";
-        request.fileSystemName = d.fileSystem;
         request.displayName = "WIPETEST (" + request.drive + ")";
         request.format = format;
         return shredder.ShredDrive(request);

@@ -83,7 +83,12 @@ while read -r letter name fs; do
   cp "$dir/$name.img" "$dir/$name.orig"
   mkdir -p "$dir/root-$letter"
   for link in "$devices/$letter:" "$devices/$letter::"; do
-    [ -e "$link" ] || [ -L "$link" ] && fail "$link exists already; not replacing it"
+    [ -L "$link" ] || [ -e "$link" ] || continue
+    # Left behind by an earlier run that was killed: ours to replace.
+    case "$(readlink "$link")" in
+      "$dir"/*) rm -f "$link" ;;
+      *) fail "$link exists already and is not this test's; not replacing it" ;;
+    esac
   done
   ln -s "$dir/root-$letter" "$devices/$letter:"
   made+=("$devices/$letter:")

@@ -20,7 +20,6 @@ struct Rig {
         DriveShredder shredder(env, passes, observer);
         DriveWipeRequest request;
         request.drive = "R:";
-        request.fileSystemName = env.fileSystemName;
         request.displayName = "Local Disk (R:)";
         request.format = format;
         return shredder.ShredDrive(request);

@@ -21,21 +21,32 @@ char DriveLetter(const std::string& drive) {
 
 }  // namespace
 
+DriveShredder::NameQuery DriveShredder::GetFileSystemName(char letter, FileSystemKind* kind) {
+    std::string name;
+    if (!letter || !env_.FileSystemName(letter, &name)) return NameQuery::Failed;
+    return FileSystemKindFromName(name, kind) ? NameQuery::Known : NameQuery::Unsupported;
+}
+
+bool DriveShredder::ReadBootSectorAny(char letter, uint8_t* buffer, FileSystemKind kind) {
+    std::unique_ptr<RawVolume> volume = env_.OpenVolume(letter, kind, false);
+    return volume && volume->Seek(0) && volume->Read(buffer, kBootSectorBytes);
+}
+
 int64_t DriveShredder::DetectFileSystem(const std::string& drive, VolumeDescription* description) {
     char letter = DriveLetter(drive);
-    std::string name;
-    if (!letter || !env_.FileSystemName(letter, &name)) {
+    FileSystemKind named = FileSystemKind::Fat16;
+    switch (GetFileSystemName(letter, &named)) {
+    case NameQuery::Known:
+        break;
+    case NameQuery::Unsupported:
+        observer_.Report(msg::kUnsupportedFileSystem, drive);
+        return -1;
+    case NameQuery::Failed:
         observer_.Report(msg::kDetectFailed, drive);
         return -1;
     }
-    FileSystemKind named;
-    if (!FileSystemKindFromName(name, &named)) {
-        observer_.Report(msg::kUnsupportedFileSystem, drive);
-        return -1;
-    }
-    std::unique_ptr<RawVolume> volume = env_.OpenVolume(letter, named, false);
     uint8_t boot[kBootSectorBytes];
-    if (!volume || !volume->Seek(0) || !volume->Read(boot, kBootSectorBytes)) {
+    if (!ReadBootSectorAny(letter, boot, named)) {
         observer_.Report(msg::kDetectFailed, drive);
         return -1;
     }

@@ -49,6 +49,11 @@ public:
     int64_t DetectFileSystem(const std::string& drive, VolumeDescription* description);
 
 private:
+    enum class NameQuery { Known, Unsupported, Failed };
+    // The file-system kind the system names for the drive.
+    NameQuery GetFileSystemName(char letter, FileSystemKind* kind);
+    // The first 512 bytes of the drive's volume.
+    bool ReadBootSectorAny(char letter, uint8_t* buffer, FileSystemKind kind);
     DriveWipeResult Wipe(RawVolume& volume, const VolumeDescription& d,
                          const DriveWipeRequest& request);
     // Finds the ranges to keep and zeroes the log file.

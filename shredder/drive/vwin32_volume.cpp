@@ -88,6 +88,14 @@ bool Vwin32Volume::Transfer(uint64_t sector, uint32_t count, bool write) {
     return done;
 }
 
+bool Vwin32Volume::ReadSectors9x(uint64_t sector, uint32_t count) {
+    return Transfer(sector, count, false);
+}
+
+bool Vwin32Volume::WriteSectors9x(uint64_t sector, uint32_t count) {
+    return Transfer(sector, count, true);
+}
+
 bool Vwin32Volume::Read(void* buffer, uint32_t bytes) {
     if (bytes % kSectorBytes) {
         error_ = kErrorInvalidParameter;
@@ -96,7 +104,7 @@ bool Vwin32Volume::Read(void* buffer, uint32_t bytes) {
     uint8_t* out = static_cast<uint8_t*>(buffer);
     for (uint32_t done = 0; done < bytes;) {
         uint32_t count = std::min(kMaxSectorsPerCall, (bytes - done) / kSectorBytes);
-        if (!Transfer(position_ / kSectorBytes, count, false)) return false;
+        if (!ReadSectors9x(position_ / kSectorBytes, count)) return false;
         std::memcpy(out + done, area_->buffer, count * kSectorBytes);
         done += count * kSectorBytes;
         position_ += count * kSectorBytes;
@@ -113,7 +121,7 @@ bool Vwin32Volume::Write(const void* buffer, uint32_t bytes) {
     for (uint32_t done = 0; done < bytes;) {
         uint32_t count = std::min(kMaxSectorsPerCall, (bytes - done) / kSectorBytes);
         std::memcpy(area_->buffer, in + done, count * kSectorBytes);
-        if (!Transfer(position_ / kSectorBytes, count, true)) return false;
+        if (!WriteSectors9x(position_ / kSectorBytes, count)) return false;
         done += count * kSectorBytes;
         position_ += count * kSectorBytes;
     }

@@ -50,6 +50,10 @@ public:
 
 private:
     struct Area;
+    // `count` sectors from `sector` between the volume and the transfer
+    // buffer, by the FAT16 or the FAT32 call family.
+    bool ReadSectors9x(uint64_t sector, uint32_t count);
+    bool WriteSectors9x(uint64_t sector, uint32_t count);
     bool Transfer(uint64_t sector, uint32_t count, bool write);
     bool Issue(const Vwin32Call& call);
     Vwin32Call Unlock() const;

@@ -42,19 +42,14 @@ bool IsLoopbackName(const PopupState& state, const std::string& host) {
 
 bool InjectScript(std::string& body, const std::string& script, bool playWave) {
     std::string lower = proxy::ToLower(body);
-    if (lower.find("<html>") == std::string::npos && lower.find("<body") == std::string::npos) {
-        size_t scr = lower.find("<scr");
-        if (scr == std::string::npos || scr == 0 || lower[scr - 1] == '\'' || lower[scr - 1] == '"')
-            return false;
-    }
-    if (script.empty()) return false;
+    if (!proxy::IsScriptablePage(lower) || script.empty()) return false;
     if (playWave) {
         // The page's own head tag: one inside the script does not count.
         size_t head = body.find("<head>");
         if (head == std::string::npos) head = body.find("<HEAD>");
         if (head != std::string::npos && head + 6 < body.size()) body.insert(head + 6, kSoundElement);
     }
-    body.insert(0, script);
+    body.insert(proxy::PageScriptOffset(proxy::ToLower(body)), script);
     return true;
 }
 
@@ -94,12 +89,7 @@ proxy::RequestDecision PopupPolicy::OnRequest(const proxy::RequestLine& request,
     const EngineSettings& s = state->settings;
     if (!s.disabled && !request.tunnel) {
         // Sites then answer uncompressed, so pages can be filtered.
-        lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
-                                   [](const std::string& line) {
-                                       return proxy::HeaderNameIs(line, "accept-encoding") &&
-                                              proxy::ToLower(line).find("gzip") != std::string::npos;
-                                   }),
-                    lines.end());
+        proxy::DropGzipEncoding(lines);
     }
     proxy::RequestDecision decision;
     decision.host = request.host;

@@ -58,8 +58,8 @@ size_t PageScriptOffset(const std::string& lower) {
     size_t at = lower.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
     at = lower.find_first_not_of(" \t\r\n", at);
     if (at == std::string::npos || lower.compare(at, 9, "<!doctype") != 0) return 0;
-    size_t close = lower.find('>', at);
-    return close == std::string::npos ? 0 : close + 1;
+    size_t close = lower.find_first_of("<>", at + 9);
+    return close == std::string::npos || lower[close] != '>' ? 0 : close + 1;
 }
 
 void DropGzipEncoding(std::vector<std::string>& lines) {

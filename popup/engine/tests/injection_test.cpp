@@ -44,6 +44,20 @@ TEST(InjectScriptTest, PagesTable) {
     EXPECT_EQ("<html></html>", body);
 }
 
+TEST(InjectScriptTest, TheScriptGoesBehindALeadingDoctypeSoThePageKeepsItsMode) {
+    const std::string lead = "\xef\xbb\xbf \r\n<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">";
+    std::string body = lead + "\n<html><body>x</body></html>";
+    ASSERT_TRUE(InjectScript(body, kScript, false));
+    EXPECT_EQ(lead + kScript + "\n<html><body>x</body></html>", body);
+    // Only a declaration at the start counts; an unclosed one is none.
+    body = "<html><!doctype x><body>";
+    ASSERT_TRUE(InjectScript(body, kScript, false));
+    EXPECT_EQ(kScript + "<html><!doctype x><body>", body);
+    body = "<!DOCTYPE html <html><body>";
+    ASSERT_TRUE(InjectScript(body, kScript, false));
+    EXPECT_EQ(kScript + "<!DOCTYPE html <html><body>", body);
+}
+
 bool ControlUp() { return false; }
 bool ControlDown() { return true; }
 

@@ -124,6 +124,10 @@ TEST_F(ProxyRows, NewSitesAreRecordedOnceWhateverTheCaseOfTheirHost) {
     ASSERT_EQ(2u, settings.sites.size());
     EXPECT_EQ(2, settings.sites[1].hits);
     EXPECT_TRUE(proxy->Sites().TakeSitesChanged());
+
+    // A request without a host is refused before any record is looked up.
+    EXPECT_EQ(proxy::kBadRequestReply, ExchangeAll("GET /relative HTTP/1.1\r\n\r\n"));
+    EXPECT_EQ(2u, proxy->Sites().Snapshot().sites.size());
 }
 
 TEST_F(ProxyRows, WholeSiteBlockAnswersTheBlockPageAndImageBlockLooksAtThePathOnly) {
@@ -268,6 +272,18 @@ TEST_F(ProxyRows, ASiteConnectionIsReusedOnlyForTheSameActualTarget) {
     EXPECT_EQ(1u, hub.Requests().size());
     ASSERT_EQ(1u, site.Requests().size());
     EXPECT_EQ("GET /direct HTTP/1.1\r\n\r\n", site.Requests()[0]);
+}
+
+TEST(EventList, KeepsTheNewestEventsUpToItsCap) {
+    SiteList list;
+    const size_t logged = SiteList::kEventCap + 5;
+    for (size_t i = 0; i < logged; ++i)
+        list.LogEvent(kEventConnected, "h", "u\r\n" + std::to_string(i), static_cast<int64_t>(i));
+    list.LogEvent(kEventTypes, "h", "dropped", 0);
+    std::vector<CEventRecord> events = list.Events();
+    ASSERT_EQ(SiteList::kEventCap, events.size());
+    EXPECT_EQ("u5", events.front().url);
+    EXPECT_EQ("u" + std::to_string(logged - 1), events.back().url);
 }
 
 }  // namespace

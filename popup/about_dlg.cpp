@@ -8,6 +8,8 @@
 #include "popup/halvane_app.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 namespace {
 
 const char kWebSite[] = "http://www.velmorablinkward.com/";
@@ -45,3 +47,5 @@ void CAboutDlg::OpenWebSite() {
     }
     ShellExecuteA(Handle(), "open", browser.c_str(), kWebSite, nullptr, SW_SHOWNORMAL);
 }
+
+}  // namespace popup

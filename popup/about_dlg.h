@@ -3,6 +3,8 @@
 // values and a button to the maker's web site.
 #include "platform/ui/dialog.h"
 
+namespace popup {
+
 class CHalvaneApp;
 
 class CAboutDlg : public ui::Dialog {
@@ -19,3 +21,5 @@ private:
 
     CHalvaneApp& app_;
 };
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 #include "popup/main_page.h"
 #include "popup/pages/proxy_setting_sheet.h"
 
+namespace popup {
+
 std::string AppPageSettings::ProgramFolder() const { return app_.Settings().path; }
 bool AppPageSettings::Catching() const { return app_.Engine().catching; }
 void AppPageSettings::SetCatching(bool on) { app_.Engine().catching = on; }
@@ -58,3 +60,5 @@ void MainPageHost::RunProxyWizard(WizardMode mode) {
 }
 
 void MainPageHost::EndProgram() { window_.ExitWithoutQuestion(); }
+
+}  // namespace popup

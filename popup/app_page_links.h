@@ -6,6 +6,8 @@
 #include "popup/pages/browser_state.h"
 #include "popup/pages/page_context.h"
 
+namespace popup {
+
 class CHalvaneApp;
 class CMainPage;
 
@@ -79,3 +81,5 @@ private:
     CMainPage& window_;
     PageContext& context_;
 };
+
+}  // namespace popup

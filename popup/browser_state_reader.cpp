@@ -11,6 +11,8 @@
 #include "common/files/whole_file.h"
 #include "platform/registry/reg_key.h"
 
+namespace popup {
+
 namespace {
 
 // Opera keeps the program it last started under its own key.
@@ -77,3 +79,5 @@ bool ReadBrowserState(browser::BrowserEnv& env) {
     return state.IEProxyConfigured || state.LanConfigured || state.DialUpConfigured ||
            state.NetscapeConfigured || state.Opera6Configured || state.Opera7Configured;
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 #include "popup/halvane_app.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 namespace {
 
 const UINT kShownMs = 5000;
@@ -85,3 +87,5 @@ LRESULT CCounterDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return ui::Dialog::WindowProc(msg, wp, lp);
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 // on a timer of the window itself, so it ends with the window.
 #include "platform/ui/dialog.h"
 
+namespace popup {
+
 class CHalvaneApp;
 
 class CCounterDlg : public ui::Dialog {
@@ -30,3 +32,5 @@ private:
     CHalvaneApp& app_;
     POINT home_ = {0, 0};
 };
+
+}  // namespace popup

@@ -5,6 +5,8 @@
 #include "platform/ui/window.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 void LoadTemplateTexts(const CHalvaneTexts& texts, HWND dialog, int firstKey,
                        const std::vector<int>& ids) {
     std::vector<std::string> defaults;
@@ -19,3 +21,5 @@ void ApplySkinFile(CSkin& skin, const std::string& skinFile, HWND dialog) {
     skin.LoadSkin(skinFile);
     skin.ApplySkin(dialog);
 }
+
+}  // namespace popup

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-class CHalvaneTexts;
 class CSkin;
+
+namespace popup {
+
+class CHalvaneTexts;
 
 // Control ids[i] gets key firstKey + i; the window's own title stands as
 // IDC_WINDOW_TITLE.
@@ -16,3 +19,5 @@ void LoadTemplateTexts(const CHalvaneTexts& texts, HWND dialog, int firstKey,
 
 // Loads `skinFile` into `skin` (created when needed) and draws `dialog` with it.
 void ApplySkinFile(CSkin& skin, const std::string& skinFile, HWND dialog);
+
+}  // namespace popup

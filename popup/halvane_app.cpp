@@ -16,6 +16,8 @@
 #include "popup/title_scan.h"
 #include "popup/tray_notice_dlg.h"
 
+namespace popup {
+
 namespace {
 
 std::string ExeFolder() {
@@ -80,7 +82,7 @@ HICON CHalvaneApp::TrayIcon(bool catching) const {
 
 bool CHalvaneApp::RefreshBrowserState() {
     browserEnv_.caption = ProgramTitle();
-    const bool any = ::ReadBrowserState(browserEnv_);
+    const bool any = popup::ReadBrowserState(browserEnv_);
     if (!any) engineSettings_.catching = false;
     return any;
 }
@@ -189,3 +191,5 @@ void CHalvaneApp::ApplyAdBlock(bool on) {
 }
 
 bool CHalvaneApp::StartProxy() { return engine_->Start() == 1; }
+
+}  // namespace popup

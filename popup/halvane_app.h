@@ -18,12 +18,13 @@
 #include "platform/ui/message_prompt.h"
 #include "popup/engine/engine_settings.h"
 
-namespace popup {
-class PopupEngine;
-}
 namespace proxy {
 class WinsockSession;
 }
+
+namespace popup {
+
+class PopupEngine;
 class CCounterDlg;
 class CMainPage;
 class CTrayNoticeDlg;
@@ -135,3 +136,5 @@ private:
     CSkin counterSkin_;
     std::string countingSince_;
 };
+
+}  // namespace popup

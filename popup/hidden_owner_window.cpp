@@ -3,6 +3,8 @@
 #include "common/suite/blinkward.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 bool HiddenOwnerWindow::Create(const std::string& title) {
     const RECT empty = {0, 0, 0, 0};
     return ui::Window::Create(WS_EX_TOOLWINDOW, title, 0, empty, nullptr);
@@ -15,3 +17,5 @@ LRESULT HiddenOwnerWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return ui::Window::WindowProc(msg, wp, lp);
 }
+
+}  // namespace popup

@@ -7,6 +7,8 @@
 
 #include "platform/ui/window.h"
 
+namespace popup {
+
 class HiddenOwnerWindow : public ui::Window {
 public:
     explicit HiddenOwnerWindow(std::function<void()> onLastBrowserClosed)
@@ -21,3 +23,5 @@ protected:
 private:
     std::function<void()> onLastBrowserClosed_;
 };
+
+}  // namespace popup

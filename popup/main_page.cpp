@@ -8,6 +8,8 @@
 #include "popup/halvane_app.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 namespace {
 
 const UINT kHelpDisplayToc = 0x0001;  // the viewer's HH_DISPLAY_TOC
@@ -362,3 +364,5 @@ void CMainPage::MarkActivePageChanged() {
 void CMainPage::MarkAllPagesUnchanged() {
     for (int index = 0; index < kMainPageCount; ++index) GetPage(index)->SetModified(false);
 }
+
+}  // namespace popup

@@ -11,6 +11,8 @@
 #include "popup/title_scan.h"
 #include "popup/tray_menu.h"
 
+namespace popup {
+
 class CHalvaneApp;
 
 class CMainPage : public ui::PropertySheet {
@@ -72,3 +74,5 @@ private:
     std::string disabledTip_;
     std::string language_;
 };
+
+}  // namespace popup

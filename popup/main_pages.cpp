@@ -2,6 +2,8 @@
 
 #include "popup/halvane_app.h"
 
+namespace popup {
+
 CMainPages::CMainPages(CHalvaneApp& app, CMainPage& window)
     : settings_(app),
       browsers_(app),
@@ -46,3 +48,5 @@ void CMainPages::StartCleaner() {
     browsers_.Update();
     popup_.StartCleaner();
 }
+
+}  // namespace popup

@@ -9,6 +9,8 @@
 #include "popup/pages/options_dlg.h"
 #include "popup/pages/popup_dlg.h"
 
+namespace popup {
+
 enum MainPageIndex { kPopupPage = 0, kActiveXPage = 1, kOptionsPage = 2, kMainPageCount = 3 };
 
 class CMainPages {
@@ -48,3 +50,5 @@ private:
     CActiveXPage activeX_;
     COptionsPage options_;
 };
+
+}  // namespace popup

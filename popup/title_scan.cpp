@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace popup {
+
 const char kPopupMarker[] = "Velmora Blinkward.com Catch Another Popup";
 
 bool CutPopupMarker(std::string& title) {
@@ -39,3 +41,5 @@ HWND CTitleScan::Tick() const {
     enumerate_(VisitWindow, reinterpret_cast<LPARAM>(&state));
     return state.found;
 }
+
+}  // namespace popup

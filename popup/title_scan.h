@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace popup {
+
 // The text the blocking script puts into a blocked popup's title.
 extern const char kPopupMarker[];
 
@@ -29,3 +31,5 @@ public:
 private:
     Enumerator enumerate_;
 };
+
+}  // namespace popup

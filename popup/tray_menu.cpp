@@ -6,6 +6,8 @@
 #include "platform/ui/module.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 CTrayMenu::CTrayMenu()
     : menu_(LoadMenuA(ui::ResourceModule(), MAKEINTRESOURCEA(IDR_TRAY_MENU))),
       popup_(menu_ ? GetSubMenu(menu_, 0) : nullptr) {
@@ -52,3 +54,5 @@ void CTrayMenu::Track(HWND owner) const {
     TrackPopupMenu(popup_, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
     PostMessageA(owner, WM_NULL, 0, 0);
 }
+
+}  // namespace popup

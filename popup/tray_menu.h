@@ -7,6 +7,8 @@ namespace lang {
 class TextSource;
 }
 
+namespace popup {
+
 class CTrayMenu {
 public:
     CTrayMenu();
@@ -24,3 +26,5 @@ private:
     HMENU menu_;
     HMENU popup_;
 };
+
+}  // namespace popup

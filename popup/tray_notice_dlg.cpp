@@ -4,6 +4,8 @@
 #include "popup/halvane_app.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 CTrayNoticeDlg::CTrayNoticeDlg(CHalvaneApp& app) : ui::Dialog(IDD_TRAY_NOTICE), app_(app) {}
 
 bool CTrayNoticeDlg::OnInitDialog() {
@@ -18,3 +20,5 @@ void CTrayNoticeDlg::OnOK() {
     app_.Settings().WriteShowAtStart(!Checked(IDC_NOTICE_DONT_SHOW));
     EndDialog(IDOK);
 }
+
+}  // namespace popup

@@ -3,6 +3,8 @@
 // its "don't show again" box.
 #include "platform/ui/dialog.h"
 
+namespace popup {
+
 class CHalvaneApp;
 
 class CTrayNoticeDlg : public ui::Dialog {
@@ -16,3 +18,5 @@ protected:
 private:
     CHalvaneApp& app_;
 };
+
+}  // namespace popup

@@ -4,6 +4,7 @@
 
 #include "platform/com/bstr.h"
 #include "platform/com/text.h"
+#include "platform/guard/guard.h"
 
 namespace sundrave {
 namespace {
@@ -101,90 +102,186 @@ HRESULT Trigger::WriteTyped(unsigned allowed, size_t offset, long value) {
 }
 
 STDMETHODIMP Trigger::get_DaysInterval(short* value) {
-    return ReadTyped(kDaily, kFirstWord, value);
+    return guard::Call("Trigger::get_DaysInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kDaily, kFirstWord, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_DaysInterval(short value) {
-    return WriteTyped(kDaily, kFirstWord, value);
+    return guard::Call("Trigger::put_DaysInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kDaily, kFirstWord, value);
+    });
 }
 // The day mask is 32 bits wide; Day is its low half, so the days past the
 // sixteenth stay as they are.
-STDMETHODIMP Trigger::get_Day(short* value) { return ReadTyped(kMonthlyDate, kFirstWord, value); }
-STDMETHODIMP Trigger::put_Day(short value) { return WriteTyped(kMonthlyDate, kFirstWord, value); }
+STDMETHODIMP Trigger::get_Day(short* value) {
+    return guard::Call("Trigger::get_Day", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kMonthlyDate, kFirstWord, value);
+    });
+}
+
+STDMETHODIMP Trigger::put_Day(short value) {
+    return guard::Call("Trigger::put_Day", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kMonthlyDate, kFirstWord, value);
+    });
+}
+
 STDMETHODIMP Trigger::get_Months(saTriggerMonths* value) {
-    return ReadTyped(kMonthlyDate | kMonthlyWeekDay, kMonths, value);
+    return guard::Call("Trigger::get_Months", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kMonthlyDate | kMonthlyWeekDay, kMonths, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_Months(saTriggerMonths value) {
-    return WriteTyped(kMonthlyDate | kMonthlyWeekDay, kMonths, value);
+    return guard::Call("Trigger::put_Months", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kMonthlyDate | kMonthlyWeekDay, kMonths, value);
+    });
 }
+
 STDMETHODIMP Trigger::get_DaysOfTheWeek(saTriggerDays* value) {
-    return ReadTyped(kWeekly | kMonthlyWeekDay, kDaysOfWeek, value);
+    return guard::Call("Trigger::get_DaysOfTheWeek", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kWeekly | kMonthlyWeekDay, kDaysOfWeek, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_DaysOfTheWeek(saTriggerDays value) {
-    return WriteTyped(kWeekly | kMonthlyWeekDay, kDaysOfWeek, value);
+    return guard::Call("Trigger::put_DaysOfTheWeek", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kWeekly | kMonthlyWeekDay, kDaysOfWeek, value);
+    });
 }
+
 STDMETHODIMP Trigger::get_Week(saTriggerWeeks* value) {
-    return ReadTyped(kMonthlyWeekDay, kFirstWord, value);
+    return guard::Call("Trigger::get_Week", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kMonthlyWeekDay, kFirstWord, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_Week(saTriggerWeeks value) {
-    return WriteTyped(kMonthlyWeekDay, kFirstWord, value);
+    return guard::Call("Trigger::put_Week", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kMonthlyWeekDay, kFirstWord, value);
+    });
 }
+
 STDMETHODIMP Trigger::get_WeeksInterval(short* value) {
-    return ReadTyped(kWeekly, kFirstWord, value);
+    return guard::Call("Trigger::get_WeeksInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadTyped(kWeekly, kFirstWord, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_WeeksInterval(short value) {
-    return WriteTyped(kWeekly, kFirstWord, value);
+    return guard::Call("Trigger::put_WeeksInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteTyped(kWeekly, kFirstWord, value);
+    });
 }
 
 STDMETHODIMP Trigger::Refresh() {
-    HRESULT hr = ReadRecord();
-    return FAILED(hr) ? Fail(hr) : S_OK;
+    return guard::Call("Trigger::Refresh", E_UNEXPECTED, [&]() -> HRESULT {
+        HRESULT hr = ReadRecord();
+        return FAILED(hr) ? Fail(hr) : S_OK;
+    });
 }
 
 STDMETHODIMP Trigger::Update() {
-    record_.cbTriggerSize = sizeof(TASK_TRIGGER);
-    HRESULT hr = trigger_->SetTrigger(&record_);
-    if (SUCCEEDED(hr)) hr = ReadRecord();
-    return FAILED(hr) ? Fail(hr) : S_OK;
+    return guard::Call("Trigger::Update", E_UNEXPECTED, [&]() -> HRESULT {
+        record_.cbTriggerSize = sizeof(TASK_TRIGGER);
+        HRESULT hr = trigger_->SetTrigger(&record_);
+        if (SUCCEEDED(hr)) hr = ReadRecord();
+        return FAILED(hr) ? Fail(hr) : S_OK;
+    });
 }
 
 STDMETHODIMP Trigger::get_Text(BSTR* value) {
-    LPWSTR text = nullptr;
-    HRESULT hr = task_->GetTriggerString(index_, &text);
-    if (FAILED(hr)) return Fail(hr);
-    return com::ReturnString(com::TakeTaskMemString(text), value);
+    return guard::Call("Trigger::get_Text", E_UNEXPECTED, [&]() -> HRESULT {
+        LPWSTR text = nullptr;
+        HRESULT hr = task_->GetTriggerString(index_, &text);
+        if (FAILED(hr)) return Fail(hr);
+        return com::ReturnString(com::TakeTaskMemString(text), value);
+    });
 }
 
 STDMETHODIMP Trigger::get_TriggerType(saTriggerTypes* value) {
-    return ReadField(record_.TriggerType, value);
+    return guard::Call("Trigger::get_TriggerType", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(record_.TriggerType, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_TriggerType(saTriggerTypes value) {
-    return WriteField(record_.TriggerType, value);
+    return guard::Call("Trigger::put_TriggerType", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteField(record_.TriggerType, value);
+    });
 }
-STDMETHODIMP Trigger::get_Duration(LONG* value) { return ReadField(record_.MinutesDuration, value); }
-STDMETHODIMP Trigger::put_Duration(LONG value) { return WriteField(record_.MinutesDuration, value); }
-STDMETHODIMP Trigger::get_Interval(LONG* value) { return ReadField(record_.MinutesInterval, value); }
-STDMETHODIMP Trigger::put_Interval(LONG value) { return WriteField(record_.MinutesInterval, value); }
-STDMETHODIMP Trigger::get_Flags(saTriggerFlags* value) { return ReadField(record_.rgFlags, value); }
-STDMETHODIMP Trigger::put_Flags(saTriggerFlags value) { return WriteField(record_.rgFlags, value); }
+
+STDMETHODIMP Trigger::get_Duration(LONG* value) {
+    return guard::Call("Trigger::get_Duration", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(record_.MinutesDuration, value);
+    });
+}
+
+STDMETHODIMP Trigger::put_Duration(LONG value) {
+    return guard::Call("Trigger::put_Duration", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteField(record_.MinutesDuration, value);
+    });
+}
+
+STDMETHODIMP Trigger::get_Interval(LONG* value) {
+    return guard::Call("Trigger::get_Interval", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(record_.MinutesInterval, value);
+    });
+}
+
+STDMETHODIMP Trigger::put_Interval(LONG value) {
+    return guard::Call("Trigger::put_Interval", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteField(record_.MinutesInterval, value);
+    });
+}
+
+STDMETHODIMP Trigger::get_Flags(saTriggerFlags* value) {
+    return guard::Call("Trigger::get_Flags", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(record_.rgFlags, value);
+    });
+}
+
+STDMETHODIMP Trigger::put_Flags(saTriggerFlags value) {
+    return guard::Call("Trigger::put_Flags", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteField(record_.rgFlags, value);
+    });
+}
+
 STDMETHODIMP Trigger::get_RandomInterval(short* value) {
-    return ReadField(record_.wRandomMinutesInterval, value);
+    return guard::Call("Trigger::get_RandomInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(record_.wRandomMinutesInterval, value);
+    });
 }
+
 STDMETHODIMP Trigger::put_RandomInterval(short value) {
-    return WriteField(record_.wRandomMinutesInterval, value);
+    return guard::Call("Trigger::put_RandomInterval", E_UNEXPECTED, [&]() -> HRESULT {
+        return WriteField(record_.wRandomMinutesInterval, value);
+    });
 }
 
 STDMETHODIMP Trigger::get_BeginDay(DATE* value) {
-    return ReadField(ToDate(record_.wBeginYear, record_.wBeginMonth, record_.wBeginDay, 0, 0),
-                     value);
+    return guard::Call("Trigger::get_BeginDay", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(ToDate(record_.wBeginYear, record_.wBeginMonth, record_.wBeginDay, 0, 0),
+                         value);
+    });
 }
+
 STDMETHODIMP Trigger::put_BeginDay(DATE value) {
-    return StoreDay(value, &record_.wBeginYear, &record_.wBeginMonth, &record_.wBeginDay);
+    return guard::Call("Trigger::put_BeginDay", E_UNEXPECTED, [&]() -> HRESULT {
+        return StoreDay(value, &record_.wBeginYear, &record_.wBeginMonth, &record_.wBeginDay);
+    });
 }
+
 STDMETHODIMP Trigger::get_EndDay(DATE* value) {
-    return ReadField(ToDate(record_.wEndYear, record_.wEndMonth, record_.wEndDay, 0, 0), value);
+    return guard::Call("Trigger::get_EndDay", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(ToDate(record_.wEndYear, record_.wEndMonth, record_.wEndDay, 0, 0), value);
+    });
 }
+
 STDMETHODIMP Trigger::put_EndDay(DATE value) {
-    return StoreDay(value, &record_.wEndYear, &record_.wEndMonth, &record_.wEndDay);
+    return guard::Call("Trigger::put_EndDay", E_UNEXPECTED, [&]() -> HRESULT {
+        return StoreDay(value, &record_.wEndYear, &record_.wEndMonth, &record_.wEndDay);
+    });
 }
 
 HRESULT Trigger::StoreDay(DATE value, WORD* year, WORD* month, WORD* day) {
@@ -197,15 +294,20 @@ HRESULT Trigger::StoreDay(DATE value, WORD* year, WORD* month, WORD* day) {
 }
 
 STDMETHODIMP Trigger::get_StartTime(DATE* value) {
-    return ReadField(
-        ToDate(kZeroYear, kZeroMonth, kZeroDay, record_.wStartHour, record_.wStartMinute), value);
+    return guard::Call("Trigger::get_StartTime", E_UNEXPECTED, [&]() -> HRESULT {
+        return ReadField(
+            ToDate(kZeroYear, kZeroMonth, kZeroDay, record_.wStartHour, record_.wStartMinute), value);
+    });
 }
+
 STDMETHODIMP Trigger::put_StartTime(DATE value) {
-    SYSTEMTIME time;
-    if (!FromDate(value, &time)) return Fail(E_INVALIDARG);
-    record_.wStartHour = time.wHour;
-    record_.wStartMinute = time.wMinute;
-    return S_OK;
+    return guard::Call("Trigger::put_StartTime", E_UNEXPECTED, [&]() -> HRESULT {
+        SYSTEMTIME time;
+        if (!FromDate(value, &time)) return Fail(E_INVALIDARG);
+        record_.wStartHour = time.wHour;
+        record_.wStartMinute = time.wMinute;
+        return S_OK;
+    });
 }
 
 }  // namespace sundrave

@@ -1,20 +1,25 @@
 #include "platform/com/class_factory.h"
+#include "platform/guard/guard.h"
 
 namespace com {
 
 STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    return create_(iid, out);
+    return guard::Call("ClassFactory::CreateInstance", E_UNEXPECTED, [&]() -> HRESULT {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        return create_(iid, out);
+    });
 }
 
 STDMETHODIMP ClassFactory::LockServer(BOOL lock) {
-    if (lock)
-        module::Lock();
-    else
-        module::Unlock();
-    return S_OK;
+    return guard::Call("ClassFactory::LockServer", E_UNEXPECTED, [&]() -> HRESULT {
+        if (lock)
+            module::Lock();
+        else
+            module::Unlock();
+        return S_OK;
+    });
 }
 
 HRESULT GetClassObject(const ClassEntry* classes, size_t count, REFCLSID clsid, REFIID iid,

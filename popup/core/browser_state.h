@@ -3,4 +3,8 @@
 // classes' own record: one definition, shared with the uninstaller.
 #include "common/browser/browser_state.h"
 
+namespace popup {
+
 using BrowserState = browser::BrowserState;
+
+}  // namespace popup

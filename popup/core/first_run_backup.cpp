@@ -8,6 +8,8 @@
 #include "platform/registry/reg_key.h"
 #include "popup/core/zone_backup_text.h"
 
+namespace popup {
+
 namespace {
 
 const char kZonesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
@@ -44,3 +46,5 @@ BackupResult BackupActiveXZones(const std::string& productFolder) {
                ? BackupResult::Written
                : BackupResult::Failed;
 }
+
+}  // namespace popup

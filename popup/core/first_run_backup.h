@@ -5,6 +5,8 @@
 // never replaced: it holds the state from before the first installation.
 #include <string>
 
+namespace popup {
+
 class CHostsFile;
 
 enum class BackupResult {
@@ -16,3 +18,5 @@ enum class BackupResult {
 
 BackupResult BackupHosts(const CHostsFile& hosts, const std::string& productFolder);
 BackupResult BackupActiveXZones(const std::string& productFolder);
+
+}  // namespace popup

@@ -6,6 +6,8 @@
 #include "popup/core/halvane_settings.h"
 #include "platform/ui/message_prompt.h"
 
+namespace popup {
+
 namespace {
 
 struct MaskText {
@@ -85,3 +87,5 @@ void RunFirstRunPrompt(const BrowserState& state, CHalvaneSettings& settings,
                                     "properly with unconfigured browsers"),
                 caption, MB_OK | MB_ICONWARNING);
 }
+
+}  // namespace popup

@@ -5,13 +5,16 @@
 
 #include "popup/core/browser_state.h"
 
-class CHalvaneSettings;
 namespace ui {
 class MessagePrompt;
 }
 namespace lang {
 class TextSource;
 }
+
+namespace popup {
+
+class CHalvaneSettings;
 
 // 1: neither the LAN nor a dial-up connection uses the proxy; 2: Opera 6,
 // 4: Opera 7, 8: Netscape/Mozilla installed and not configured.
@@ -23,3 +26,5 @@ int UnconfiguredBrowserMask(const BrowserState& state);
 void RunFirstRunPrompt(const BrowserState& state, CHalvaneSettings& settings,
                        ui::MessagePrompt& prompt, const lang::TextSource& texts,
                        const std::string& caption);
+
+}  // namespace popup

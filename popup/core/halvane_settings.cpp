@@ -6,6 +6,8 @@
 #include "platform/ui/message_prompt.h"
 #include "platform/registry/reg_key.h"
 
+namespace popup {
+
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 void CHalvaneSettings::ReadStartFlags() {
@@ -61,3 +63,5 @@ bool WriteRunValue(int startupMode, const std::string& productFolder) {
         startupMode == 2 ? "\"" + productFolder + "\\Halvane.exe\"" : std::string();
     return key.Create(HKEY_CURRENT_USER, kRunKey) && key.WriteString(kRunValueName, command);
 }
+
+}  // namespace popup

@@ -13,6 +13,8 @@ namespace lang {
 class TextSource;
 }
 
+namespace popup {
+
 using suite::blinkward::kProductKey;
 using suite::blinkward::kRunValueName;
 extern const char kRunKey[];
@@ -51,3 +53,5 @@ public:
 // Run value "Velmora Blinkward": the quoted program path for start mode 2,
 // empty otherwise (never deleted).
 bool WriteRunValue(int startupMode, const std::string& productFolder);
+
+}  // namespace popup

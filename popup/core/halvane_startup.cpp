@@ -10,6 +10,8 @@
 #include "platform/ui/message_prompt.h"
 
 
+namespace popup {
+
 CHalvaneStartup::CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers,
                                  CInstanceMutex& mutex, const lang::TextSource& texts,
                                  ui::MessagePrompt& prompt, StartupWindowSteps& steps,
@@ -75,3 +77,5 @@ void CHalvaneStartup::ReportHostsNotWritable() {
         texts_.Text("6009", "127.0.0.1\tVelmoraBlinkward");
     prompt_.Show(text, programTitle_, MB_OK | MB_ICONINFORMATION);
 }
+
+}  // namespace popup

@@ -5,18 +5,20 @@
 #include <string>
 
 #include "common/suite/blinkward.h"
-
 #include "popup/core/browser_state.h"
 #include "popup/core/hosts_file.h"
 
-class CHalvaneSettings;
-class CInstanceMutex;
 namespace ui {
 class MessagePrompt;
 }
 namespace lang {
 class TextSource;
 }
+
+namespace popup {
+
+class CHalvaneSettings;
+class CInstanceMutex;
 
 class StartupWindowSteps {
 public:
@@ -76,3 +78,5 @@ private:
 // title, by which the helper object and the uninstaller find the program.
 constexpr const char* kInstanceKey = suite::blinkward::kTitleKey;
 constexpr const char* kInstanceDefault = suite::blinkward::kTitleDefault;
+
+}  // namespace popup

@@ -2,6 +2,8 @@
 
 #include "common/lang/lang_file.h"
 
+namespace popup {
+
 std::string CHalvaneTexts::FilePath() const {
     return lang::LangFilePath(path_, lang::kHalvaneText.folder, language_);
 }
@@ -28,3 +30,5 @@ void CHalvaneTexts::GetWizardString(HWND wnd, int id, const char* key, const cha
     const std::string text = lang::ReadLangString(FilePath(), lang::kHalvaneWizard, key, def);
     SetDlgItemTextA(wnd, id, text.c_str());
 }
+
+}  // namespace popup

@@ -9,6 +9,8 @@
 
 #include "common/lang/text_source.h"
 
+namespace popup {
+
 // The control id that stands for a window's own title in LoadDialogTexts.
 constexpr int kTitleControlId = 8006;
 
@@ -38,3 +40,5 @@ private:
     const std::string& path_;
     const std::string& language_;
 };
+
+}  // namespace popup

@@ -7,6 +7,8 @@
 #include "common/files/file_writes.h"
 #include "popup/core/hosts_text.h"
 
+namespace popup {
+
 const char kProxyAlias[] = "VelmoraBlinkward";
 const char kLoopbackAddress[] = "127.0.0.1";
 
@@ -67,3 +69,5 @@ AdBlockResult CHostsFile::SetAdBlock(bool on, const std::string& adListPath) con
     SetHostsAttributes(path, true);
     return written ? AdBlockResult::Done : AdBlockResult::WriteFailed;
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 // family are given, so tests aim it at a scratch folder.
 #include <string>
 
+namespace popup {
+
 // The host alias the browsers are given for the local proxy.
 extern const char kProxyAlias[];
 extern const char kLoopbackAddress[];
@@ -44,3 +46,5 @@ public:
 private:
     std::string location_;
 };
+
+}  // namespace popup

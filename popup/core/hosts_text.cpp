@@ -3,6 +3,8 @@
 #include <cctype>
 #include <vector>
 
+namespace popup {
+
 namespace hosts {
 
 const char kCreatedByLine[] = "// Created By Velmora Blinkward.\n";
@@ -112,3 +114,5 @@ std::string WithAdBlock(const std::string& text, const std::string& adLines) {
 }
 
 }  // namespace hosts
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+namespace popup {
+
 namespace hosts {
 
 // First line of a HOSTS file that the program has to create itself.
@@ -33,3 +35,5 @@ std::string WithAdBlock(const std::string& text, const std::string& adLines);
 std::string WithoutAdBlock(const std::string& text);
 
 }  // namespace hosts
+
+}  // namespace popup

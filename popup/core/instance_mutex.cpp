@@ -1,5 +1,7 @@
 #include "popup/core/instance_mutex.h"
 
+namespace popup {
+
 CInstanceMutex::~CInstanceMutex() { Release(); }
 
 void CInstanceMutex::Release() {
@@ -18,3 +20,5 @@ bool CInstanceMutex::Acquire(const std::string& name) {
     handle_ = handle;
     return handle_ != nullptr;
 }
+
+}  // namespace popup

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace popup {
+
 class CInstanceMutex {
 public:
     CInstanceMutex() = default;
@@ -23,3 +25,5 @@ private:
     HANDLE handle_ = nullptr;
     std::string name_;
 };
+
+}  // namespace popup

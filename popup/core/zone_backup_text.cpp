@@ -1,5 +1,7 @@
 #include "popup/core/zone_backup_text.h"
 
+namespace popup {
+
 namespace zones {
 
 std::string FormatZoneBackup(const ZonePolicies (&zones)[kZoneCount]) {
@@ -16,3 +18,5 @@ std::string FormatZoneBackup(const ZonePolicies (&zones)[kZoneCount]) {
 }
 
 }  // namespace zones
+
+}  // namespace popup

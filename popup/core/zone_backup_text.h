@@ -6,6 +6,8 @@
 
 #include "common/suite/blinkward.h"
 
+namespace popup {
+
 namespace zones {
 
 using suite::blinkward::kActionCount;
@@ -21,3 +23,5 @@ struct ZonePolicies {
 std::string FormatZoneBackup(const ZonePolicies (&zones)[kZoneCount]);
 
 }  // namespace zones
+
+}  // namespace popup

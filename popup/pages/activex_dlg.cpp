@@ -3,6 +3,8 @@
 #include "platform/ui/module.h"
 #include "popup/pages/page_texts.h"
 
+namespace popup {
+
 namespace {
 
 // The radio buttons of each policy group: Enable, Disable, Prompt and, for
@@ -126,3 +128,5 @@ LRESULT CActiveXPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return PropertyPage::WindowProc(msg, wp, lp);
 }
+
+}  // namespace popup

@@ -7,6 +7,8 @@
 #include "popup/pages/activex_page.h"
 #include "popup/pages/page_context.h"
 
+namespace popup {
+
 class CActiveXPage : public ui::PropertyPage {
 public:
     explicit CActiveXPage(PageContext& context);
@@ -33,3 +35,5 @@ private:
     ui::ImageList icons_;
     bool noteShown_ = true;
 };
+
+}  // namespace popup

@@ -2,6 +2,8 @@
 
 #include "platform/registry/reg_key.h"
 
+namespace popup {
+
 namespace {
 
 const char kZonesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
@@ -92,3 +94,5 @@ void ActiveXPageModel::SetChoice(PolicyGroup group, PolicyChoice choice) {
     if (choice == PolicyChoice::AdminApproved && group != kRunActiveX) return;
     choices_[group] = choice;
 }
+
+}  // namespace popup

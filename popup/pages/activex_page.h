@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+namespace popup {
+
 enum class PolicyChoice { None, Enable, Disable, Prompt, AdminApproved };
 
 // The five policy groups, in the order of the page.
@@ -49,3 +51,5 @@ private:
     int zone_ = 0;
     std::array<PolicyChoice, kPolicyGroupCount> choices_{};
 };
+
+}  // namespace popup

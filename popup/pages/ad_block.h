@@ -5,6 +5,8 @@
 
 #include "popup/core/hosts_file.h"
 
+namespace popup {
+
 class AdBlockHosts {
 public:
     virtual ~AdBlockHosts() = default;
@@ -22,3 +24,5 @@ private:
     CHostsFile hosts_;
     std::string adList_;
 };
+
+}  // namespace popup

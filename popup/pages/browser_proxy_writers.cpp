@@ -2,6 +2,8 @@
 
 #include "common/browser/opera_config.h"
 
+namespace popup {
+
 namespace {
 
 template <typename Entry>
@@ -75,3 +77,5 @@ void BrowserProxyWriters::ResetOperaProxy(bool opera6, bool opera7) {
     browser::COperaConfig(env_, opera6, opera7).ResetOperaProxy();
     browsers_.Refresh();
 }
+
+}  // namespace popup

@@ -8,6 +8,8 @@
 #include "popup/pages/browser_state.h"
 #include "popup/pages/proxy_writers.h"
 
+namespace popup {
+
 class BrowserProxyWriters : public ProxyWriters {
 public:
     BrowserProxyWriters(BrowserStateSource& browsers, const lang::TextSource& texts,
@@ -35,3 +37,5 @@ private:
     browser::CConnectionList connections_;
     browser::CNetscapeProfiles profiles_;
 };
+
+}  // namespace popup

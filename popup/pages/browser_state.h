@@ -3,6 +3,8 @@
 // object: read fresh, refreshed from the browsers' own settings on demand.
 #include "popup/core/browser_state.h"
 
+namespace popup {
+
 class BrowserStateSource {
 public:
     virtual ~BrowserStateSource() = default;
@@ -11,3 +13,5 @@ public:
     // The flags as they stand now (the browser writers change them too).
     virtual BrowserState Current() const = 0;
 };
+
+}  // namespace popup

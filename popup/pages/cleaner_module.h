@@ -3,6 +3,8 @@
 // record attached to the module, then per browser kind a scan and a delete.
 #include "popup/pages/browser_state.h"
 
+namespace popup {
+
 class CleanerModule {
 public:
     virtual ~CleanerModule() = default;
@@ -27,3 +29,5 @@ enum CleanerBrowserKind {
 
 // One pass of the cleaner over every configured browser; returns 1.
 int CleanerWorkerProc(CleanerModule& module, const BrowserState& flags);
+
+}  // namespace popup

@@ -1,5 +1,7 @@
 #include "popup/pages/cleaner_worker.h"
 
+namespace popup {
+
 int CleanerWorkerProc(CleanerModule& module, const BrowserState& flags) {
     module.EnableOptions();
     module.AttachParams();
@@ -61,3 +63,5 @@ void CleanerWorker::Run() {
         again_ = false;
     }
 }
+
+}  // namespace popup

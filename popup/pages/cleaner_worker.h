@@ -8,6 +8,8 @@
 #include "popup/pages/browser_state.h"
 #include "popup/pages/cleaner_module.h"
 
+namespace popup {
+
 class CleanerWorker {
 public:
     CleanerWorker(CleanerModule& module, const BrowserStateSource& state);
@@ -29,3 +31,5 @@ private:
     bool again_ = false;
     std::thread thread_;
 };
+
+}  // namespace popup

@@ -1,5 +1,7 @@
 #include "popup/pages/drossel_cleaner.h"
 
+namespace popup {
+
 void DrosselCleaner::EnableOptions() {
     CleanerParams.ScanHistory = 1;
     CleanerParams.ScanCache = 1;
@@ -25,3 +27,5 @@ void DrosselCleaner::DeleteRedundantEntries() {
 void DrosselCleaner::DeleteOperaRedundantEntries() {
     Cleaner.DeleteOperaRedundantEntries();
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 #include "platform/drossel/drossel.h"
 #include "popup/pages/cleaner_module.h"
 
+namespace popup {
+
 class DrosselCleaner : public CleanerModule {
 public:
     DrosselCleaner() = default;
@@ -21,3 +23,5 @@ private:
     CInternetCleanerModule Cleaner;
     CInternetCleanerParamters CleanerParams;
 };
+
+}  // namespace popup

@@ -2,7 +2,11 @@
 
 #include "popup/core/instance_mutex.h"
 
+namespace popup {
+
 bool ProgramInstanceMutex::Recreate(const std::string& name) {
     name_ = name;
     return mutex_.Acquire(name);
 }
+
+}  // namespace popup

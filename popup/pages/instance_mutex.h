@@ -3,6 +3,8 @@
 // program's own one over CInstanceMutex.
 #include <string>
 
+namespace popup {
+
 class CInstanceMutex;
 
 class InstanceMutex {
@@ -26,3 +28,5 @@ private:
     CInstanceMutex& mutex_;
     std::string name_;
 };
+
+}  // namespace popup

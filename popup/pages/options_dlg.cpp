@@ -5,6 +5,8 @@
 
 #include "popup/pages/page_texts.h"
 
+namespace popup {
+
 namespace {
 
 const COLORREF kFlagMask = RGB(0, 0, 0);
@@ -153,3 +155,5 @@ LRESULT COptionsPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SHOWWINDOW && wp) EnableSoundControls();
     return PropertyPage::WindowProc(msg, wp, lp);
 }
+
+}  // namespace popup

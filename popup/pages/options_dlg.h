@@ -7,6 +7,8 @@
 #include "popup/pages/options_page.h"
 #include "popup/pages/page_context.h"
 
+namespace popup {
+
 class COptionsPage : public ui::PropertyPage {
 public:
     explicit COptionsPage(PageContext& context);
@@ -35,3 +37,5 @@ private:
     ui::ComboBox sounds_;
     ui::ImageList flags_;
 };
+
+}  // namespace popup

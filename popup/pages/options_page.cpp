@@ -5,6 +5,8 @@
 #include "common/lang/lang_file.h"
 #include "popup/core/halvane_startup.h"
 
+namespace popup {
+
 OptionsPageModel::OptionsPageModel(PageSettings& settings, PageHost& host, InstanceMutex& mutex)
     : settings_(settings), host_(host), mutex_(mutex) {}
 
@@ -105,3 +107,5 @@ void OptionsPageModel::OnCustomSoundChosen(const std::string& path) {
     settings_.SetUserWavPath(path);
     host_.SetModified();
 }
+
+}  // namespace popup

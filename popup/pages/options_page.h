@@ -9,6 +9,8 @@
 #include "popup/pages/page_settings.h"
 #include "popup/pages/sound_list.h"
 
+namespace popup {
+
 enum class StartupRadio { WindowsStartup, IEStartup, ManualStart };
 
 struct LanguageItem {
@@ -50,3 +52,5 @@ private:
     int languageSelected_ = -1;
     SoundList sounds_;
 };
+
+}  // namespace popup

@@ -27,6 +27,8 @@
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
 
+namespace popup {
+
 struct PageContext {
     PageSettings& settings;
     BrowserStateSource& browsers;
@@ -43,3 +45,5 @@ struct PageContext {
     // The single-instance mutex start-up took (ProgramInstanceMutex).
     InstanceMutex& mutex;
 };
+
+}  // namespace popup

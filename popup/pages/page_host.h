@@ -5,6 +5,8 @@
 #include "platform/ui/message_prompt.h"
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 enum class WizardMode { Reset = 0, Set = 1 };
 
 class PageHost {
@@ -21,3 +23,5 @@ public:
     // Ends the program: its settings are saved, its windows closed.
     virtual void EndProgram() = 0;
 };
+
+}  // namespace popup

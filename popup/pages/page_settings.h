@@ -3,6 +3,8 @@
 // main window stores them when it applies.
 #include <string>
 
+namespace popup {
+
 class PageSettings {
 public:
     virtual ~PageSettings() = default;
@@ -36,3 +38,5 @@ public:
     // Start-up asked to open the proxy wizard with the Popups page.
     virtual bool OpenWizard() const = 0;
 };
+
+}  // namespace popup

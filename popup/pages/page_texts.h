@@ -7,6 +7,10 @@
 
 #include "popup/core/halvane_texts.h"
 
+namespace popup {
+
 // Control ids[i] takes key firstKey + i.
 void LoadControlTexts(const CHalvaneTexts& texts, HWND dialog, int firstKey,
                       const std::vector<int>& ids);
+
+}  // namespace popup

@@ -2,6 +2,8 @@
 
 #include "popup/pages/page_texts.h"
 
+namespace popup {
+
 CPopupDlg::CPopupDlg(PageContext& context)
     : PropertyPage(IDD_POPUP_PAGE), context_(context), worker_(context.cleaner, context.browsers),
       model_(context.settings, context.browsers, context.host, context.texts, context.adBlock,
@@ -98,3 +100,5 @@ LRESULT CPopupDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return PropertyPage::WindowProc(msg, wp, lp);
 }
+
+}  // namespace popup

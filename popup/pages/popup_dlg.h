@@ -7,6 +7,8 @@
 #include "popup/pages/page_context.h"
 #include "popup/pages/popup_page.h"
 
+namespace popup {
+
 class CPopupDlg : public ui::PropertyPage {
 public:
     explicit CPopupDlg(PageContext& context);
@@ -35,3 +37,5 @@ private:
     PopupPageModel model_;
     bool timerRunning_ = false;
 };
+
+}  // namespace popup

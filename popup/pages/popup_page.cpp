@@ -2,6 +2,8 @@
 
 #include "popup/pages/text_ref.h"
 
+namespace popup {
+
 namespace {
 
 const char kNotConfiguredKey[] = "2252";
@@ -158,3 +160,5 @@ void PopupPageModel::OnResetProxy() {
     blinkPhase_ = 0;
     SwitchCatchingOffUnconfigured();
 }
+
+}  // namespace popup

@@ -10,6 +10,8 @@
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
 
+namespace popup {
+
 class PopupPageModel {
 public:
     PopupPageModel(PageSettings& settings, BrowserStateSource& state, PageHost& host,
@@ -61,3 +63,5 @@ private:
     bool skipWorker_ = false;
     int blinkPhase_ = -1;  // -1 while the blink timer is stopped
 };
+
+}  // namespace popup

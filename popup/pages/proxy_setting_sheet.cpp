@@ -8,6 +8,8 @@
 #include "platform/ui/module.h"
 #include "popup/pages/browser_proxy_writers.h"
 
+namespace popup {
+
 namespace {
 
 // The wizard buttons of the platform's property sheet.
@@ -304,3 +306,5 @@ void RunProxySettingSheet(WizardMode mode, PageContext& context, HWND owner) {
     CProxySettingSheet sheet(mode, context, writers, owner);
     sheet.DoModal();
 }
+
+}  // namespace popup

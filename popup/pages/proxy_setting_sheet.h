@@ -11,6 +11,8 @@
 #include "popup/pages/proxy_wizard.h"
 #include "platform/ui/property_sheet.h"
 
+namespace popup {
+
 class CProxySettingSheet;
 
 // What the four pages share: Finish and Cancel go to the model, Next and
@@ -120,3 +122,5 @@ private:
 // Runs the wizard modally over `owner` with the writers over the installed
 // browsers.
 void RunProxySettingSheet(WizardMode mode, PageContext& context, HWND owner);
+
+}  // namespace popup

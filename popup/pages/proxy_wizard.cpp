@@ -1,5 +1,7 @@
 #include "popup/pages/proxy_wizard.h"
 
+namespace popup {
+
 ProxyWizardModel::ProxyWizardModel(WizardMode mode, BrowserStateSource& state, ProxyWriters& writers,
                                    PageSettings& settings, PageHost& host,
                                    const lang::TextSource& texts)
@@ -203,3 +205,5 @@ void ProxyWizardModel::Finish() {
 void ProxyWizardModel::Cancel() {
     settings_.SetWizardMessage("A");
 }
+
+}  // namespace popup

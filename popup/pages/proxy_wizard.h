@@ -11,6 +11,8 @@
 #include "popup/pages/proxy_writers.h"
 #include "popup/pages/text_ref.h"
 
+namespace popup {
+
 enum WizardPage {
     kBrowsersPage = 0,
     kConnectionsPage = 1,
@@ -114,3 +116,5 @@ private:
     ui::CheckList connections_;
     ui::CheckList profiles_;
 };
+
+}  // namespace popup

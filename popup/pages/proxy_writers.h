@@ -7,6 +7,8 @@
 
 #include "platform/ui/widgets/check_list.h"
 
+namespace popup {
+
 class ProxyWriters {
 public:
     virtual ~ProxyWriters() = default;
@@ -31,3 +33,5 @@ public:
                                const std::string& port) = 0;
     virtual void ResetOperaProxy(bool opera6, bool opera7) = 0;
 };
+
+}  // namespace popup

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace popup {
+
 namespace {
 
 bool SameText(const std::string& a, const std::string& b) {
@@ -80,3 +82,5 @@ void SoundList::ChooseCustom(const std::string& path) {
     entries_.insert(entries_.end() - 1, TitleOf(currentName_));
     selected_ = static_cast<int>(entries_.size()) - 2;
 }
+
+}  // namespace popup

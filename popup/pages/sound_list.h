@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace popup {
+
 class SoundList {
 public:
     static constexpr const char* kCustomEntry = "*** Custom Sound ***";
@@ -38,3 +40,5 @@ private:
 
 // The text after the last backslash.
 std::string FileNameOf(const std::string& path);
+
+}  // namespace popup

@@ -1,4 +1,6 @@
 #pragma once
+namespace popup {
+
 // A language key with its built-in English text; the window looks it up
 // through the program's reader.
 
@@ -9,3 +11,5 @@ struct TextRef {
 
 // The program title: the caption of every message box.
 constexpr TextRef kProgramTitle{"99990", "Velmora Blinkward"};
+
+}  // namespace popup

@@ -15,6 +15,8 @@
 #include "popup/res/resource_ids.h"
 #include "popup/title_scan.h"
 
+namespace popup {
+
 using ::testing::_;
 using ::testing::HasSubstr;
 using ::testing::NiceMock;
@@ -413,3 +415,5 @@ TEST_F(HalvaneAppTest, TrayBlockAdsKeepsTheProgramWhenHostsIsMissing) {
     EXPECT_EQ(StartupEnd::MainSheetClosed, end);
     EXPECT_TRUE(stillRunning);
 }
+
+}  // namespace popup

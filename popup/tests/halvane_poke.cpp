@@ -18,7 +18,7 @@
 namespace {
 
 int Mark(int seconds) {
-    const std::string title = std::string("Blocked ad ") + kPopupMarker;
+    const std::string title = std::string("Blocked ad ") + popup::kPopupMarker;
     HWND window = CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP, 0, 0, 20, 20, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) return 2;
@@ -28,7 +28,7 @@ int Mark(int seconds) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         GetWindowTextA(window, text, sizeof(text));
-        if (std::string(text).find(kPopupMarker) == std::string::npos) {
+        if (std::string(text).find(popup::kPopupMarker) == std::string::npos) {
             std::printf("marker taken: \"%s\"\n", text);
             DestroyWindow(window);
             return 0;

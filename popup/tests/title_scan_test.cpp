@@ -7,6 +7,8 @@
 
 #include "platform/ui/window.h"
 
+namespace popup {
+
 namespace {
 
 // Only this thread's windows: other programs on the desktop stay out of it.
@@ -73,3 +75,5 @@ TEST(TitleScan, TwoMarkedWindowsAreCountedOnTwoTicks) {
     EXPECT_EQ("one", first.GetText());
     EXPECT_EQ("two", second.GetText());
 }
+
+}  // namespace popup

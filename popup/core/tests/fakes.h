@@ -11,6 +11,8 @@
 #include "common/lang/text_source.h"
 #include "platform/ui/message_prompt.h"
 
+namespace popup {
+
 class MockPrompt : public ui::MessagePrompt {
 public:
     MOCK_METHOD(int, Show, (const std::string& text, const std::string& caption, unsigned type),
@@ -27,3 +29,4 @@ public:
     }
 };
 
+}  // namespace popup

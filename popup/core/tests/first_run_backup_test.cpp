@@ -7,6 +7,8 @@
 #include "popup/core/hosts_file.h"
 #include "popup/core/tests/fakes.h"
 
+namespace popup {
+
 namespace {
 
 const char kHosts[] = "windows\\system32\\drivers\\etc\\hosts";
@@ -80,3 +82,5 @@ TEST(BackupActiveXZones, ExistingBackupIsKept) {
     EXPECT_EQ(BackupResult::AlreadyThere, BackupActiveXZones(dir.path()));
     EXPECT_EQ("[Internet]\r\n1001=3\r\n", dir.read("acRs.ini"));
 }
+
+}  // namespace popup

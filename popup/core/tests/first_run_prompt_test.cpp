@@ -6,6 +6,8 @@
 #include "popup/core/halvane_settings.h"
 #include "popup/core/tests/fakes.h"
 
+namespace popup {
+
 using ::testing::_;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
@@ -99,3 +101,5 @@ TEST(FirstRunPrompt, NothingAskedOnceTheUserSaidNever) {
     RunFirstRunPrompt(StateFor(15), settings, prompt, texts, "Title");
     EXPECT_EQ("N", settings.wizardMessage);
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 #include "popup/core/halvane_texts.h"
 #include "platform/testkit/scratch.h"
 
+namespace popup {
+
 namespace {
 
 class HalvaneTexts : public testing::Test {
@@ -83,3 +85,5 @@ TEST_F(HalvaneTexts, HashIsALineBreakExceptInDialogTexts) {
 }
 
 }  // namespace
+
+}  // namespace popup

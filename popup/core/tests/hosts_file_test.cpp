@@ -6,6 +6,8 @@
 #include "platform/testkit/scratch.h"
 #include "popup/core/hosts_text.h"
 
+namespace popup {
+
 namespace {
 
 const char kHosts[] = "system32\\drivers\\etc\\hosts";
@@ -98,3 +100,5 @@ TEST_F(HostsFileTest, MissingAdListChangesNothing) {
     EXPECT_EQ(AdBlockResult::ListMissing, hosts_.SetAdBlock(true, dir_.file("hostse")));
     EXPECT_EQ("127.0.0.1 localhost\n", dir_.read(kHosts));
 }
+
+}  // namespace popup

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace popup {
+
 using namespace hosts;
 
 TEST(HostsLine, ReadsLinesWithoutCarriageReturnsAndCutsLongOnes) {
@@ -65,3 +67,5 @@ TEST(AdBlockText, AStartMarkerWithoutEndRemovesNoUserLine) {
     EXPECT_TRUE(TextMapsHost(off, "later"));
     EXPECT_EQ(std::string::npos, off.find("ad block"));
 }
+
+}  // namespace popup

@@ -6,6 +6,8 @@
 #include "platform/testkit/scratch.h"
 #include "popup/core/tests/fakes.h"
 
+namespace popup {
+
 using ::testing::_;
 using ::testing::HasSubstr;
 using testkit::DeleteRegValue;
@@ -131,3 +133,5 @@ TEST_F(SettingsTest, TrayNoticeChoiceIsStored) {
     EXPECT_FALSE(settings_.showAtStart);
     EXPECT_EQ(0, RegDword(HKEY_CURRENT_USER, kProductKey, "ShowAtStart"));
 }
+
+}  // namespace popup

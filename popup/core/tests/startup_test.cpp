@@ -8,6 +8,8 @@
 #include "popup/core/instance_mutex.h"
 #include "popup/core/tests/fakes.h"
 
+namespace popup {
+
 using ::testing::_;
 using ::testing::HasSubstr;
 using ::testing::InSequence;
@@ -171,3 +173,5 @@ TEST_F(StartupTest, SocketFailureAndHiddenWindowFailureEnd) {
     EXPECT_CALL(steps_, CreateHiddenOwnerWindow(_)).WillOnce(Return(false));
     EXPECT_EQ(StartupEnd::NoHiddenWindow, startup_.Run());
 }
+
+}  // namespace popup

@@ -4,6 +4,8 @@
 
 #include "platform/testkit/scratch.h"
 
+namespace popup {
+
 namespace {
 
 const std::string kZones = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
@@ -105,3 +107,5 @@ TEST_F(ActiveXPageTest, AdministratorApprovedBelongsToTheRunGroupOnly) {
 }
 
 }  // namespace
+
+}  // namespace popup

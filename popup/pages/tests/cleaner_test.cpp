@@ -9,6 +9,8 @@
 #include "popup/pages/tests/fakes.h"
 #include "popup/pages/tests/recording_cleaner.h"
 
+namespace popup {
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -136,3 +138,5 @@ TEST(DrosselCleaner, AModuleWithoutRecordScansNothing) {
 }
 
 }  // namespace
+
+}  // namespace popup

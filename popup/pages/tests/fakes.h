@@ -10,6 +10,8 @@
 #include "popup/pages/page_host.h"
 #include "popup/pages/page_settings.h"
 
+namespace popup {
+
 struct FakeSettings : PageSettings {
     std::string folder = "C:\\nowhere";
     bool catching = false, banner = false, playWave = true, onTop = false, closeToTray = false;
@@ -100,3 +102,5 @@ struct FakeHosts : AdBlockHosts {
         return result;
     }
 };
+
+}  // namespace popup

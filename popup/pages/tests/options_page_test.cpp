@@ -5,6 +5,8 @@
 #include "platform/testkit/scratch.h"
 #include "popup/pages/tests/fakes.h"
 
+namespace popup {
+
 namespace {
 
 struct FakeMutex : InstanceMutex {
@@ -187,3 +189,5 @@ TEST_F(OptionsPageTest, AlwaysOnTopAndCloseToTray) {
 }
 
 }  // namespace
+
+}  // namespace popup

@@ -16,6 +16,8 @@
 #include "popup/pages/tests/fakes.h"
 #include "popup/pages/tests/recording_cleaner.h"
 
+namespace popup {
+
 namespace {
 
 struct RecordingOptions : browser::ConnectionOptionWriter {
@@ -284,3 +286,5 @@ TEST_F(PageWindowsTest, PopupPageUnticksCatchingWithoutAConfiguredBrowser) {
 }
 
 }  // namespace
+
+}  // namespace popup

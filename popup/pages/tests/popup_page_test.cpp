@@ -5,6 +5,8 @@
 #include "popup/pages/tests/fakes.h"
 #include "popup/pages/tests/recording_cleaner.h"
 
+namespace popup {
+
 namespace {
 
 class PopupPageTest : public ::testing::Test {
@@ -219,3 +221,5 @@ TEST_F(PopupPageTest, TrayChangesAreShownWithoutThePagesOwnDecisions) {
     EXPECT_EQ(0, host.modified);
     EXPECT_EQ(0, Passes());
 }
+
+}  // namespace popup

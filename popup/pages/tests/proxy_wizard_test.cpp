@@ -4,6 +4,8 @@
 
 #include "popup/pages/tests/fakes.h"
 
+namespace popup {
+
 namespace {
 
 struct RecordingWriters : ProxyWriters {
@@ -313,3 +315,5 @@ TEST_F(ProxyWizardTest, CancelMakesStartUpAskAgain) {
 }
 
 }  // namespace
+
+}  // namespace popup

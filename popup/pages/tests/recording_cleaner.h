@@ -6,6 +6,8 @@
 
 #include "popup/pages/cleaner_module.h"
 
+namespace popup {
+
 struct RecordingCleaner : CleanerModule {
     mutable std::mutex lock;
     std::vector<std::string> calls;
@@ -25,3 +27,5 @@ struct RecordingCleaner : CleanerModule {
     void DeleteRedundantEntries() override { Add("delete"); }
     void DeleteOperaRedundantEntries() override { Add("delete opera"); }
 };
+
+}  // namespace popup

@@ -10,6 +10,8 @@
 
 #include "popup/res/resource_ids.h"
 
+namespace popup {
+
 namespace {
 
 struct DialogCase {
@@ -248,3 +250,5 @@ TEST_F(Resources, StringsLoad) {
 }
 
 }  // namespace
+
+}  // namespace popup

@@ -53,8 +53,9 @@ struct CEventRecord {
     std::string host;
     std::string url;     // the request URL, without CR and LF
     int64_t time = 0;    // seconds since 1970 UTC
-    std::string before;  // user information: the header before filtering
-    std::string after;   // and after it
+    std::string before;  // user information: the header before filtering;
+                         // hub failure: the hub's "host:port"
+    std::string after;   // user information: the header after filtering
 };
 
 // Everything "Options.opt" holds.

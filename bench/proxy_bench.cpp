@@ -1,7 +1,9 @@
 // Measures the popup blocker's proxy against a direct connection to the
 // same loopback origin, in one run: a 10 MB binary stream, a 100 KB page
 // with injection under 16 concurrent clients, and the memory that 200 idle
-// keep-alive connections cost. Prints the figures and their ratios.
+// keep-alive connections cost; and the privacy proxy's path, pages through
+// it and an anonymous hub against the same pages direct and through the hub
+// alone. Prints the figures and their ratios.
 #include <winsock2.h>
 #include <windows.h>
 
@@ -16,6 +18,7 @@
 #include "common/proxy/http_text.h"
 #include "common/proxy/tests/loopback.h"
 #include "popup/engine/popup_engine.h"
+#include "privacy/core/privacy_proxy.h"
 
 namespace {
 
@@ -252,6 +255,68 @@ void CompareIdle(const Route& direct, const Route& proxied) {
                 kIdleConnections, (proxyIdle - directIdle) / 1024, proxyIdle / 1024, directIdle / 1024);
 }
 
+// The hub of the privacy path: a plain proxy that forwards every request.
+class HubPolicy : public proxy::ProxyPolicy {
+public:
+    proxy::RelaySettings Relay() const override { return proxy::RelaySettings(); }
+    proxy::RequestDecision OnRequest(const proxy::RequestLine& request, std::vector<std::string>&) override {
+        proxy::RequestDecision decision;
+        decision.host = request.host;
+        decision.port = request.port;
+        return decision;
+    }
+};
+
+bool ControlUp() { return false; }
+
+// Pages direct, through the hub alone and through the privacy proxy with
+// that hub (popup script on), in one run.
+void ComparePrivacyPages(unsigned short originPort) {
+    proxy::CProxyListener hub(std::make_shared<HubPolicy>());
+    if (!hub.Start(0, SOMAXCONN)) {
+        std::printf("the hub did not start\n");
+        return;
+    }
+    const std::string folder = "C:\\velmora-bench-privacy";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "\\Block").c_str(), nullptr);
+    WriteText(folder + "\\Block\\AnonPS.txt", "127.0.0.1:" + std::to_string(hub.Port()) + "\r\n");
+    DeleteFileA((folder + "\\Options.opt").c_str());
+    privacy::CorbeltProbes probes;
+    probes.online = [] { return true; };
+    probes.controlHeld = &ControlUp;
+    privacy::CorbeltProxy privacyProxy(privacy::ProgramFiles(folder), probes);
+    privacyProxy.Load();
+    privacy::PrivacySettings settings = privacyProxy.Sites().Snapshot();
+    settings.defaults.hub = settings.defaults.popups = 1;
+    privacyProxy.Sites().Replace(settings);
+    if (!privacyProxy.Start(0)) {
+        std::printf("the privacy proxy did not start: %s\n", privacyProxy.LastError().c_str());
+        return;
+    }
+    const std::string prefix = "http://127.0.0.1:" + std::to_string(originPort);
+    Route direct{originPort, ""};
+    Route hubAlone{hub.Port(), prefix};
+    Route privacyPath{privacyProxy.Port(), prefix};
+    std::vector<PageFigures> directRuns, hubRuns, privacyRuns;
+    for (int i = 0; i < kTrials; ++i) {
+        directRuns.push_back(Pages(direct));
+        hubRuns.push_back(Pages(hubAlone));
+        privacyRuns.push_back(Pages(privacyPath));
+    }
+    int failures = 0;
+    for (int i = 0; i < kTrials; ++i) failures += directRuns[i].failures + hubRuns[i].failures + privacyRuns[i].failures;
+    PageFigures d = Median(directRuns, &PageFigures::perSecond);
+    PageFigures h = Median(hubRuns, &PageFigures::perSecond);
+    PageFigures p = Median(privacyRuns, &PageFigures::perSecond);
+    std::printf("privacy path, 100 KB page, %d clients: direct %.0f req/s (p50 %.2f ms, p99 %.2f ms), "
+                "hub alone %.0f req/s (p50 %.2f ms, p99 %.2f ms), privacy proxy with hub and popup script "
+                "%.0f req/s (p50 %.2f ms, p99 %.2f ms), ratio to the hub alone %.2f%s\n",
+                kPageClients, d.perSecond, d.p50, d.p99, h.perSecond, h.p50, h.p99, p.perSecond, p.p50,
+                p.p99, h.perSecond > 0 ? p.perSecond / h.perSecond : 0, failures ? " [failed requests]" : "");
+    privacyProxy.Stop();
+}
+
 bool Wanted(int argc, char** argv, const char* section) {
     if (argc < 2) return true;
     for (int i = 1; i < argc; ++i) {
@@ -262,7 +327,8 @@ bool Wanted(int argc, char** argv, const char* section) {
 
 }  // namespace
 
-// Arguments name the sections to run (stream, pages, idle); none runs all.
+// Arguments name the sections to run (stream, pages, idle, privacy); none
+// runs all.
 int main(int argc, char** argv) {
     for (size_t i = 0; i < kBigSize; ++i) g_big += static_cast<char>(i * 131 + (i >> 9));
     g_page = "<html><head><title>bench</title></head><body>";
@@ -288,6 +354,7 @@ int main(int argc, char** argv) {
     if (Wanted(argc, argv, "stream")) CompareStreams(direct, proxied);
     if (Wanted(argc, argv, "pages")) ComparePages(direct, proxied);
     if (Wanted(argc, argv, "idle")) CompareIdle(direct, proxied);
+    if (Wanted(argc, argv, "privacy")) ComparePrivacyPages(origin.port());
     engine.Stop();
     return 0;
 }

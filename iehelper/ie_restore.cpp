@@ -35,7 +35,7 @@ int RestoreIESettings(const std::string& browserIni) {
     CRegKey settings;
     if (!settings.Open(HKEY_CURRENT_USER, kInternetSettings, KEY_ALL_ACCESS)) return 0;
     if (!settings.WriteString("ProxyServer", ReadIni(browserIni, "Proxy", 260))) return 0;
-    if (!settings.WriteBytes("ProxyEnable", proxyEnable)) return 0;
+    if (!settings.WriteBytes("ProxyEnable", REG_BINARY, proxyEnable)) return 0;
     WritePrivateProfileStringA(kSection, "Restored", "1", browserIni.c_str());
     return 1;
 }

@@ -37,6 +37,13 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
     return entries;
 }
 
+std::vector<std::string> ListSubfolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : ListMatches(folder + "\\*"))
+        if (entry.isFolder) names.push_back(entry.name);
+    return names;
+}
+
 std::vector<std::string> ListFileTitles(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> titles;
     for (const FolderEntry& entry : ListMatches(folder + "\\" + pattern)) {

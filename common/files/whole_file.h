@@ -8,6 +8,9 @@ namespace files {
 bool PathExists(const std::string& path);
 // True when `path` names a file, not a folder.
 bool FileExists(const std::string& path);
+// True when `path` names a folder. Asks the file system for attributes
+// only: the process's current folder never changes.
+bool FolderExists(const std::string& path);
 // The whole file, read while others may keep it open for writing; on any
 // failure `bytes` is unchanged and the result is false.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

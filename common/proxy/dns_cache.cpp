@@ -7,7 +7,7 @@ namespace proxy {
 uint32_t DnsCache::DnsCacheLookup(const std::string& name, int inUse) {
     if (inUse <= 0) return 0;
     std::string key = name.substr(0, kMaxName);
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock guard(lock_);
     for (int i = 0; i < std::min(inUse, kEntries) && entries_[i].address != 0; ++i) {
         if (entries_[i].name == key) {
             ++hits_;
@@ -21,7 +21,7 @@ uint32_t DnsCache::DnsCacheLookup(const std::string& name, int inUse) {
 void DnsCache::DnsCacheStore(const std::string& name, uint32_t address, int inUse) {
     if (inUse <= 0 || address == 0) return;
     int size = std::min(inUse, kEntries);
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock guard(lock_);
     int slot = 0;
     while (slot < size && entries_[slot].address != 0) ++slot;
     if (slot == size) {
@@ -33,12 +33,12 @@ void DnsCache::DnsCacheStore(const std::string& name, uint32_t address, int inUs
 }
 
 long DnsCache::Hits() const {
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock guard(lock_);
     return hits_;
 }
 
 long DnsCache::Misses() const {
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock guard(lock_);
     return misses_;
 }
 

@@ -2,8 +2,9 @@
 // Remembers resolved host names for the proxy connections: a table of 101
 // entries of which the first `inUse` are used, replaced in rotation.
 #include <cstdint>
-#include <mutex>
 #include <string>
+
+#include "platform/sync/sync.h"
 
 namespace proxy {
 
@@ -27,7 +28,7 @@ private:
         std::string name;
         uint32_t address = 0;
     };
-    mutable std::mutex lock_;
+    mutable sync::CriticalSection lock_;
     Entry entries_[kEntries];
     int next_ = 0;
     long hits_ = 0;

@@ -47,6 +47,37 @@ const char* const kMarkupTags[] = {"<scr", "</scr", "<xmp", "</xmp", "<met", "</
 
 }  // namespace
 
+bool IsScriptablePage(const std::string& lower) {
+    if (lower.find("<html>") != std::string::npos || lower.find("<body") != std::string::npos)
+        return true;
+    size_t scr = lower.find("<scr");
+    return scr != std::string::npos && scr != 0 && lower[scr - 1] != '\'' && lower[scr - 1] != '"';
+}
+
+size_t PageScriptOffset(const std::string& lower) {
+    size_t at = lower.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
+    for (;;) {
+        at = lower.find_first_not_of(" \t\r\n\f", at);
+        if (at == std::string::npos || lower.compare(at, 4, "<!--") != 0) break;
+        const size_t end = lower.find("-->", at + 4);
+        if (end == std::string::npos) return 0;
+        at = end + 3;
+    }
+    if (at == std::string::npos || lower.compare(at, 9, "<!doctype") != 0) return 0;
+    size_t close = lower.find_first_of("<>", at + 9);
+    return close == std::string::npos || lower[close] != '>' ? 0 : close + 1;
+}
+
+void DropGzipEncoding(std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
+                               [](const std::string& line) {
+                                   return HeaderNameIs(line, "accept-encoding") &&
+                                          ToLower(line).find("gzip") != std::string::npos;
+                               }),
+                lines.end());
+}
+
 std::string ToLower(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -119,6 +119,19 @@ private:
     long long remaining_ = 0;
 };
 
+// True when a lower-cased body reads as a page a script may be put in
+// front of: it holds "<html>" or "<body", or a "<scr" that is neither its
+// first bytes nor right behind a quote.
+bool IsScriptablePage(const std::string& lower);
+// Where a script goes in front of a lower-cased page: behind a leading
+// document type declaration (after any byte-order mark, blanks and
+// comments), so the page keeps its standards mode; else 0.
+size_t PageScriptOffset(const std::string& lower);
+
+// Drops the request's Accept-Encoding lines that offer gzip, so sites
+// answer uncompressed; the request line stays.
+void DropGzipEncoding(std::vector<std::string>& lines);
+
 // Lower-cases ASCII letters.
 std::string ToLower(std::string text);
 

@@ -119,6 +119,7 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
     if (!server_.valid()) {
         server_ = OpenServerSocket(decision.host, decision.port);
         if (!server_.valid()) {
+            context_->policy->OnConnectFailed(request, decision);
             SendBuffer(browser_.get(), kConnectFailedReply);
             return false;
         }

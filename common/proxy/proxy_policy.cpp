@@ -9,5 +9,6 @@ const char kConnectFailedReply[] =
 const char kTunnelReply[] = "HTTP/1.0 200 Connection established\r\nProxy-agent: Quiv-Proxy/1.0\r\n\r\n";
 
 void ProxyPolicy::OnSendBufferExhausted() {}
+void ProxyPolicy::OnConnectFailed(const RequestLine&, const RequestDecision&) {}
 
 }  // namespace proxy

@@ -58,6 +58,9 @@ public:
                                       std::vector<std::string>& lines) = 0;
     // A send failed for lack of buffer space.
     virtual void OnSendBufferExhausted();
+    // The target `decision` named could not be reached; the browser gets
+    // kConnectFailedReply and the connection closes.
+    virtual void OnConnectFailed(const RequestLine& request, const RequestDecision& decision);
 };
 
 // The fixed replies of the engine.

@@ -84,16 +84,34 @@ bool CRegKey::WriteDword(const char* name, DWORD value) const {
                                   sizeof(value)) == ERROR_SUCCESS;
 }
 
-bool CRegKey::WriteBytes(const char* name, const std::string& bytes) const {
-    return key_ && RegSetValueExA(key_, name, 0, REG_BINARY,
-                                  reinterpret_cast<const BYTE*>(bytes.data()),
-                                  static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+bool CRegKey::WriteBytes(const char* name, DWORD type, const std::string& data) const {
+    return key_ && RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                  static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 
 bool CRegKey::DeleteValue(const char* name) const {
     if (!key_) return false;
     LONG result = RegDeleteValueA(key_, name);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+bool CRegKey::DeleteTree(const char* subKey) const {
+    if (!key_ || subKey == nullptr || *subKey == '\0') return false;
+    {
+        // Windows NT refuses to delete a key that still has subkeys.
+        CRegKey child;
+        if (!child.Open(key_, subKey, KEY_READ | KEY_WRITE)) return false;
+        std::vector<char> name(256);
+        for (;;) {
+            DWORD length = static_cast<DWORD>(name.size());
+            if (RegEnumKeyExA(child.key_, 0, name.data(), &length, nullptr, nullptr, nullptr,
+                              nullptr) != ERROR_SUCCESS ||
+                !child.DeleteTree(name.data())) {
+                break;
+            }
+        }
+    }
+    return RegDeleteKeyA(key_, subKey) == ERROR_SUCCESS;
 }
 
 std::vector<std::string> CRegKey::ValueNames() const {

@@ -27,10 +27,12 @@ public:
     bool ReadDword(const char* name, DWORD& value) const;
     bool WriteString(const char* name, const std::string& value) const;
     bool WriteDword(const char* name, DWORD value) const;
-    // REG_BINARY holding exactly `bytes`.
-    bool WriteBytes(const char* name, const std::string& bytes) const;
+    // The value as `type` with exactly `data` as its bytes.
+    bool WriteBytes(const char* name, DWORD type, const std::string& data) const;
     // True when the value is gone afterwards (a missing one counts).
     bool DeleteValue(const char* name) const;
+    // Removes the subkey `subKey` with everything below it.
+    bool DeleteTree(const char* subKey) const;
     std::vector<std::string> ValueNames() const;
     // 0 as well when the key cannot say.
     DWORD SubKeyCount() const;

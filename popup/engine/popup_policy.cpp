@@ -74,12 +74,7 @@ proxy::RequestDecision PopupPolicy::OnRequest(const proxy::RequestLine& request,
     const EngineSettings& s = state->settings;
     if (!s.disabled && !request.tunnel) {
         // Sites then answer uncompressed, so pages can be filtered.
-        lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
-                                   [](const std::string& line) {
-                                       return proxy::HeaderNameIs(line, "accept-encoding") &&
-                                              proxy::ToLower(line).find("gzip") != std::string::npos;
-                                   }),
-                    lines.end());
+        proxy::DropGzipEncoding(lines);
     }
     proxy::RequestDecision decision;
     decision.host = request.host;

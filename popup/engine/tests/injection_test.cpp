@@ -54,6 +54,7 @@ TEST(InjectScriptTest, AnOpeningDoctypeStaysFirstSoTheBrowserKeepsStandardsMode)
          "\n<html><body>x</body></html>"},
         {"", "<html><!DOCTYPE html><body>late doctypes do not count</body></html>"},
         {"", "<!-- never closed <!DOCTYPE html><html><body>"},
+        {"", "<!DOCTYPE html <html><body>unclosed declarations do not count</body></html>"},
     };
     for (const auto& row : rows) {
         std::string body = std::string(row.before) + row.after;

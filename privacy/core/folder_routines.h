@@ -1,0 +1,22 @@
+#pragma once
+// The user's folders the privacy program works in, and deleting what
+// matches a pattern in a folder. Existence checks and listings are the
+// shared ones of common/files (attribute and find calls: the process's
+// current folder never changes while proxy threads run).
+#include <string>
+
+namespace privacy {
+
+// The parent of the user's desktop folder (the folder that holds
+// "Desktop", "Cookies", "Recent"); "" when the system names none.
+std::string ProfileFolder();
+// The user's application-data folder as the system names it; on a system
+// that names none, "Application Data" in the profile folder.
+std::string AppDataFolder();
+
+// Deletes everything matching folder\pattern (files and subfolders, with
+// their contents) without confirmation, progress or undo. Paths of any
+// length are passed whole.
+void DeleteFolderFiles(const std::string& folder, const std::string& pattern);
+
+}  // namespace privacy

@@ -1,0 +1,65 @@
+#include "privacy/core/hub_selector.h"
+
+#include <cstdlib>
+
+namespace privacy {
+
+const char kHubListFile[] = "Block\\AnonPS.txt";
+
+bool ParseHubLine(const std::string& text, HubAddress& hub) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return false;
+    const std::string line = text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
+    const size_t colon = line.rfind(':');
+    if (colon == std::string::npos || colon == 0) return false;
+    const std::string port = line.substr(colon + 1);
+    if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const long value = std::strtol(port.c_str(), nullptr, 10);
+    if (value < 1 || value > 65535) return false;
+    hub.host = line.substr(0, colon);
+    hub.port = static_cast<int>(value);
+    return true;
+}
+
+HubSelector::HubSelector(ListReader list, Prober probe, OnlineCheck online)
+    : list_(std::move(list)), probe_(std::move(probe)), online_(std::move(online)) {}
+
+bool HubSelector::SelectHub() {
+    sync::Lock one(selecting_);
+    size_t start = 0;
+    {
+        sync::Lock hold(lock_);
+        available_ = false;
+        start = cursor_;
+    }
+    if (!online_()) return false;
+    const std::vector<std::string> lines = list_();
+    const size_t n = lines.size();
+    if (start >= n) start = 0;
+    for (size_t tried = 0; tried < n; ++tried) {
+        const size_t at = (start + tried) % n;
+        HubAddress hub;
+        if (!ParseHubLine(lines[at], hub) || !probe_(hub)) continue;
+        sync::Lock hold(lock_);
+        hub_ = hub;
+        available_ = true;
+        cursor_ = (at + 1) % n;
+        return true;
+    }
+    return false;
+}
+
+bool HubSelector::Current(HubAddress& hub) const {
+    sync::Lock hold(lock_);
+    if (!available_) return false;
+    hub = hub_;
+    return true;
+}
+
+void HubSelector::MarkFailed(const HubAddress& failed) {
+    sync::Lock hold(lock_);
+    if (available_ && hub_.host == failed.host && hub_.port == failed.port) available_ = false;
+}
+
+}  // namespace privacy

@@ -1,0 +1,57 @@
+#pragma once
+// The anonymous hub: an upstream proxy chosen round-robin from the lines
+// "host:port" of the hub list file, tested by connecting to it. Connection
+// threads and the user-interface thread share it: its fields are read and
+// written under a lock, and selections never overlap.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/sync/sync.h"
+
+namespace privacy {
+
+extern const char kHubListFile[];  // "Block\AnonPS.txt", below the program folder
+
+struct HubAddress {
+    std::string host;
+    int port = 0;
+};
+
+// Splits "host:port" at its last ":" (blanks around the line ignored). False for a line without one, an
+// empty host or a port outside 1-65535.
+bool ParseHubLine(const std::string& line, HubAddress& hub);
+
+class HubSelector {
+public:
+    // Reads the hub list's lines (empty when it cannot be read).
+    using ListReader = std::function<std::vector<std::string>()>;
+    // True when a connection to the hub succeeds (and is closed again).
+    using Prober = std::function<bool(const HubAddress&)>;
+    // False when the system reports no internet connection.
+    using OnlineCheck = std::function<bool()>;
+
+    HubSelector(ListReader list, Prober probe, OnlineCheck online);
+
+    // Tries the list's lines from the cursor on, wrapping, at most once
+    // each; the first that answers becomes the hub and the cursor moves
+    // behind it. True when a hub was found.
+    bool SelectHub();
+    // The hub when one is available.
+    bool Current(HubAddress& hub) const;
+    // `failed` could not be reached: when it is still the hub, none is
+    // available until the next selection.
+    void MarkFailed(const HubAddress& failed);
+
+private:
+    ListReader list_;
+    Prober probe_;
+    OnlineCheck online_;
+    sync::CriticalSection selecting_;  // one selection at a time
+    mutable sync::CriticalSection lock_;
+    HubAddress hub_;
+    bool available_ = false;
+    size_t cursor_ = 0;
+};
+
+}  // namespace privacy

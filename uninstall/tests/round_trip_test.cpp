@@ -17,6 +17,18 @@
 namespace {
 
 namespace bw = suite::blinkward;
+// The popup blocker writes the backups this program restores.
+using popup::ActiveXPageModel;
+using popup::BackupActiveXZones;
+using popup::BackupResult;
+using popup::CHostsFile;
+using popup::PolicyChoice;
+using popup::kRunActiveX;
+using popup::kSignedActiveX;
+using popup::kUnsignedActiveX;
+using popup::AdBlockResult;
+using popup::kLoopbackAddress;
+using popup::kProxyAlias;
 
 const char kZones[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
 const long kAbsent = -1;

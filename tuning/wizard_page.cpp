@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 #include "tuning/texts.h"
 #include "tuning/wizard_sheet.h"
@@ -32,7 +33,20 @@ std::string Unsigned(int value) { return std::to_string(static_cast<std::uint32_
 }  // namespace
 
 CTuningPage::CTuningPage(int templateId, WizardPage index, CMyPropertySheet& sheet)
-    : ui::PropertyPage(templateId), sheet_(sheet), index_(index) {}
+    : ui::PropertyPage(templateId), sheet_(sheet), index_(index) {
+    // A wizard shows the active page's caption as its title.
+    SetCaption(StepTitle());
+}
+
+std::string CTuningPage::StepTitle() const {
+    const bool nt = Context().family == Family::NT;
+    const int index = static_cast<int>(index_);
+    if (index_ == kModemPage) return CaptionText(Text(texts::kModemStep));
+    // The 9x family never shows the SYN and ICMP pages.
+    if (!nt && index < static_cast<int>(std::size(texts::kSteps9x)))
+        return CaptionText(Text(texts::kSteps9x[index]));
+    return CaptionText(Text(texts::kStepsNT[index]));
+}
 
 TuningContext& CTuningPage::Context() const { return sheet_.Context(); }
 TuningSettings& CTuningPage::Settings() const { return sheet_.Settings(); }
@@ -41,11 +55,7 @@ std::string CTuningPage::Text(const TextKey& key) const { return Texts().GetLang
 
 bool CTuningPage::OnSetActive() {
     const TuningContext& context = Context();
-    const bool nt = context.family == Family::NT;
-    const TextKey& step = index_ == kModemPage ? texts::kModemStep
-                          : nt                 ? texts::kStepsNT[index_]
-                                               : texts::kSteps9x[index_];
-    sheet_.SetTitle(CaptionText(Text(step)));
+    sheet_.SetTitle(StepTitle());
     sheet_.SetWizardButtons(WizardFlags(ButtonsFor(index_, context.family, context.modemFound)));
     if (index_ != kConnectionPage) Context().skin.RedrawSkinnedWindow(sheet_.Handle());
     EnterPage();

@@ -31,6 +31,8 @@ protected:
     // Stores the page's values in the settings; false keeps the page.
     virtual bool LeavePage() { return true; }
 
+    // The step caption of this page in the family's numbering.
+    std::string StepTitle() const;
     TuningContext& Context() const;
     TuningSettings& Settings() const;
     const LangTexts& Texts() const;

@@ -1,0 +1,275 @@
+// The program under the scratch prefix: its start on a known and an unknown
+// Windows, the Reset button, and one run of the wizard to Finish and back
+// through Reset, driven inside the modal loops.
+#include "tuning/tessaline_app.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "platform/ui/tests/ui_driver.h"
+#include "tuning/model/registry_paths.h"
+#include "tuning/model/tests/scratch_tree.h"
+#include "tuning/res/main_dlg_res.h"
+#include "tuning/res/wizard_pages_res.h"
+
+using ::testing::HasSubstr;
+
+namespace tuning {
+namespace {
+
+struct RecordingPrompt : ui::MessagePrompt {
+    std::vector<std::string> texts;
+    std::vector<unsigned> types;
+    int Show(const std::string& text, const std::string&, unsigned type) override {
+        texts.push_back(text);
+        types.push_back(type);
+        return (type & MB_YESNO) ? IDYES : IDOK;
+    }
+};
+
+void Version(OSVERSIONINFOA& info, DWORD platform, DWORD major, DWORD minor) {
+    info.dwPlatformId = platform;
+    info.dwMajorVersion = major;
+    info.dwMinorVersion = minor;
+}
+void WindowsXP(OSVERSIONINFOA& info) { Version(info, VER_PLATFORM_WIN32_NT, 5, 1); }
+void WindowsVista(OSVERSIONINFOA& info) { Version(info, VER_PLATFORM_WIN32_NT, 6, 0); }
+
+// The version source for one test.
+class VersionSeam {
+public:
+    explicit VersionSeam(OsVersionSource source) : previous_(SetOsVersionSource(source)) {}
+    ~VersionSeam() { SetOsVersionSource(previous_); }
+
+private:
+    OsVersionSource previous_;
+};
+
+std::string Title(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+struct WindowSearch {
+    std::string prefix;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    if (IsWindowVisible(window) && Title(window).compare(0, search->prefix.size(), search->prefix) == 0)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+// This thread's visible top-level windows whose title starts so.
+std::vector<HWND> WindowsTitled(const std::string& prefix) {
+    WindowSearch search{prefix, {}};
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Page(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+
+void Click(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class TessalineAppTest : public ::testing::Test {
+protected:
+    TessalineAppTest() : tree("tuning-app") {}
+
+    void Run() {
+        CTessalineApp app(tree.registry(), prompt);
+        app.Run(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    }
+    bool ResetEnabled() const { return IsWindowEnabled(GetDlgItem(main, IDC_RESET_SETTINGS)) != FALSE; }
+
+    test::ScratchTree tree;
+    RecordingPrompt prompt;
+    HWND main = nullptr;
+};
+
+TEST_F(TessalineAppTest, AWindowsAfterXPIsRefusedWithMessage79) {
+    VersionSeam vista(WindowsVista);
+    Run();
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_EQ("Failed to detect your Windows version so we can't boost your connection.",
+              prompt.texts[0]);
+    EXPECT_EQ(static_cast<unsigned>(MB_OK | MB_ICONERROR), prompt.types[0]);
+    EXPECT_TRUE(WindowsTitled("Velmora Surgewind").empty());
+}
+
+TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExists) {
+    VersionSeam xp(WindowsXP);
+    bool enabledWithout = true;
+    bool enabledWith = false;
+    uitest::Watchdog watchdog(20000);
+    uitest::Steps steps({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            enabledWithout = ResetEnabled();
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    Run();
+    ASSERT_TRUE(steps.Done());
+
+    tree.registry().CreateKey(Hive::CurrentUser, kBackupKey);
+    uitest::Steps again({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            enabledWith = ResetEnabled();
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    Run();
+    ASSERT_TRUE(again.Done());
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_FALSE(enabledWithout);
+    EXPECT_TRUE(enabledWith);
+}
+
+// Dial-up with a modem at 115200 on NT: every page, the range prompts on the
+// receive-window and TTL pages, Finish on the modem page, then Reset.
+TEST_F(TessalineAppTest, OneRunOfTheWizardAppliesAndResetPutsTheSystemBack) {
+    VersionSeam xp(WindowsXP);
+    std::string modem(40, '\0');
+    modem[25] = '\xC2';
+    modem[26] = '\x01';
+    const std::string modemKey = std::string(kModemClassNTKey) + "\\0000";
+    tree.Set(Hive::LocalMachine, modemKey, "Properties", RegValue{kRegBinary, modem});
+    tree.SetDword(kStackNTKey, "DefaultTTL", 99);
+    tree.Set(Hive::CurrentUser, kInternetSettingsKey, "MaxConnectionsPerServer", DwordValue(2));
+    const test::Snapshot seed = tree.Take();
+
+    HWND sheet = nullptr;
+    size_t sheetsAfterSecondClick = 0;
+    std::string rangePrompt;
+    std::string multiplierAfterPrompt;
+    bool stayedOnTtlPage = false;
+    std::uint32_t appliedTtl = 0;
+    std::uint32_t appliedHttp10 = 0;
+    std::string boosted;
+    bool resetEnabledAfterFinish = false;
+    bool resetEnabledAfterReset = true;
+
+    auto onStep = [&](const char* title) {
+        return [&sheet, title] { return sheet && Title(sheet).find(title) == 0; };
+    };
+    auto next = [&] {
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        return true;
+    };
+    uitest::Watchdog watchdog(30000);
+    uitest::Steps steps({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            Click(main, IDC_SET_SETTINGS);
+            return true;
+        },
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Step 1 of 8");
+            if (found.empty()) return false;
+            sheet = found[0];
+            Click(main, IDC_SET_SETTINGS);  // a second click while the wizard runs
+            return true;
+        },
+        [&] {
+            sheetsAfterSecondClick = WindowsTitled("Step 1 of 8").size();
+            return next();
+        },
+        onStep("Step 2 of 8"), next,
+        onStep("Step 3 of 8"), next,
+        onStep("Step 4 of 8"),
+        [&] {
+            HWND page = Page(sheet);
+            SetDlgItemTextA(page, IDC_MULTIPLIER_EDIT, "0");
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MULTIPLIER_EDIT, EN_KILLFOCUS),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_MULTIPLIER_EDIT)));
+            char text[32] = "";
+            GetDlgItemTextA(page, IDC_MULTIPLIER_EDIT, text, sizeof(text));
+            multiplierAfterPrompt = text;
+            return next();
+        },
+        onStep("Step 5 of 8"),
+        [&] {
+            HWND page = Page(sheet);
+            SetDlgItemTextA(page, IDC_TTL_EDIT, "300");
+            SetDlgItemTextA(page, IDC_HTTP_1_0_EDIT, "3");
+            return next();
+        },
+        [&] { return uitest::AnswerMessageBox(IDOK, &rangePrompt); },
+        [&] {
+            stayedOnTtlPage = Title(sheet).find("Step 5 of 8") == 0;
+            SetDlgItemTextA(Page(sheet), IDC_TTL_EDIT, "128");
+            return next();
+        },
+        onStep("Step 6 of 8"), next,
+        onStep("Step 7 of 8"), next,
+        onStep("Step 8 of 8"), next,
+        onStep("Boost the Modem"),
+        [&] {
+            PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+            return true;
+        },
+        [&] {
+            if (!WindowsTitled("Boost the Modem").empty()) return false;
+            RegValue value;
+            tree.registry().Read(Hive::LocalMachine, kStackNTKey, "DefaultTTL", value);
+            AsDword(value, appliedTtl);
+            tree.registry().Read(Hive::CurrentUser, kInternetSettingsKey,
+                                 "MaxConnectionsPer1_0Server", value);
+            AsDword(value, appliedHttp10);
+            tree.registry().Read(Hive::LocalMachine, modemKey, "Properties", value);
+            boosted = value.data.substr(24, 4);
+            resetEnabledAfterFinish = ResetEnabled();
+            Click(main, IDC_RESET_SETTINGS);
+            return true;
+        },
+        [&] {
+            resetEnabledAfterReset = ResetEnabled();
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    Run();
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(steps.Done());
+
+    EXPECT_EQ(1u, sheetsAfterSecondClick);
+    EXPECT_EQ("3", multiplierAfterPrompt);
+    EXPECT_EQ("Please enter an integer between 0 and 255.", rangePrompt);
+    EXPECT_TRUE(stayedOnTtlPage);
+    EXPECT_EQ(128u, appliedTtl);
+    EXPECT_EQ(20u, appliedHttp10);
+    EXPECT_EQ(std::string("\x00\x0A\x0E\x00", 4), boosted);
+    EXPECT_TRUE(resetEnabledAfterFinish);
+    EXPECT_FALSE(resetEnabledAfterReset);
+    ASSERT_EQ(3u, prompt.texts.size());
+    EXPECT_EQ("Valid range of RWIN is from MSS to 1073741823.", prompt.texts[0]);
+    EXPECT_THAT(prompt.texts[1], HasSubstr("has boosted your internet connections"));
+    EXPECT_THAT(prompt.texts[2], HasSubstr("has reset your system to the backup settings"));
+
+    // The modem keeps its boost (nothing backs it up); everything else is as seeded.
+    test::Snapshot after = tree.Take();
+    const std::string modemEntry = "HKLM\\" + modemKey + "|Properties";
+    after[modemEntry] = seed.at(modemEntry);
+    EXPECT_EQ(seed, after);
+}
+
+}  // namespace
+}  // namespace tuning

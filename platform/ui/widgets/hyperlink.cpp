@@ -68,7 +68,10 @@ HyperLink::~HyperLink() {
 
 bool HyperLink::Attach(HWND dialog, int id) {
     if (!SubclassDlgItem(id, dialog)) return false;
-    SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | SS_NOTIFY);
+    // Clicks reach the control; a text sized to fit is never wrapped at a "/".
+    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE) | SS_NOTIFY;
+    if ((style & SS_TYPEMASK) == SS_LEFT) style = (style & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP;
+    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
     if (GetText().empty()) SetText(url_);
     BuildFont();
     if (style_ & kSizeToText) SizeToText();
@@ -135,11 +138,16 @@ void HyperLink::SizeToText() {
     if (!dc) return;
     HGDIOBJ previous = SelectObject(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
     const std::string text = GetText();
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    // Measured as the control draws it.
+    RECT bounds = {0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(Handle(), dc);
-    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+    // Room for the last glyph's overhang, which the measure leaves out.
+    SetWindowPos(Handle(), nullptr, 0, 0, bounds.right + metrics.tmAveCharWidth, bounds.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -9,6 +9,7 @@
 #include "tuning/lang_texts.h"
 #include "tuning/model/registry.h"
 #include "tuning/model/tuning_settings.h"
+#include "tuning/texts.h"
 
 namespace tuning {
 
@@ -20,7 +21,7 @@ struct TuningContext {
 
     // A message box titled with the program's name.
     int Message(const std::string& text, unsigned type) const {
-        return prompt.Show(text, texts.GetLangString({"18", "Velmora Surgewind"}), type);
+        return prompt.Show(text, texts.GetLangString(tuning::texts::kTitle), type);
     }
 
     Registry& registry;

@@ -141,6 +141,70 @@ TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExists) {
     EXPECT_TRUE(enabledWith);
 }
 
+std::string ComboItem(HWND combo, int index) {
+    char text[64] = "";
+    COMBOBOXEXITEMA item = {};
+    item.mask = CBEIF_TEXT;
+    item.iItem = index;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(combo, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+TEST_F(TessalineAppTest, ChoosingALanguageRewritesTheTextsAndTheStoredChoiceAtOnce) {
+    VersionSeam xp(WindowsXP);
+    testkit::ScratchDir folder("tuning-app-lang");
+    folder.write("Lang\\English.ini", "[Surgewind]\r\n18=Velmora Surgewind\r\n");
+    folder.write("Lang\\Deutsch.ini",
+                 "[Surgewind]\r\n18=Velmora Surgewind DE\r\nIDC_SET_SETTINGS=&Einstellungen*setzen\r\n");
+    tree.Set(Hive::CurrentUser, kProgramKey, "AppPath", TextValue(folder.path()));
+    tree.Set(Hive::CurrentUser, kProgramKey, "Language", TextValue("English"));
+
+    std::vector<std::string> listed;
+    std::string selected;
+    std::string setText;
+    std::string title;
+    uitest::Watchdog watchdog(20000);
+    uitest::Steps steps({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            HWND combo = GetDlgItem(main, IDC_LANGUAGES);
+            const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+            int german = -1;
+            for (int i = 0; i < count; ++i) {
+                listed.push_back(ComboItem(combo, i));
+                if (listed.back() == "Deutsch") german = i;
+            }
+            selected = ComboItem(combo, static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)));
+            SendMessageA(combo, CB_SETCURSEL, german, 0);
+            PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGES, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            return true;
+        },
+        [&] {
+            setText = Title(GetDlgItem(main, IDC_SET_SETTINGS));
+            title = Title(main);
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    Run();
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(steps.Done());
+    EXPECT_THAT(listed, ::testing::UnorderedElementsAre("English", "Deutsch"));
+    EXPECT_EQ("English", selected);
+    EXPECT_EQ("&Einstellungen\nsetzen", setText);
+    EXPECT_EQ("Velmora Surgewind DE", title);
+    RegValue language;
+    std::string stored;
+    ASSERT_TRUE(tree.registry().Read(Hive::CurrentUser, kProgramKey, "Language", language));
+    AsText(language, stored);
+    EXPECT_EQ("Deutsch", stored);
+}
+
 // Dial-up with a modem at 115200 on NT: every page, the range prompts on the
 // receive-window and TTL pages, Finish on the modem page, then Reset.
 TEST_F(TessalineAppTest, OneRunOfTheWizardAppliesAndResetPutsTheSystemBack) {

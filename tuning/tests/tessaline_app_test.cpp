@@ -37,6 +37,10 @@ void Version(OSVERSIONINFOA& info, DWORD platform, DWORD major, DWORD minor) {
 }
 void WindowsXP(OSVERSIONINFOA& info) { Version(info, VER_PLATFORM_WIN32_NT, 5, 1); }
 void WindowsVista(OSVERSIONINFOA& info) { Version(info, VER_PLATFORM_WIN32_NT, 6, 0); }
+void Windows98(OSVERSIONINFOA& info) { Version(info, VER_PLATFORM_WIN32_WINDOWS, 4, 10); }
+
+// The wizard's Finish button.
+const int kFinishButton = 0x3025;
 
 // The version source for one test.
 class VersionSeam {
@@ -203,6 +207,68 @@ TEST_F(TessalineAppTest, ChoosingALanguageRewritesTheTextsAndTheStoredChoiceAtOn
     ASSERT_TRUE(tree.registry().Read(Hive::CurrentUser, kProgramKey, "Language", language));
     AsText(language, stored);
     EXPECT_EQ("Deutsch", stored);
+}
+
+// The 9x family without a modem: six steps, Finish on the keep-alive page,
+// the stack values written as decimal text.
+TEST_F(TessalineAppTest, OnWindows98TheWizardEndsAfterSixStepsAndWritesText) {
+    VersionSeam win98(Windows98);
+    HWND sheet = nullptr;
+    bool finishShown = false;
+    auto onStep = [&](const char* title) {
+        return [&sheet, title] { return sheet && Title(sheet).find(title) == 0; };
+    };
+    auto next = [&] {
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        return true;
+    };
+    uitest::Watchdog watchdog(30000);
+    uitest::Steps steps({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            Click(main, IDC_SET_SETTINGS);
+            return true;
+        },
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Step 1 of 6");
+            if (found.empty()) return false;
+            sheet = found[0];
+            CheckRadioButton(Page(sheet), IDC_RADIO_DIALUP, IDC_RADIO_LAN, IDC_RADIO_LAN);
+            return next();
+        },
+        onStep("Step 2 of 6"), next,
+        onStep("Step 3 of 6"), next,
+        onStep("Step 4 of 6"), next,
+        onStep("Step 5 of 6"), next,
+        onStep("Step 6 of 6"),
+        [&] {
+            finishShown = IsWindowVisible(GetDlgItem(sheet, kFinishButton)) != FALSE;
+            PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+            return true;
+        },
+        [&] {
+            if (!WindowsTitled("Step 6 of 6").empty()) return false;
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    Run();
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(steps.Done());
+    EXPECT_TRUE(finishShown);
+    RegValue value;
+    std::string text;
+    ASSERT_TRUE(tree.registry().Read(Hive::LocalMachine, kStack9xKey, "DefaultTTL", value));
+    ASSERT_TRUE(AsText(value, text));
+    EXPECT_EQ("32", text);
+    ASSERT_TRUE(tree.registry().Read(Hive::LocalMachine, kStack9xKey, "GlobalMaxTcpWindoSize", value));
+    ASSERT_TRUE(AsText(value, text));
+    EXPECT_EQ("256960", text);
+    EXPECT_FALSE(tree.registry().Read(Hive::LocalMachine, kStackNTKey, "DefaultTTL", value));
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_THAT(prompt.texts[0], HasSubstr("has boosted your internet connections"));
 }
 
 // Dial-up with a modem at 115200 on NT: every page, the range prompts on the

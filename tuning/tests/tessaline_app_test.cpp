@@ -23,10 +23,11 @@ namespace {
 struct RecordingPrompt : ui::MessagePrompt {
     std::vector<std::string> texts;
     std::vector<unsigned> types;
+    int yesNoAnswer = IDYES;
     int Show(const std::string& text, const std::string&, unsigned type) override {
         texts.push_back(text);
         types.push_back(type);
-        return (type & MB_YESNO) ? IDYES : IDOK;
+        return (type & MB_YESNO) ? yesNoAnswer : IDOK;
     }
 };
 
@@ -109,10 +110,11 @@ TEST_F(TessalineAppTest, AWindowsAfterXPIsRefusedWithMessage79) {
     EXPECT_TRUE(WindowsTitled("Velmora Surgewind").empty());
 }
 
-TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExists) {
+TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExistsAndSetAsksBeforeReplacingIt) {
     VersionSeam xp(WindowsXP);
     bool enabledWithout = true;
     bool enabledWith = false;
+    bool wizardShown = true;
     uitest::Watchdog watchdog(20000);
     uitest::Steps steps({
         [&] {
@@ -126,14 +128,23 @@ TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExists) {
     });
     Run();
     ASSERT_TRUE(steps.Done());
+    EXPECT_TRUE(prompt.texts.empty());
 
-    tree.registry().CreateKey(Hive::CurrentUser, kBackupKey);
+    // A backup left by a cancelled run: Set asks first, and No keeps it.
+    tree.Set(Hive::CurrentUser, kBackupKey, "DefaultTTL", DwordValue(77));
+    prompt.yesNoAnswer = IDNO;
     uitest::Steps again({
         [&] {
             std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
             if (found.empty()) return false;
             main = found[0];
             enabledWith = ResetEnabled();
+            Click(main, IDC_SET_SETTINGS);
+            return true;
+        },
+        [&] {
+            uitest::Pump(200);
+            wizardShown = !WindowsTitled("Step").empty();
             PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
             return true;
         },
@@ -143,6 +154,13 @@ TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExists) {
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_FALSE(enabledWithout);
     EXPECT_TRUE(enabledWith);
+    EXPECT_FALSE(wizardShown);
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_THAT(prompt.texts[0], HasSubstr("will be overwritten"));
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO | MB_ICONQUESTION), prompt.types[0]);
+    RegValue kept;
+    ASSERT_TRUE(tree.registry().Read(Hive::CurrentUser, kBackupKey, "DefaultTTL", kept));
+    EXPECT_EQ(DwordValue(77).data, kept.data);
 }
 
 std::string ComboItem(HWND combo, int index) {

@@ -20,7 +20,7 @@ constexpr DISPID kJob = 0;
 constexpr DISPID kCount = 0x68030000;
 
 std::string GetText(ui::DispatchDriver& driver, DISPID id) {
-    ui::Variant result;
+    com::Variant result;
     if (FAILED(driver.GetProperty(id, result))) return std::string();
     return result.AsString();
 }
@@ -43,7 +43,7 @@ HRESULT JobDispatch::Save(const std::string& file) { return driver_.InvokeMethod
 HRESULT JobDispatch::ShowProperties() { return driver_.InvokeMethod(kShowProperties); }
 
 IDispatch* ScheduleDispatch::CreateTask(const std::string& name) {
-    ui::Variant result;
+    com::Variant result;
     if (FAILED(driver_.InvokeMethod(kCreateTask, {name}, &result))) return nullptr;
     return result.TakeDispatch();
 }
@@ -52,12 +52,12 @@ HRESULT ScheduleDispatch::Delete(short position) {
     return driver_.InvokeMethod(kDelete, {position});
 }
 IDispatch* ScheduleDispatch::GetJob(short position) {
-    ui::Variant result;
+    com::Variant result;
     if (FAILED(driver_.GetProperty(kJob, result, {position}))) return nullptr;
     return result.TakeDispatch();
 }
 long ScheduleDispatch::GetCount() {
-    ui::Variant result;
+    com::Variant result;
     if (FAILED(driver_.GetProperty(kCount, result))) return 0;
     return result.AsLong();
 }

@@ -245,7 +245,7 @@ int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t si
     return kGoOn;
 }
 
-std::string ShredEngine::RandomNameFor(const std::string& path) {
+std::string RandomSameLengthName(const std::string& path, RandomSource& random) {
     const size_t slash = path.find_last_of('\\');
     const size_t start = slash == std::string::npos ? 0 : slash + 1;
     std::string name = path.substr(start);
@@ -253,7 +253,7 @@ std::string ShredEngine::RandomNameFor(const std::string& path) {
         if (c == '.') continue;
         unsigned char drawn;
         do {
-            drawn = static_cast<unsigned char>(random_.Next() & 0xFF);
+            drawn = static_cast<unsigned char>(random.Next() & 0xFF);
         } while (!((drawn >= 'a' && drawn <= 'z') || (drawn >= 'A' && drawn <= 'Z')));
         c = static_cast<char>(drawn);
     }
@@ -315,7 +315,7 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
     }
     std::string current = path;
     for (int attempt = 0; attempt < 32; ++attempt) {
-        const std::string candidate = RandomNameFor(path);
+        const std::string candidate = RandomSameLengthName(path, random_);
         const std::string name = candidate.substr(candidate.find_last_of('\\') + 1);
         const std::string base = name.substr(0, name.find('.'));
         if (IsDeviceName(base) || GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES)

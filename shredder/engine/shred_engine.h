@@ -137,7 +137,6 @@ private:
     void RestoreAttributes(const std::string& path, DWORD attributes) const;
     bool RemoveFolderReported(const std::string& folder);
     void ReportErrorBox(DWORD code);
-    std::string RandomNameFor(const std::string& path);
     int ShredTempFile(TempFileRecord& record, int number, int count);
     void CleanUpTempFiles(std::vector<TempFileRecord>& records, const std::string& folder);
     int ShredDriveRoot(const std::string& root, char letter);
@@ -164,6 +163,10 @@ private:
     bool progressOpen_ = false;
     uint64_t progressTotal_ = 0;
 };
+
+// The path with every letter of its file name replaced by a random letter:
+// the same length, the dots where they were.
+std::string RandomSameLengthName(const std::string& path, RandomSource& random);
 
 // The file-system text a ShredItem drive root reports ("NTFS", "FAT32").
 std::string VolumeFileSystem(const std::string& root, std::string* label = nullptr);

@@ -10,6 +10,7 @@
 
 #include "platform/com/class_factory.h"
 #include "platform/com/object.h"
+#include "platform/guard/guard.h"
 
 namespace shellmenu {
 
@@ -43,6 +44,10 @@ private:
 class CShellExtClassFactory : public com::ClassFactory {
 public:
     CShellExtClassFactory() : ClassFactory(&com::CreateInstance<CShellExt>) {}
+    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        return guard::Call("IClassFactory::CreateInstance", E_UNEXPECTED,
+                           [&] { return ClassFactory::CreateInstance(outer, iid, out); });
+    }
 };
 
 // The program the command starts and the text it is given.

@@ -149,8 +149,8 @@ void CShredderApp::SetProgressTotalForItems() {
     uint64_t total = 0;
     for (const std::string& item : command_.items) {
         if (item == kRecycleItem) continue;
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(item.c_str(), GetFileExInfoStandard, &data)) continue;
+        FileStatusData data;
+        if (!FileStatus(NormalizePath(item), data)) continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             total += engine_.GetFolderTotals(NormalizePath(item));
         else

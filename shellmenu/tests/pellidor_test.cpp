@@ -29,7 +29,7 @@ std::string LibraryPath() {
     return tests.substr(0, tests.find_last_of('\\')) + "\\bin\\Scourwell\\Pellidor.dll";
 }
 
-DWORD Run(std::string line) {
+DWORD RunProgram(std::string line) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -55,7 +55,7 @@ TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     const std::string clsid = std::string("CLSID\\") + kMenuHandlerClsid;
     const std::string files = std::string("*\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
     const std::string folders = std::string("Folder\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
-    ASSERT_EQ(0u, Run("regsvr32.exe /s \"" + dll + "\""));
+    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s \"" + dll + "\""));
     EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_CLASSES_ROOT, clsid, ""));
     EXPECT_EQ(dll, testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", ""));
     EXPECT_EQ("Apartment", testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", "ThreadingModel"));
@@ -63,7 +63,7 @@ TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     EXPECT_EQ(kMenuHandlerClsid, testkit::RegString(HKEY_CLASSES_ROOT, folders, ""));
     EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_LOCAL_MACHINE, kApproved, kMenuHandlerClsid));
 
-    ASSERT_EQ(0u, Run("regsvr32.exe /s /u \"" + dll + "\""));
+    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, clsid));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, files));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, folders));
@@ -71,7 +71,7 @@ TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers") ||
                 !KeyExists(HKEY_CLASSES_ROOT, "*\\shellex"));
     // A second unregistration finds nothing to remove and still succeeds.
-    EXPECT_EQ(0u, Run("regsvr32.exe /s /u \"" + dll + "\""));
+    EXPECT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
 }
 
 // A data object that offers one thing: the selection as CF_HDROP.

@@ -20,9 +20,12 @@ bool ClassKeyOpens(const char* clsid) {
 }
 
 std::string SpecialFolder(int csidl) {
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || !list) return std::string();
     char path[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE)) return std::string();
-    return path;
+    const bool found = SHGetPathFromIDListA(list, path) != 0;
+    CoTaskMemFree(list);
+    return found ? path : std::string();
 }
 
 }  // namespace

@@ -12,8 +12,15 @@ bool SeekFile(HANDLE file, uint64_t offset) {
 bool FileTarget::Seek(uint64_t offset) { return SeekFile(file_, offset); }
 
 bool FileTarget::Write(const unsigned char* data, uint32_t length) {
-    DWORD written = 0;
-    return WriteFile(file_, data, length, &written, nullptr) && written == length;
+    // Some file systems take a block in parts; only a write that puts
+    // nothing down (or fails) is a failure.
+    while (length > 0) {
+        DWORD written = 0;
+        if (!WriteFile(file_, data, length, &written, nullptr) || written == 0) return false;
+        data += written;
+        length -= written;
+    }
+    return true;
 }
 
 std::string SystemErrorText(DWORD code) {

@@ -19,6 +19,13 @@ std::string Counted(std::string text, const std::string& what, int number, int c
     return FillIn(text, "%t", std::to_string(count));
 }
 
+// Some file systems answer a write to a full disk with another error:
+// what counts is that not even the smallest block fits any more.
+bool VolumeIsFull(const std::string& file) {
+    unsigned long long total = 0, user = 0, disk = 0;
+    return DriveSizes(file.substr(0, file.find_last_of('\\') + 1), total, user, disk) && user < 512;
+}
+
 class SystemFreeSpace : public FreeSpaceQuery {
 public:
     bool Query(const std::string& root, uint64_t& userFree, uint64_t& diskFree) override {
@@ -118,7 +125,6 @@ int ShredEngine::FillTempFile(TempFileRecord& record) {
         DWORD written = 0;
         if (!WriteFile(record.handle, buffer_.data(), block, &written, nullptr) || written != block) {
             error = GetLastError();
-            if (written > 0) record.written += written;
             if (block == 512) break;
             block /= 2;
             continue;
@@ -130,7 +136,14 @@ int ShredEngine::FillTempFile(TempFileRecord& record) {
         if (observer_.ShouldAbort()) abort_ = true;
         if (abort_) return 3;
     }
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return 1;
+    // A refused write may still have put some bytes down: the passes cover
+    // what the file really holds.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(record.handle, &high);
+    if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR)
+        record.written = (static_cast<uint64_t>(high) << 32) | low;
+    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL || VolumeIsFull(record.name))
+        return 1;
     char code[16];
     std::snprintf(code, sizeof code, " %08X", static_cast<unsigned>(error));
     messenger_.Tell(FillIn(Text(texts::kWriteFailed), "%s", SystemErrorText(error)) + code,

@@ -168,6 +168,11 @@ private:
 // the same length, the dots where they were.
 std::string RandomSameLengthName(const std::string& path, RandomSource& random);
 
+// A file's or folder's status: attributes and 64-bit size. False when
+// nothing is at `path` (a drive root has no status of its own).
+using FileStatusData = WIN32_FIND_DATAA;
+bool FileStatus(const std::string& path, FileStatusData& data);
+
 // The file-system text a ShredItem drive root reports ("NTFS", "FAT32").
 std::string VolumeFileSystem(const std::string& root, std::string* label = nullptr);
 

@@ -112,7 +112,7 @@ TEST(Algorithms, StoredAlgorithmsReadOrDropped) {
 // Records what each pass wrote: the first byte of every block and lengths.
 class RecordingTarget : public BlockTarget {
 public:
-    struct Write {
+    struct Written {
         uint64_t offset;
         uint32_t length;
         unsigned char first;
@@ -126,7 +126,7 @@ public:
         position_ += length;
         return true;
     }
-    std::vector<Write> writes;
+    std::vector<Written> writes;
 
 private:
     uint64_t position_ = 0;

@@ -1,5 +1,8 @@
 // Start-up knowledge: the SID text, the protected folders and path
 // comparison, the Recycle Bin verb, and the log of silent runs.
+#include <windows.h>
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include "common/suite/scourwell.h"
@@ -16,8 +19,8 @@ TEST(Startup, SidText) {
     const unsigned char nt[6] = {0, 0, 0, 0, 0, 5};
     EXPECT_EQ("S-1-5-21-1004-2000-500", SidToText(nt, {21, 1004, 2000, 500}));
     const unsigned char wide[6] = {0x01, 0x02, 0, 0, 0x0A, 0xFF};
-    EXPECT_EQ("S-1-0x0102000a0aff", SidToText(wide, {}));
-    EXPECT_EQ("S-1-0x0102000a0aff-7", SidToText(wide, {7}));
+    EXPECT_EQ("S-1-0x010200000aff", SidToText(wide, {}));
+    EXPECT_EQ("S-1-0x010200000aff-7", SidToText(wide, {7}));
     std::string own;
     int failure = 0;
     ASSERT_TRUE(GetCurrentUserSid(own, failure)) << failure;

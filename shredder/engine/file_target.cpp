@@ -20,7 +20,9 @@ bool FileTarget::Write(const unsigned char* data, uint32_t length) {
         data += written;
         length -= written;
     }
-    return true;
+    // The file is opened write-through; a system that does not honour the
+    // flag still puts each block on the disk before the next one.
+    return FlushFileBuffers(file_) != 0;
 }
 
 std::string SystemErrorText(DWORD code) {

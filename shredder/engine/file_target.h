@@ -1,5 +1,6 @@
 #pragma once
-// A file as the pass loop's target: 64-bit positions, every write checked.
+// A file as the pass loop's target: 64-bit positions, every write checked
+// and on the disk before the call returns.
 #include <windows.h>
 
 #include <memory>

@@ -132,10 +132,15 @@ int ShredEngine::FillTempFile(TempFileRecord& record) {
         observer_.SetItemPos(++position);
         observer_.StepTotal();
         record.written += written;
-        if (record.written > kTempFileLimit) return 0;
+        if (record.written > kTempFileLimit) {
+            FlushFileBuffers(record.handle);
+            return 0;
+        }
         if (observer_.ShouldAbort()) abort_ = true;
         if (abort_) return 3;
     }
+    // What the cache holds reaches the disk before the file can go.
+    FlushFileBuffers(record.handle);
     // A refused write may still have put some bytes down: the passes cover
     // what the file really holds.
     DWORD high = 0;

@@ -89,6 +89,13 @@ TEST_F(Folder, TotalsCountEveryFileBelow) {
     uint64_t count = 0;
     EXPECT_EQ(11u, engine_.GetFolderTotals(tree.Top(), &count));
     EXPECT_EQ(3u, count);
+
+    // A total past 32 bits keeps the bar's range within what it can show.
+    engine_.SetProgressTotal((1ULL << 50) / 65536 * 7 + 1);  // 1 PiB, seven passes
+    ASSERT_TRUE(engine_.CreateProgressDialog());
+    EXPECT_EQ(0x7FFFFFFFu, observer_.totalRange);
+    engine_.DestroyProgressDialog();
+    EXPECT_EQ(1, observer_.closed);
 }
 
 }  // namespace

@@ -40,6 +40,8 @@ std::unique_ptr<BlockTarget> RecordingTargets::MakeTarget(HANDLE file, const std
     return std::unique_ptr<BlockTarget>(new Recorder(file, *this));
 }
 
+std::string ScratchName() { return "shred-engine-" + std::to_string(GetCurrentProcessId()); }
+
 EngineTest::EngineTest() {
     AddBuiltInAlgorithms(algorithms_);
     log_.SetFolder(dir_.path());

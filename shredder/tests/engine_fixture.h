@@ -83,6 +83,8 @@ private:
     unsigned next_ = 7;
 };
 
+std::string ScratchName();
+
 class EngineTest : public ::testing::Test {
 protected:
     EngineTest();
@@ -93,8 +95,10 @@ protected:
     std::vector<Block> PassBlocks(int pass) const;
     int ShownContaining(const std::string& part) const;
 
-    testkit::ScratchRegistry registry_{"shred-engine"};
-    testkit::ScratchDir dir_{"shred-engine"};
+    // Named per process: the free-space run of this program may go on
+    // beside the others.
+    testkit::ScratchRegistry registry_{ScratchName()};
+    testkit::ScratchDir dir_{ScratchName()};
     AlgorithmTable algorithms_;
     PassBuffer buffer_;
     RecordingObserver observer_;

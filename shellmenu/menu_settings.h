@@ -1,0 +1,18 @@
+#pragma once
+// What the context menu knows of the shredder: its folder (`AppPath`) and
+// language, read once per load of the library, on first use.
+#include <string>
+
+namespace shellmenu {
+
+struct MenuSettings {
+    std::string appPath;   // "" when the shredder never ran interactively
+    std::string language;  // "English" when missing or empty
+};
+
+const MenuSettings& Settings();
+
+// The menu item's text: key 9606 of the shredder's language file.
+std::string MenuItemText();
+
+}  // namespace shellmenu

@@ -1,0 +1,198 @@
+// The context-menu library as Explorer uses it: registered with regsvr32,
+// created through its exports, handed a CF_HDROP selection, asked for its
+// menu and its command, which starts the program named by `AppPath`.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "common/suite/scourwell.h"
+#include "platform/com/com_ptr.h"
+#include "platform/testkit/scratch.h"
+
+namespace {
+
+using namespace suite::scourwell;
+
+const CLSID kHandler = {0x46EB9D90, 0xDA84, 0x42F6, {0x81, 0x29, 0xDB, 0x13, 0x23, 0x6D, 0xB8, 0xF8}};
+const char kApproved[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+
+std::string TestsFolder() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path = exe;
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string LibraryPath() {
+    std::string tests = TestsFolder();
+    return tests.substr(0, tests.find_last_of('\\')) + "\\bin\\Scourwell\\Pellidor.dll";
+}
+
+DWORD RunProgram(std::string line) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return GetLastError();
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+bool KeyExists(HKEY root, const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
+    const std::string dll = LibraryPath();
+    const std::string clsid = std::string("CLSID\\") + kMenuHandlerClsid;
+    const std::string files = std::string("*\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
+    const std::string folders = std::string("Folder\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
+    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s \"" + dll + "\""));
+    EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_CLASSES_ROOT, clsid, ""));
+    EXPECT_EQ(dll, testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", ""));
+    EXPECT_EQ("Apartment", testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", "ThreadingModel"));
+    EXPECT_EQ(kMenuHandlerClsid, testkit::RegString(HKEY_CLASSES_ROOT, files, ""));
+    EXPECT_EQ(kMenuHandlerClsid, testkit::RegString(HKEY_CLASSES_ROOT, folders, ""));
+    EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_LOCAL_MACHINE, kApproved, kMenuHandlerClsid));
+
+    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, clsid));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, files));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, folders));
+    EXPECT_FALSE(testkit::RegValueExists(HKEY_LOCAL_MACHINE, kApproved, kMenuHandlerClsid));
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers") ||
+                !KeyExists(HKEY_CLASSES_ROOT, "*\\shellex"));
+    // A second unregistration finds nothing to remove and still succeeds.
+    EXPECT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
+}
+
+// A data object that offers one thing: the selection as CF_HDROP.
+class DropData : public IDataObject {
+public:
+    explicit DropData(const std::vector<std::string>& paths) : paths_(paths) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
+            *out = this;
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() override { return --refs_; }
+    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
+        std::string names;
+        for (const std::string& path : paths_) names += path + '\0';
+        names += '\0';
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    STDMETHODIMP QueryGetData(FORMATETC*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP DUnadvise(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+    ULONG refs() const { return refs_; }
+
+private:
+    std::vector<std::string> paths_;
+    ULONG refs_ = 1;
+};
+
+std::string MenuText(HMENU menu, UINT position) {
+    char text[256] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST(PellidorHandler, SelectionMenuAndCommand) {
+    testkit::ScratchRegistry registry("pellidor-handler");
+    testkit::ScratchDir dir("pellidor-handler");
+    ASSERT_TRUE(CopyFileA((TestsFolder() + "\\pellidor_args_recorder.exe").c_str(),
+                          dir.file("Mirrowick.exe").c_str(), FALSE));
+    dir.write("Lang\\English.ini", "[Scourwell Language Pack]\r\n9606=Shred it away\r\n");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue, dir.path());
+    ASSERT_EQ(S_OK, CoInitialize(nullptr));
+
+    HMODULE library = LoadLibraryA(LibraryPath().c_str());
+    ASSERT_NE(nullptr, library);
+    using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+    using CanUnload = HRESULT(WINAPI*)();
+    auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(library, "DllGetClassObject")));
+    auto canUnload = reinterpret_cast<CanUnload>(reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+    ASSERT_TRUE(get && canUnload);
+    void* nothing = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, get(IID_IUnknown, IID_IClassFactory, &nothing));
+    EXPECT_EQ(nullptr, nothing);
+    EXPECT_EQ(E_NOINTERFACE, get(kHandler, IID_IContextMenu, &nothing));
+    EXPECT_EQ(S_OK, canUnload());  // the refused factory did not stay alive
+    {
+        com::ComPtr<IClassFactory> factory;
+        ASSERT_EQ(S_OK, get(kHandler, IID_IClassFactory, factory.putVoid()));
+        com::ComPtr<IShellExtInit> init;
+        ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IShellExtInit, init.putVoid()));
+        com::ComPtr<IContextMenu> menu;
+        ASSERT_EQ(S_OK, init->QueryInterface(IID_IContextMenu, menu.putVoid()));
+        EXPECT_EQ(S_FALSE, canUnload());
+
+        DropData first({"C:\\old one.txt"});
+        DropData data({"C:\\Data", dir.file("with blank\\f.txt")});
+        EXPECT_EQ(E_FAIL, init->Initialize(nullptr, nullptr, nullptr));
+        ASSERT_EQ(S_OK, init->Initialize(nullptr, &first, nullptr));
+        ASSERT_EQ(S_OK, init->Initialize(nullptr, &data, nullptr));  // replaces the selection
+        EXPECT_EQ(1u, first.refs());
+
+        HMENU popup = CreatePopupMenu();
+        EXPECT_EQ(0, HRESULT_CODE(menu->QueryContextMenu(popup, 0, 100, 200, CMF_DEFAULTONLY)));
+        EXPECT_EQ(0, GetMenuItemCount(popup));
+        EXPECT_EQ(1, HRESULT_CODE(menu->QueryContextMenu(popup, 0, 100, 200, CMF_NORMAL)));
+        EXPECT_EQ("Shred it away", MenuText(popup, 0));
+        DestroyMenu(popup);
+
+        char name[64] = "untouched";
+        EXPECT_EQ(E_NOTIMPL, menu->GetCommandString(0, GCS_HELPTEXTA, nullptr, name, sizeof name));
+        CMINVOKECOMMANDINFO info = {};
+        info.cbSize = sizeof info;
+        info.lpVerb = MAKEINTRESOURCEA(1);
+        EXPECT_EQ(E_INVALIDARG, menu->InvokeCommand(&info));
+        info.lpVerb = "open";
+        EXPECT_EQ(S_OK, menu->InvokeCommand(&info));
+        EXPECT_FALSE(dir.exists("args.txt"));
+        info.lpVerb = MAKEINTRESOURCEA(0);
+        ASSERT_EQ(S_OK, menu->InvokeCommand(&info));
+        for (int i = 0; i < 100 && !dir.exists("args.txt"); ++i) Sleep(100);
+        ASSERT_TRUE(dir.exists("args.txt"));
+        Sleep(200);
+        const std::string line = dir.read("args.txt");
+        // The program started is the one in `AppPath`; its parameters follow its name.
+        ASSERT_NE(std::string::npos, line.find(dir.file("Mirrowick.exe"))) << line;
+        const size_t end = line[0] == '"' ? line.find('"', 1) + 1 : line.find(' ');
+        const ShredCommand command = ParseCommandLine(line.substr(end));
+        EXPECT_EQ((std::vector<std::string>{"C:\\Data", dir.file("with blank\\f.txt")}), command.items);
+        EXPECT_FALSE(command.silent);
+    }
+    EXPECT_EQ(S_OK, canUnload());
+    CoUninitialize();
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// The user's own algorithms under HKEY_CURRENT_USER
+// "Software\Velmora Scourwell\Algorithms": one subkey per algorithm, named
+// after it, with `Description`, `PassesCount` and "Pass <n>" subkeys
+// (`write` = "Random", "Complement" or "Pattern"; `Pattern Length` and
+// "Byte <n>" for patterns).
+#include <string>
+
+#include "shredder/algorithms/algorithm.h"
+
+namespace shredder {
+
+// Appends each readable algorithm in the registry's enumeration order. One
+// that is incomplete (a pass, its `write` or a byte missing), names an
+// unknown kind, has no pass or asks beyond the bounds is left out: it would
+// delete without overwriting. Returns whether the key exists.
+bool LoadCustomAlgorithms(AlgorithmTable& table);
+
+// Deletes the subkey named exactly `name` with everything below it.
+// True when it is gone or was never there; false when deletion failed.
+bool DeleteCustomAlgorithm(const std::string& name);
+
+}  // namespace shredder

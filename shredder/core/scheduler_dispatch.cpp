@@ -1,0 +1,87 @@
+#include "shredder/core/scheduler_dispatch.h"
+
+#include "common/suite/scourwell.h"
+
+namespace shredder {
+
+namespace {
+
+constexpr DISPID kApplicationName = 0x68030012;
+constexpr DISPID kCommandLine = 0x68030011;
+constexpr DISPID kCreator = 0x6803000F;
+constexpr DISPID kRun = 0x60030014;
+constexpr DISPID kName = 0x68030003;
+constexpr DISPID kSave = 0x60030016;
+constexpr DISPID kShowProperties = 0x60030017;
+constexpr DISPID kCreateTask = 0x60030002;
+constexpr DISPID kRefresh = 0x60030003;
+constexpr DISPID kDelete = 0x60030004;
+constexpr DISPID kJob = 0;
+constexpr DISPID kCount = 0x68030000;
+
+std::string GetText(ui::DispatchDriver& driver, DISPID id) {
+    com::Variant result;
+    if (FAILED(driver.GetProperty(id, result))) return std::string();
+    return result.AsString();
+}
+
+}  // namespace
+
+HRESULT JobDispatch::SetApplicationName(const std::string& name) {
+    return driver_.SetProperty(kApplicationName, name);
+}
+HRESULT JobDispatch::SetCommandLine(const std::string& line) {
+    return driver_.SetProperty(kCommandLine, line);
+}
+std::string JobDispatch::GetCreator() { return GetText(driver_, kCreator); }
+HRESULT JobDispatch::SetCreator(const std::string& creator) {
+    return driver_.SetProperty(kCreator, creator);
+}
+HRESULT JobDispatch::Run() { return driver_.InvokeMethod(kRun); }
+std::string JobDispatch::GetName() { return GetText(driver_, kName); }
+HRESULT JobDispatch::Save(const std::string& file) { return driver_.InvokeMethod(kSave, {file}); }
+HRESULT JobDispatch::ShowProperties() { return driver_.InvokeMethod(kShowProperties); }
+
+IDispatch* ScheduleDispatch::CreateTask(const std::string& name) {
+    com::Variant result;
+    if (FAILED(driver_.InvokeMethod(kCreateTask, {name}, &result))) return nullptr;
+    return result.TakeDispatch();
+}
+HRESULT ScheduleDispatch::Refresh() { return driver_.InvokeMethod(kRefresh); }
+HRESULT ScheduleDispatch::Delete(short position) {
+    return driver_.InvokeMethod(kDelete, {position});
+}
+IDispatch* ScheduleDispatch::GetJob(short position) {
+    com::Variant result;
+    if (FAILED(driver_.GetProperty(kJob, result, {position}))) return nullptr;
+    return result.TakeDispatch();
+}
+long ScheduleDispatch::GetCount() {
+    com::Variant result;
+    if (FAILED(driver_.GetProperty(kCount, result))) return 0;
+    return result.AsLong();
+}
+
+bool TaskNameTaken(ScheduleDispatch& schedule, JobDispatch& job, const std::string& name) {
+    schedule.Refresh();
+    const long count = schedule.GetCount();
+    for (long i = 1; i <= count && i <= 0x7FFF; ++i) {
+        job.Attach(schedule.GetJob(static_cast<short>(i)));
+        if (job.GetName() == name) return true;
+    }
+    return false;
+}
+
+std::string CreateScheduledTask(TaskNamePrompt& prompt, ScheduleDispatch& schedule,
+                                JobDispatch& job, const std::string& appPath) {
+    std::string name;
+    if (!prompt.AskTaskName(name)) return std::string();
+    IDispatch* created = schedule.CreateTask(name);
+    if (!created) return std::string();
+    job.Attach(created);
+    job.SetCreator(suite::scourwell::kTaskCreator);
+    job.SetApplicationName(appPath + "\\" + suite::scourwell::kProgramFile);
+    return name;
+}
+
+}  // namespace shredder

@@ -1,0 +1,368 @@
+#include "shredder/engine/shred_engine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+
+#include "common/files/folder_list.h"
+#include "shredder/core/paths.h"
+
+namespace shredder {
+
+namespace {
+
+constexpr DWORD kPromptAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+uint32_t Clamp32(uint64_t value) {
+    return value > 0x7FFFFFFF ? 0x7FFFFFFFu : static_cast<uint32_t>(value);
+}
+
+uint64_t FileSize(const FileStatusData& data) {
+    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool IsDeviceName(const std::string& base) {
+    std::string upper;
+    for (char c : base) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CLOCK$"};
+    for (const char* device : kDevices) {
+        if (upper == device) return true;
+    }
+    return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
+           upper[3] >= '0' && upper[3] <= '9';
+}
+
+}  // namespace
+
+// Feeds the pass loop's progress into the observer: the pass line, the
+// file's bar, the overall bar and the message pump.
+class ShredEngine::PassTicker : public PassProgress {
+public:
+    explicit PassTicker(ShredEngine& engine) : engine_(engine) {}
+
+    void PassStarted(int number, int count, const Pass& pass) override {
+        std::string line = FillIn(FillIn(engine_.Text(texts::kPassOf), "%d", std::to_string(number)),
+                                  "%e", std::to_string(count));
+        switch (pass.kind) {
+        case PassKind::Random: line += engine_.Text(texts::kPassRandom); break;
+        case PassKind::Pattern:
+            line += engine_.Text(texts::kPassWriting) + PatternText(pass.pattern);
+            break;
+        case PassKind::Complement: line += engine_.Text(texts::kPassComplement); break;
+        }
+        engine_.observer_.SetPassLine(line);
+        engine_.observer_.SetItemPos(0);
+    }
+    void BlockDone(uint32_t number) override {
+        engine_.observer_.SetItemPos(number);
+        engine_.observer_.StepTotal();
+    }
+    bool ShouldAbort() override {
+        if (engine_.observer_.ShouldAbort()) engine_.abort_ = true;
+        return engine_.abort_;
+    }
+
+private:
+    ShredEngine& engine_;
+};
+
+ShredEngine::ShredEngine(const AlgorithmTable& algorithms, PassBuffer& buffer,
+                         ShredObserver& observer, Messenger& messenger, const ShredderTexts& texts,
+                         const ShredderSettings& settings, RandomSource& random)
+    : algorithms_(algorithms),
+      buffer_(buffer),
+      observer_(observer),
+      messenger_(messenger),
+      texts_(texts),
+      settings_(settings),
+      random_(random) {}
+
+const Algorithm* ShredEngine::CurrentAlgorithm(int* index) const {
+    const int chosen = switches_.silent ? switches_.algorithm : settings_.Method();
+    if (index) *index = chosen;
+    if (chosen < 0 || static_cast<size_t>(chosen) >= algorithms_.size()) return nullptr;
+    return &algorithms_[chosen];
+}
+
+void ShredEngine::ReportNoAlgorithm(int index) {
+    messenger_.Tell(FillIn(Text(texts::kNoSuchAlgorithm), "%d", std::to_string(index)),
+                    MB_OK | MB_ICONERROR);
+}
+
+void ShredEngine::SetProgressTotal(uint64_t blocks) { progressTotal_ = blocks; }
+
+bool ShredEngine::CreateProgressDialog() {
+    if (progressOpen_) return true;
+    if (!observer_.OpenProgress()) {
+        messenger_.Tell(Text(texts::kNoProgress), MB_OK | MB_ICONERROR);
+        return false;
+    }
+    progressOpen_ = true;
+    observer_.SetTotalRange(Clamp32(progressTotal_));
+    return true;
+}
+
+void ShredEngine::DestroyProgressDialog() {
+    if (progressOpen_) observer_.CloseProgress();
+    progressOpen_ = false;
+    progressTotal_ = 0;
+}
+
+void ShredEngine::ReportErrorBox(DWORD code) {
+    messenger_.TellTitled(SystemErrorText(code), "Error", MB_OK | MB_ICONERROR);
+}
+
+void ShredEngine::RestoreAttributes(const std::string& path, DWORD attributes) const {
+    SetFileAttributesA(path.c_str(), attributes);
+}
+
+int ShredEngine::ShredItem(const std::string& path) {
+    const std::string normal = NormalizePath(path);
+    char letter = 0;
+    if (IsDriveRoot(normal, &letter) && !drives_.slots[letter - 'A'].root.empty())
+        return ShredDriveRoot(drives_.slots[letter - 'A'].root, letter);
+    FileStatusData data;
+    if (normal.empty() || !FileStatus(normal, data)) return kItemNotFound;
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return ShredFile(normal, kModeOrdinary);
+    const int result =
+        ShredFolder(normal, (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0, kModeOrdinary);
+    if (result == kGoOn && files::ListMatches(JoinPath(normal, "*.*")).empty())
+        RemoveFolderReported(normal);
+    return result;
+}
+
+int ShredEngine::ShredDriveRoot(const std::string& root, char letter) {
+    std::string label;
+    const std::string fileSystem = VolumeFileSystem(root, &label);
+    if (switches_.driveOption == 0) return ShredFreeSpace(root);
+    if (switches_.driveOption != -1) return kGoOn;
+    bool freeSpace = false, formatAfter = false;
+    if (!driveActions_ || !driveActions_->ChooseDriveWipe(root, fileSystem, freeSpace, formatAfter))
+        return kItemCancelled;
+    if (freeSpace) return ShredFreeSpace(root);
+    return driveActions_->ShredDrive(root.substr(0, 2), DriveDisplayName(label, letter), fileSystem,
+                                     formatAfter);
+}
+
+bool ShredEngine::RemoveFolderReported(const std::string& folder) {
+    if (RemoveDirectoryA(folder.c_str())) return true;
+    const DWORD code = GetLastError();
+    std::string text = FillIn(Text(texts::kUnableToRemove), "%s", folder);
+    text += FillIn(FillIn(Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",
+                   SystemErrorText(code));
+    messenger_.Tell(text, MB_OK | MB_ICONINFORMATION);
+    return false;
+}
+
+int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode) {
+    const int subfolderOption = switches_.silent ? switches_.folderOption : settings_.FolderOption();
+    const int removeOption = switches_.silent ? switches_.removeOption : settings_.RemoveOption();
+    if (mode == kModeOrdinary && IsProtectedFolder(folder, protected_)) {
+        messenger_.Tell(FillIn(Text(texts::kSkippingFolder), "%s", folder), MB_OK | MB_ICONINFORMATION);
+        return kGoOn;
+    }
+    if (mode == kModeOrdinary && system && Interactive()) {
+        const int answer = messenger_.Ask(FillIn(Text(texts::kSystemFolder), "%s", folder),
+                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+        if (answer == IDCANCEL) return kStop;
+        if (answer != IDYES) return kGoOn;
+    }
+    const std::string pattern = JoinPath(folder, "*.*");
+    WIN32_FIND_DATAA probe;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &probe);
+    if (find == INVALID_HANDLE_VALUE) {
+        messenger_.Tell(Text(texts::kInvalidFindHandle), MB_OK | MB_ICONERROR);
+        return kStop;
+    }
+    FindClose(find);
+    for (const files::FolderEntry& entry : files::ListMatches(pattern)) {
+        if (abort_) return kStop;
+        const std::string path = JoinPath(folder, entry.name);
+        if (!entry.isFolder) {
+            if (ShredFile(path, mode != kModeOrdinary ? kModeQuiet : kModeOrdinary) != kGoOn || abort_)
+                return kStop;
+            continue;
+        }
+        if (mode == kModeOrdinary && subfolderOption == 0) continue;
+        if (mode == kModeOrdinary && subfolderOption == 1) {
+            const int answer = messenger_.Ask(FillIn(Text(texts::kShredSubfolder), "%s", path),
+                                              MB_YESNOCANCEL | MB_ICONQUESTION);
+            if (answer == IDCANCEL) return kStop;
+            if (answer != IDYES) continue;
+        }
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        const bool subSystem =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM);
+        if (ShredFolder(path, subSystem, mode) != kGoOn) return kStop;
+        if (mode != kModeOrdinary) {
+            RemoveDirectoryA(path.c_str());
+            continue;
+        }
+        bool remove = removeOption == 2;
+        if (removeOption == 1) {
+            const int answer = messenger_.Ask(FillIn(Text(texts::kRemoveFolder), "%s", path),
+                                              MB_YESNOCANCEL | MB_ICONQUESTION);
+            if (answer == IDCANCEL) return kStop;
+            remove = answer == IDYES;
+        }
+        if (remove) RemoveFolderReported(path);
+    }
+    return abort_ ? kStop : kGoOn;
+}
+
+int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t size, bool& failed) {
+    failed = false;
+    int index = 0;
+    const Algorithm* algorithm = CurrentAlgorithm(&index);
+    observer_.SetItemRange(Clamp32(size / 65536 + 2));
+    observer_.SetItemPos(0);
+    std::unique_ptr<BlockTarget> target = targets_->MakeTarget(file, path);
+    PassTicker ticker(*this);
+    std::vector<Extent> extents;
+    if (size > 0) extents.push_back({0, size});
+    const uint32_t idle = static_cast<uint32_t>(size / 65536 + 2 - (size + 65535) / 65536);
+    PassResult result = RunPasses(*algorithm, buffer_, random_, *target, extents, ticker, idle,
+                                  [] { return static_cast<uint32_t>(GetLastError()); });
+    switch (result.outcome) {
+    case PassOutcome::Done: return kGoOn;
+    case PassOutcome::Aborted: return kStop;
+    case PassOutcome::SeekFailed:
+        failed = true;
+        ReportErrorBox(result.error);
+        return kStop;
+    case PassOutcome::WriteFailed:
+        failed = true;
+        messenger_.Tell(FillIn(FillIn(Text(texts::kWriteFailedKept), "%s", path), "%s",
+                               SystemErrorText(result.error)),
+                        MB_OK | MB_ICONERROR);
+        return kStop;
+    }
+    return kGoOn;
+}
+
+std::string RandomSameLengthName(const std::string& path, RandomSource& random) {
+    const size_t slash = path.find_last_of('\\');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = path.substr(start);
+    for (char& c : name) {
+        if (c == '.') continue;
+        unsigned char drawn;
+        do {
+            drawn = static_cast<unsigned char>(random.Next() & 0xFF);
+        } while (!((drawn >= 'a' && drawn <= 'z') || (drawn >= 'A' && drawn <= 'Z')));
+        c = static_cast<char>(drawn);
+    }
+    // Only the last dot separates the extension: the letters above keep
+    // every dot of the base as it was, so the length and layout stay.
+    return path.substr(0, start) + name;
+}
+
+int ShredEngine::ShredFile(const std::string& path, int mode) {
+    random_.Reseed();
+    int index = 0;
+    if (!CurrentAlgorithm(&index)) {
+        ReportNoAlgorithm(index);
+        return kStop;
+    }
+    if (!CreateProgressDialog()) return kStop;
+    observer_.SetFileLine(path);
+    FileStatusData data;
+    if (!FileStatus(path, data)) {
+        messenger_.Tell(FillIn(Text(texts::kUnableToAccess), "%s", path), MB_OK | MB_ICONERROR);
+        return kGoOn;
+    }
+    const DWORD attributes = data.dwFileAttributes;
+    if (mode == kModeOrdinary && (attributes & kPromptAttributes) && Interactive()) {
+        const int answer = messenger_.Ask(FillIn(Text(texts::kFileAttributes), "%s", path),
+                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+        if (answer == IDCANCEL) return kStop;
+        if (answer != IDYES) return kGoOn;
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        RestoreAttributes(path, attributes);
+        messenger_.Tell(FillIn(Text(texts::kNoExclusiveAccess), "%s", path), MB_OK | MB_ICONERROR);
+        return mode == kModeOrdinary ? kGoOn : kStop;
+    }
+    OwnedFile owner(file);
+    bool failed = false;
+    const int passes = RunFilePasses(file, path, FileSize(data), failed);
+    if (passes != kGoOn) {
+        // Cancelled or failed: the file keeps its name and attributes.
+        owner.Close();
+        RestoreAttributes(path, attributes);
+        return failed && mode == kModeOrdinary ? kGoOn : kStop;
+    }
+    if (!SeekFile(file, 0) || !SetEndOfFile(file)) {
+        const DWORD code = GetLastError();
+        owner.Close();
+        RestoreAttributes(path, attributes);
+        ReportErrorBox(code);
+        return kStop;
+    }
+    owner.Close();
+    if (mode == kModeKeep) {
+        RestoreAttributes(path, attributes);
+        return abort_ ? kStop : kGoOn;
+    }
+    std::string current = path;
+    for (int attempt = 0; attempt < 32; ++attempt) {
+        const std::string candidate = RandomSameLengthName(path, random_);
+        const std::string name = candidate.substr(candidate.find_last_of('\\') + 1);
+        const std::string base = name.substr(0, name.find('.'));
+        if (IsDeviceName(base) || GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES)
+            continue;
+        if (MoveFileA(path.c_str(), candidate.c_str())) current = candidate;
+        break;
+    }
+    if (!DeleteFileA(current.c_str()) && mode == kModeOrdinary) {
+        if (current != path) MoveFileA(current.c_str(), path.c_str());
+        const int answer = messenger_.Tell(FillIn(Text(texts::kNotDeleted), "%s", path),
+                                           MB_OKCANCEL | MB_ICONERROR);
+        if (answer == IDCANCEL) return kStop;
+    }
+    return abort_ ? kStop : kGoOn;
+}
+
+uint64_t ShredEngine::GetFolderTotals(const std::string& folder, uint64_t* count) const {
+    uint64_t total = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(JoinPath(folder, "*.*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            total += GetFolderTotals(JoinPath(folder, name), count);
+        } else {
+            total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+            if (count) ++*count;
+        }
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    return total;
+}
+
+bool FileStatus(const std::string& path, FileStatusData& data) {
+    // The search call answers on every system (the attribute query with
+    // sizes does not exist on the oldest); wildcards never name one file.
+    if (path.find_first_of("*?") != std::string::npos) return false;
+    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    return true;
+}
+
+std::string VolumeFileSystem(const std::string& root, std::string* label) {
+    char name[MAX_PATH] = {}, fileSystem[MAX_PATH] = {};
+    GetVolumeInformationA(root.c_str(), name, MAX_PATH, nullptr, nullptr, nullptr, fileSystem,
+                          MAX_PATH);
+    if (label) *label = name;
+    return fileSystem;
+}
+
+}  // namespace shredder

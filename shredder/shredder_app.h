@@ -1,0 +1,82 @@
+#pragma once
+// The shredder's application object: it owns every piece of program state
+// (settings, texts, algorithms, the pass buffer, drives, the scheduler
+// drivers, the engine) and runs start-up in its fixed order; then either
+// the interactive window or the items of the command line, one by one.
+#include <windows.h>
+
+#include <string>
+
+#include "common/suite/scourwell.h"
+#include "platform/ui/app.h"
+#include "platform/ui/message_prompt.h"
+#include "shredder/algorithms/algorithm.h"
+#include "shredder/algorithms/pass_buffer.h"
+#include "shredder/core/messenger.h"
+#include "shredder/core/scheduler_dispatch.h"
+#include "shredder/core/shred_log.h"
+#include "shredder/core/shredder_settings.h"
+#include "shredder/core/shredder_texts.h"
+#include "shredder/core/task_collection.h"
+#include "shredder/engine/shred_engine.h"
+#include "shredder/pumping_observer.h"
+
+namespace shredder {
+
+class CShredderApp : public ui::App {
+public:
+    CShredderApp();
+    ~CShredderApp() override;
+
+    std::string GetLangString(const char* key, const char* def) const { return texts_.Text(key, def); }
+    const std::string& AppPath() const { return appPath_; }
+    const suite::scourwell::ShredCommand& Command() const { return command_; }
+    AlgorithmTable& Algorithms() { return algorithms_; }
+    ShredEngine& Engine() { return engine_; }
+    Messenger& Messages() { return messenger_; }
+    TaskCollector& Collector() { return collector_; }
+    bool SchedulerUnavailable() const { return schedulerUnavailable_; }
+    bool RecycleBinSupported() const { return recycleBinSupported_; }
+
+    // Asks for a name and creates the task with our creator and program;
+    // "" when cancelled. The caller sets its command line and saves it.
+    std::string CreateScheduledTask();
+    JobDispatch& Job() { return job_; }
+    ScheduleDispatch& Schedule() { return schedule_; }
+
+    void LoadAlgorithms();
+    void RunCommandLine();
+
+protected:
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    bool TakeInstanceMutex();
+    void CheckSchedulerLibrary();
+    bool ReadUserSid();
+    std::string ConfirmationText() const;
+    void SetProgressTotalForItems();
+
+    ShredderSettings settings_;
+    ShredderTexts texts_;
+    ShredLog log_;
+    ui::ScreenMessagePrompt prompt_;
+    Messenger messenger_;
+    AlgorithmTable algorithms_;
+    PassBuffer buffer_;
+    RuntimeRandom random_;
+    PumpingObserver observer_;
+    ShredEngine engine_;
+    TaskCollector collector_;
+    ScheduleDispatch schedule_;
+    JobDispatch job_;
+    suite::scourwell::ShredCommand command_;
+    std::string appPath_;
+    HANDLE mutex_ = nullptr;
+    bool comStarted_ = false;
+    bool schedulerUnavailable_ = false;
+    bool recycleBinSupported_ = false;
+};
+
+}  // namespace shredder

@@ -1,0 +1,33 @@
+#pragma once
+// The task-name dialog (138): asks for a new scheduled task's name and
+// refuses an empty one or one that a task of any creator already has.
+#include <string>
+
+#include "platform/ui/dialog.h"
+#include "shredder/core/messenger.h"
+#include "shredder/core/scheduler_dispatch.h"
+#include "shredder/core/shredder_texts.h"
+
+namespace shredder {
+
+class CTaskNameDlg : public ui::Dialog, public TaskNamePrompt {
+public:
+    CTaskNameDlg(ScheduleDispatch& schedule, JobDispatch& job, const ShredderTexts& texts,
+                 Messenger& messenger);
+
+    bool AskTaskName(std::string& name) override;
+    const std::string& Name() const { return name_; }
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    ScheduleDispatch& schedule_;
+    JobDispatch& job_;
+    const ShredderTexts& texts_;
+    Messenger& messenger_;
+    std::string name_;
+};
+
+}  // namespace shredder

@@ -1,0 +1,113 @@
+// The free-space wipe on a small FAT volume of its own, which
+// free_space_test.sh makes, mounts and maps to a drive letter before it
+// runs these tests (and checks with fsck afterwards). Without that volume
+// they are skipped: they never run against any other drive.
+#include "shredder/tests/engine_fixture.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "common/files/folder_list.h"
+#include "common/files/whole_file.h"
+
+namespace shredder_test {
+namespace {
+
+class FakeFreeSpace : public FreeSpaceQuery {
+public:
+    bool Query(const std::string&, uint64_t& userFree, uint64_t& diskFree) override {
+        userFree = diskFree = (5ULL << 30) / 2;  // 2.5 GiB
+        return true;
+    }
+};
+
+class FreeSpace : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        const char* drive = std::getenv("SHRED_FREESPACE_DRIVE");
+        if (!drive || std::strlen(drive) != 2) GTEST_SKIP() << "no test volume mapped";
+        root_ = std::string(drive) + "\\";
+        // The volume the script made holds its marker and is a few MB small.
+        ULARGE_INTEGER user, total, free;
+        if (!files::FileExists(root_ + "SHREDVOL.TXT") ||
+            !GetDiskFreeSpaceExA(root_.c_str(), &user, &total, &free) || total.QuadPart > (64u << 20))
+            GTEST_SKIP() << root_ << " is not the test volume";
+        DriveTable drives;
+        drives.slots[root_[0] - 'A'].root = root_;
+        engine_.SetDrives(drives);
+    }
+    void Shred(int algorithm, int driveOption) {
+        RunSwitches switches;
+        switches.silent = true;
+        switches.algorithm = algorithm;
+        switches.driveOption = driveOption;
+        engine_.SetSwitches(switches);
+        messenger_.SetSilent(true);
+        result_ = engine_.ShredItem(root_);
+    }
+    int Lines(const std::vector<std::string>& lines, const std::string& part) const {
+        int count = 0;
+        for (const std::string& line : lines) count += line.find(part) != std::string::npos;
+        return count;
+    }
+    bool LeftClean() const {
+        return !files::PathExists(root_ + "SHREDTMP.$$$") &&
+               files::ListMatches(root_ + "*.*").size() == 1;
+    }
+
+    std::string root_;
+    int result_ = -1;
+};
+
+TEST_F(FreeSpace, DriveOptionFiveDoesNothing) {
+    Shred(1, 5);
+    EXPECT_EQ(kGoOn, result_);
+    EXPECT_EQ(0, observer_.opened);
+}
+
+TEST_F(FreeSpace, FillsTheVolumeThenRunsThePasses) {
+    Shred(1, 0);
+    EXPECT_EQ(1, Lines(observer_.fileLines, "Preparing temporary file 1 of 1."));
+    EXPECT_EQ(1, Lines(observer_.passLines, "Pass 1 of 3"));
+    ASSERT_FALSE(targets_.blocks.empty());
+    // The first pass covers the whole fill file. The FUSE driver of the
+    // test volume refuses to overwrite its last cluster once the disk is
+    // full; the engine then reports the file instead of passing it as done.
+    const std::vector<Block> first = PassBlocks(1);
+    ASSERT_FALSE(first.empty());
+    const uint64_t covered = first.back().offset + first.back().length;
+    EXPECT_GT(covered, 4u << 20);
+    if (targets_.blocks.back().pass != 3)
+        EXPECT_NE(std::string::npos, dir_.read("log.txt").find("Could not overwrite\n" + root_ + "SHREDTMP.$$$"));
+    EXPECT_TRUE(LeftClean());
+    EXPECT_EQ(1, observer_.closed);
+}
+
+TEST_F(FreeSpace, QuickShredIsTheFillAlone) {
+    Shred(0, 0);
+    EXPECT_EQ(1, Lines(observer_.fileLines, "Shredding temporary file 1 of 1."));
+    EXPECT_EQ(0, Lines(observer_.passLines, "Pass 1 of"));
+    EXPECT_TRUE(targets_.blocks.empty());
+    EXPECT_TRUE(LeftClean());
+}
+
+TEST_F(FreeSpace, CancelWhileFillingCleansUp) {
+    observer_.cancelAfter = 3;
+    Shred(1, 0);
+    EXPECT_EQ(kStop, result_);
+    EXPECT_TRUE(targets_.blocks.empty());
+    EXPECT_FALSE(observer_.cancelEnabled);
+    EXPECT_TRUE(LeftClean());
+}
+
+TEST_F(FreeSpace, FileCountFollowsTheFreeSpaceFigure) {
+    FakeFreeSpace fake;
+    engine_.SetFreeSpaceQuery(&fake);
+    Shred(0, 0);
+    EXPECT_EQ(1, Lines(observer_.fileLines, "temporary file 3 of 3."));
+    EXPECT_TRUE(LeftClean());
+}
+
+}  // namespace
+}  // namespace shredder_test

@@ -1,0 +1,136 @@
+// The program itself: a second interactive start ends with exit code 0
+// after its notice, while a command-line run beside the first goes ahead.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "common/suite/scourwell.h"
+#include "platform/testkit/scratch.h"
+
+namespace {
+
+using namespace suite::scourwell;
+
+std::string ProgramPath() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path = exe;
+    path = path.substr(0, path.find_last_of('\\'));
+    path = path.substr(0, path.find_last_of('\\'));
+    return path + "\\bin\\Scourwell\\Mirrowick.exe";
+}
+
+struct Started {
+    PROCESS_INFORMATION info = {};
+    ~Started() {
+        if (info.hProcess) {
+            TerminateProcess(info.hProcess, 1);
+            CloseHandle(info.hProcess);
+            CloseHandle(info.hThread);
+        }
+    }
+};
+
+bool Start(const std::string& arguments, Started& started) {
+    std::string line = "\"" + ProgramPath() + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started.info) != 0;
+}
+
+struct BoxSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The text of the next message box the process shows, within `ms`.
+HWND WaitForBox(const Started& started, DWORD ms, std::string* text = nullptr) {
+    for (DWORD waited = 0; waited < ms; waited += 100) {
+        BoxSearch search = {started.info.dwProcessId, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            char buffer[1024] = {};
+            GetDlgItemTextA(search.found, 0xFFFF, buffer, sizeof buffer);
+            if (text) *text = buffer;
+            return search.found;
+        }
+        if (WaitForSingleObject(started.info.hProcess, 100) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+// Answers every box with OK until the process ends; its exit code.
+DWORD AnswerUntilExit(const Started& started, std::vector<std::string>& texts) {
+    for (int i = 0; i < 20; ++i) {
+        std::string text;
+        HWND box = WaitForBox(started, 20000, &text);
+        if (!box) break;
+        texts.push_back(text);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        Sleep(300);
+    }
+    WaitForSingleObject(started.info.hProcess, 20000);
+    DWORD code = 99;
+    GetExitCodeProcess(started.info.hProcess, &code);
+    return code;
+}
+
+TEST(Instance, SecondInteractiveStartEndsWhileACommandLineRunGoesAhead) {
+    testkit::ScratchDir dir("shred-instance");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue, dir.path());
+    dir.write("doomed.txt", std::string(70000, 'x'));
+
+    Started first;
+    ASSERT_TRUE(Start("", first));
+    ASSERT_NE(nullptr, WaitForBox(first, 30000)) << "the first instance shows nothing";
+
+    Started second;
+    ASSERT_TRUE(Start("/O1", second));
+    std::vector<std::string> texts;
+    EXPECT_EQ(0u, AnswerUntilExit(second, texts));
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(0u, texts[0].find("There's an instance running of the program")) << texts[0];
+
+    Started run;
+    ASSERT_TRUE(Start(FileTaskLine("Beside", 1, {dir.file("doomed.txt")}), run));
+    std::vector<std::string> runTexts;
+    EXPECT_EQ(0u, AnswerUntilExit(run, runTexts));
+    EXPECT_TRUE(runTexts.empty());
+    EXPECT_FALSE(dir.exists("doomed.txt"));
+    EXPECT_EQ("Task Name: Beside\nSuccess\n\n", dir.read("log.txt"));
+
+    std::vector<std::string> firstTexts;
+    AnswerUntilExit(first, firstTexts);
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+}
+
+TEST(Instance, UnknownAlgorithmRefusesTheRunAndLogsIt) {
+    testkit::ScratchDir dir("shred-noalgo");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue, dir.path());
+    dir.write("kept.txt", "data");
+    Started run;
+    ASSERT_TRUE(Start(FileTaskLine("Far", 42, {dir.file("kept.txt")}), run));
+    std::vector<std::string> texts;
+    EXPECT_EQ(0u, AnswerUntilExit(run, texts));
+    EXPECT_EQ("data", dir.read("kept.txt"));
+    const std::string log = dir.read("log.txt");
+    EXPECT_NE(std::string::npos, log.find("algorithm number 42 does not exist")) << log;
+    EXPECT_EQ(std::string::npos, log.find("Success"));
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+}
+
+}  // namespace

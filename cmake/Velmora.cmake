@@ -97,15 +97,17 @@ function(velmora_dll target)
 endfunction()
 
 # velmora_test(<target> SOURCES ... [LIBS ...] [RESOURCES ...] [TIMEOUT <s>]
-#              [DEPENDS <targets>] [BESIDE <dll targets>])
+#              [DEPENDS <targets>] [BESIDE <dll targets>] [LOCKS <names>])
 # One ctest entry per executable: each Wine start costs about a second.
 # BESIDE: DLLs the code under test loads from its own folder, copied next
-# to the test program.
+# to the test program. LOCKS: what the test shares in the scratch prefix
+# with other tests (the Task Scheduler's task folder ...); tests naming the
+# same lock never run at the same time.
 function(velmora_test target)
   if(NOT VELMORA_TESTS)
     return()
   endif()
-  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;RESOURCES;DEPENDS;BESIDE" ${ARGN})
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;RESOURCES;DEPENDS;BESIDE;LOCKS" ${ARGN})
   add_executable(${target} ${A_SOURCES} ${A_RESOURCES})
   target_link_libraries(${target} PRIVATE velmora_flags velmora_testkit ${A_LIBS}
                         GTest::gmock GTest::gtest_main)
@@ -123,6 +125,9 @@ function(velmora_test target)
   add_test(NAME ${target} COMMAND ${target} --gtest_brief=1
            WORKING_DIRECTORY ${VELMORA_TEST_DIR})
   set_tests_properties(${target} PROPERTIES TIMEOUT ${A_TIMEOUT})
+  if(A_LOCKS)
+    set_tests_properties(${target} PROPERTIES RESOURCE_LOCK "${A_LOCKS}")
+  endif()
 endfunction()
 
 # velmora_test_program(<target> SOURCES ... [LIBS ...]): a helper program a

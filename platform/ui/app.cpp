@@ -134,8 +134,16 @@ int ShowMessage(HWND owner, const std::string& text, UINT flags) {
     if (App* app = App::Current()) return app->MessageBox(text, flags, owner);
     std::string caption;
     if (owner) {
+        // The top-level window around the owner (Windows 95 and NT 4 have
+        // no GetAncestor).
+        HWND root = owner;
+        while (GetWindowLongPtrA(root, GWL_STYLE) & WS_CHILD) {
+            HWND parent = GetParent(root);
+            if (!parent) break;
+            root = parent;
+        }
         char title[256] = {};
-        GetWindowTextA(GetAncestor(owner, GA_ROOT), title, sizeof(title));
+        GetWindowTextA(root, title, sizeof(title));
         caption = title;
     }
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);

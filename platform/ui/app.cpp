@@ -10,6 +10,17 @@ namespace {
 
 App* g_app = nullptr;
 
+// The top-level window a child belongs to (GetAncestor's GA_ROOT, which
+// Windows 95 lacks).
+HWND RootOf(HWND window) {
+    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        HWND parent = GetParent(window);
+        if (!parent) break;
+        window = parent;
+    }
+    return window;
+}
+
 }  // namespace
 
 App::App() { g_app = this; }
@@ -135,7 +146,7 @@ int ShowMessage(HWND owner, const std::string& text, UINT flags) {
     std::string caption;
     if (owner) {
         char title[256] = {};
-        GetWindowTextA(GetAncestor(owner, GA_ROOT), title, sizeof(title));
+        GetWindowTextA(RootOf(owner), title, sizeof(title));
         caption = title;
     }
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);

@@ -120,10 +120,13 @@ def never(first):
     return "no system" if first == "-" else first
 
 
-def check_file(path, shown, table, exceptions, used):
+def check_file(path, shown, table, exceptions):
     """Problems of one deliverable, as text lines."""
     problems = []
-    pe32, version, imports = dump(path)
+    try:
+        pe32, version, imports = dump(path)
+    except subprocess.CalledProcessError as error:
+        return ["%s: objdump cannot read it: %s" % (shown, error.stderr.strip())], 0
     if not pe32:
         problems.append("%s: not a 32-bit (PE32) file" % shown)
     if version != "4.0":
@@ -132,19 +135,15 @@ def check_file(path, shown, table, exceptions, used):
     for dll, function in imports:
         key = (dll.lower(), function)
         since = table.get(key) or table.get((dll.lower(), "*"))
-        for exception_key in ((name, dll.lower(), function), ("*", dll.lower(), function)):
-            if exception_key in exceptions:
-                used.add(exception_key)
-                break
-        else:
-            if since is None:
-                problems.append("%s: imports %s %s, which allowed-imports.tsv lacks" % (shown, dll, function))
-                continue
-            if missing_on(since[:2]):
-                problems.append("%s: imports %s %s, which the targets lack (it came with %s on the 9x "
-                                "line, %s on the NT line); load it by name with a fallback%s" %
-                                (shown, dll, function, never(since[0]), never(since[1]),
-                                 " (%s)" % since[2] if since[2] else ""))
+        if (name, key[0], function) in exceptions or ("*", key[0], function) in exceptions:
+            continue
+        if since is None:
+            problems.append("%s: imports %s %s, which allowed-imports.tsv lacks" % (shown, dll, function))
+        elif missing_on(since[:2]):
+            problems.append("%s: imports %s %s, which the targets lack (it came with %s on the 9x "
+                            "line, %s on the NT line); load it by name with a fallback%s" %
+                            (shown, dll, function, never(since[0]), never(since[1]),
+                             " (%s)" % since[2] if since[2] else ""))
     return problems, len(imports)
 
 
@@ -168,10 +167,9 @@ def check(bin_dir, table_path=TABLE, exceptions_path=EXCEPTIONS, quiet=False):
         print("check-imports: no deliverable below %s (build the i686 target first)" % bin_dir)
         return 1
     failed = False
-    used = set()
     for path in files:
         shown = os.path.relpath(path, bin_dir)
-        problems, count = check_file(path, shown, table, exceptions, used)
+        problems, count = check_file(path, shown, table, exceptions)
         for problem in problems:
             print("check-imports: " + problem)
         failed = failed or bool(problems)

@@ -46,12 +46,12 @@ void AppBrowserState::Refresh() {
 }
 
 void AppBrowserState::Update() {
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock lock(lock_);
     flags_ = app_.Browsers();
 }
 
 BrowserState AppBrowserState::Current() const {
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock lock(lock_);
     return flags_;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // What the settings pages see of the program: its settings in memory, its
 // browser state flags and the main window around them.
-#include <mutex>
-
+#include "platform/sync/sync.h"
 #include "popup/pages/browser_state.h"
 #include "popup/pages/page_context.h"
 
@@ -57,7 +56,7 @@ public:
 
 private:
     CHalvaneApp& app_;
-    mutable std::mutex lock_;
+    mutable sync::CriticalSection lock_;
     BrowserState flags_;
 };
 

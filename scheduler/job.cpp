@@ -1,5 +1,7 @@
 #include "scheduler/job.h"
 
+#include <wchar.h>
+
 #include "platform/com/bstr.h"
 #include "platform/com/text.h"
 #include "platform/guard/guard.h"
@@ -10,10 +12,11 @@ namespace {
 const wchar_t kJobExtension[] = L".job";
 const WORD kDefaultIdleDeadline = 60;
 
+// The runtime's comparison: Windows 9x only pretends to have lstrcmpiW.
 bool EndsWithJob(const std::wstring& name) {
     const size_t length = sizeof kJobExtension / sizeof kJobExtension[0] - 1;
     return name.size() > length &&
-           lstrcmpiW(name.c_str() + name.size() - length, kJobExtension) == 0;
+           _wcsicmp(name.c_str() + name.size() - length, kJobExtension) == 0;
 }
 
 }  // namespace

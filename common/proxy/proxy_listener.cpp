@@ -9,14 +9,16 @@ const long kAcceptWakeMicroseconds = 200 * 1000;
 const DWORD kAcceptRetryDelay = 50;
 const DWORD kAcceptThreadWait = 5000;
 const DWORD kDrainWait = 10000;
-const SIZE_T kConnectionStack = 256 * 1024;
+const unsigned kConnectionStack = 256 * 1024;
 
-struct ThreadArgs {
+}  // namespace
+
+// What a thread routine owns: the shared state and its socket. Held by
+// shared_ptr so the routine's closure can be copied into a std::function.
+struct CProxyListener::ThreadArgs {
     std::shared_ptr<ProxyContext> context;
     Socket socket;
 };
-
-}  // namespace
 
 CProxyListener::CProxyListener(std::shared_ptr<ProxyPolicy> policy) : policy_(std::move(policy)) {}
 
@@ -58,11 +60,9 @@ int CProxyListener::Start(unsigned short port, int backlog) {
     int length = sizeof address;
     getsockname(listening.get(), reinterpret_cast<sockaddr*>(&address), &length);
     context->open = true;
-    auto* args = new ThreadArgs{context, std::move(listening)};
-    acceptThread_ = CreateThread(nullptr, 0, AcceptThreadProc, args, 0, nullptr);
-    if (acceptThread_ == nullptr) {
+    auto args = std::make_shared<ThreadArgs>(ThreadArgs{context, std::move(listening)});
+    if (!acceptThread_.Start([args] { AcceptThreadProc(*args); })) {
         lastError_ = "The accept thread did not start.";
-        delete args;
         return 0;
     }
     port_ = ntohs(address.sin_port);
@@ -72,11 +72,9 @@ int CProxyListener::Start(unsigned short port, int backlog) {
 
 void CProxyListener::Close() {
     if (context_) context_->open = false;
-    if (acceptThread_ != nullptr) {
-        WaitForSingleObject(acceptThread_, kAcceptThreadWait);
-        CloseHandle(acceptThread_);
-        acceptThread_ = nullptr;
-    }
+    // An accept thread that does not end in time goes on alone: it co-owns
+    // the context and its socket, and leaves at its next wake-up.
+    if (!acceptThread_.Join(kAcceptThreadWait)) acceptThread_.Detach();
 }
 
 bool CProxyListener::WaitForConnections(DWORD milliseconds) const {
@@ -92,10 +90,9 @@ long CProxyListener::LiveConnections() const {
     return context_ ? context_->live.load() : 0;
 }
 
-DWORD WINAPI CProxyListener::AcceptThreadProc(LPVOID argument) {
-    std::unique_ptr<ThreadArgs> args(static_cast<ThreadArgs*>(argument));
-    const std::shared_ptr<ProxyContext>& context = args->context;
-    SOCKET listening = args->socket.get();
+void CProxyListener::AcceptThreadProc(ThreadArgs& args) {
+    const std::shared_ptr<ProxyContext>& context = args.context;
+    SOCKET listening = args.socket.get();
     while (context->open) {
         fd_set readable;
         FD_ZERO(&readable);
@@ -112,30 +109,23 @@ DWORD WINAPI CProxyListener::AcceptThreadProc(LPVOID argument) {
         SetBlocking(browser.get());
         context->accepted = true;
         ++context->live;
-        auto* connection = new ThreadArgs{context, std::move(browser)};
-        HANDLE thread = CreateThread(nullptr, kConnectionStack, ConnectionThreadProc, connection,
-                                     STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-        if (thread == nullptr) {
+        auto connection = std::make_shared<ThreadArgs>(ThreadArgs{context, std::move(browser)});
+        if (!sync::StartDetached([connection] { ConnectionThreadProc(*connection); }, kConnectionStack,
+                                 THREAD_PRIORITY_HIGHEST)) {
             // This connection is lost; the next ones are still accepted.
-            delete connection;
             --context->live;
-            continue;
         }
-        SetThreadPriority(thread, THREAD_PRIORITY_HIGHEST);
-        CloseHandle(thread);
     }
-    return 0;
 }
 
-DWORD WINAPI CProxyListener::ConnectionThreadProc(LPVOID argument) {
-    std::unique_ptr<ThreadArgs> args(static_cast<ThreadArgs*>(argument));
-    try {
-        CProxyConnection connection(args->context, std::move(args->socket));
-        connection.Run();
-    } catch (...) {
-    }
-    --args->context->live;
-    return 0;
+void CProxyListener::ConnectionThreadProc(ThreadArgs& args) {
+    // The count drops however the connection ends, an exception included.
+    struct Leaving {
+        ProxyContext& context;
+        ~Leaving() { --context.live; }
+    } leaving{*args.context};
+    CProxyConnection connection(args.context, std::move(args.socket));
+    connection.Run();
 }
 
 }  // namespace proxy

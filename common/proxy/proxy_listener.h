@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/proxy/proxy_context.h"
+#include "platform/sync/sync.h"
 
 namespace proxy {
 
@@ -32,13 +33,16 @@ public:
     long LiveConnections() const;
     const std::string& LastError() const { return lastError_; }
 
-    static DWORD WINAPI AcceptThreadProc(LPVOID argument);
-    static DWORD WINAPI ConnectionThreadProc(LPVOID argument);
-
 private:
+    struct ThreadArgs;
+    // Thread routines: the accept loop on the listening socket, and one
+    // browser connection.
+    static void AcceptThreadProc(ThreadArgs& args);
+    static void ConnectionThreadProc(ThreadArgs& args);
+
     std::shared_ptr<ProxyPolicy> policy_;
     std::shared_ptr<ProxyContext> context_;
-    HANDLE acceptThread_ = nullptr;
+    sync::Thread acceptThread_;
     unsigned short port_ = 0;
     std::string lastError_;
 };

@@ -27,18 +27,37 @@ bool Event::Wait(DWORD milliseconds) const {
     return !event_ || WaitForSingleObject(event_, milliseconds) == WAIT_OBJECT_0;
 }
 
-Thread::~Thread() { Join(); }
+namespace {
 
-unsigned __stdcall Thread::Entry(void* self) {
-    guard::Run("thread routine", [self] { static_cast<Thread*>(self)->routine_(); });
+using Routine = std::function<void()>;
+
+unsigned __stdcall Entry(void* parameter) {
+    std::unique_ptr<Routine> routine(static_cast<Routine*>(parameter));
+    guard::Run("thread routine", [&] { (*routine)(); });
     return 0;
 }
 
-bool Thread::Start(std::function<void()> routine, unsigned stackSize) {
-    if (thread_ || !routine) return false;
-    routine_ = std::move(routine);
-    uintptr_t handle = _beginthreadex(nullptr, stackSize, Entry, this, 0, nullptr);
-    thread_ = reinterpret_cast<HANDLE>(handle);
+// Starts the routine's thread suspended, sets its priority and lets it run.
+// The thread's handle, or null when it could not start.
+HANDLE Launch(Routine routine, unsigned stackSize, int priority) {
+    if (!routine) return nullptr;
+    auto owned = std::make_unique<Routine>(std::move(routine));
+    uintptr_t handle = _beginthreadex(nullptr, stackSize, Entry, owned.get(), CREATE_SUSPENDED, nullptr);
+    if (!handle) return nullptr;
+    owned.release();  // the thread deletes it when the routine returns
+    HANDLE thread = reinterpret_cast<HANDLE>(handle);
+    if (priority != THREAD_PRIORITY_NORMAL) SetThreadPriority(thread, priority);
+    ResumeThread(thread);
+    return thread;
+}
+
+}  // namespace
+
+Thread::~Thread() { Join(); }
+
+bool Thread::Start(std::function<void()> routine, unsigned stackSize, int priority) {
+    if (thread_) return false;
+    thread_ = Launch(std::move(routine), stackSize, priority);
     return thread_ != nullptr;
 }
 
@@ -50,32 +69,21 @@ bool Thread::Join(DWORD milliseconds) {
     return true;
 }
 
+void Thread::Detach() {
+    if (!thread_) return;
+    CloseHandle(thread_);
+    thread_ = nullptr;
+}
+
 bool Thread::IsRunning() const {
     return thread_ && WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT;
 }
 
 bool Thread::SetPriority(int priority) { return thread_ && SetThreadPriority(thread_, priority); }
 
-namespace {
-
-unsigned __stdcall DetachedEntry(void* parameter) {
-    std::unique_ptr<std::function<void()>> routine(static_cast<std::function<void()>*>(parameter));
-    guard::Run("thread routine", [&] { (*routine)(); });
-    return 0;
-}
-
-}  // namespace
-
 bool StartDetached(std::function<void()> routine, unsigned stackSize, int priority) {
-    auto* owned = new std::function<void()>(std::move(routine));
-    uintptr_t handle = _beginthreadex(nullptr, stackSize, DetachedEntry, owned, CREATE_SUSPENDED, nullptr);
-    if (!handle) {
-        delete owned;
-        return false;
-    }
-    HANDLE thread = reinterpret_cast<HANDLE>(handle);
-    SetThreadPriority(thread, priority);
-    ResumeThread(thread);
+    HANDLE thread = Launch(std::move(routine), stackSize, priority);
+    if (!thread) return false;
     CloseHandle(thread);
     return true;
 }

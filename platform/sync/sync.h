@@ -2,13 +2,15 @@
 // Threads and locks over the system's own calls (critical sections, events,
 // threads from the C runtime's _beginthreadex), so the product imports
 // nothing newer than Windows 95 and NT 4. Product code never uses
-// std::thread or std::mutex, whose runtime needs later systems.
+// std::thread or std::mutex: the product's compilers have neither, and their
+// runtime would need later systems. std::atomic of integral types is fine.
 #include <windows.h>
 
 #include <functional>
 
 namespace sync {
 
+// A critical section; Lock holds it for a scope. Re-entrant on one thread.
 class CriticalSection {
 public:
     CriticalSection() { InitializeCriticalSection(&section_); }
@@ -54,8 +56,11 @@ private:
     HANDLE event_;
 };
 
-// One thread running one routine. The routine runs behind the exception
-// firewall. The destructor waits for a running thread to end.
+// One thread running one routine behind the exception firewall. The thread
+// owns its routine (and whatever the routine captured) until it ends, so a
+// Thread object may let a running thread go on alone (Detach) or be
+// destroyed after a Join that timed out and a Detach. The destructor waits
+// for a thread still attached to end.
 class Thread {
 public:
     Thread() = default;
@@ -63,23 +68,27 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    // False when the thread could not be started (or one already runs);
-    // `stackSize` 0 takes the program's default.
-    bool Start(std::function<void()> routine, unsigned stackSize = 0);
-    // True when the thread has ended within `milliseconds` (or none ran);
+    // False when the thread could not be started (the routine is then
+    // dropped unrun) or this object still holds a thread. `stackSize` 0
+    // takes the program's default; otherwise it is the stack committed at
+    // start (the systems before XP know no reservation-only size).
+    // `priority` is set before the routine runs.
+    bool Start(std::function<void()> routine, unsigned stackSize = 0,
+               int priority = THREAD_PRIORITY_NORMAL);
+    // True when the thread has ended within `milliseconds` (or none is held);
     // its handle is then closed and Start may be called again.
     bool Join(DWORD milliseconds = INFINITE);
+    // Lets the thread run on without this object; Start may be called again.
+    void Detach();
     bool IsRunning() const;
     bool SetPriority(int priority);
 
 private:
-    static unsigned __stdcall Entry(void* self);
-
     HANDLE thread_ = nullptr;
-    std::function<void()> routine_;
 };
 
 // Starts `routine` on a thread nobody joins; false when it could not start.
-bool StartDetached(std::function<void()> routine, unsigned stackSize = 0, int priority = THREAD_PRIORITY_NORMAL);
+bool StartDetached(std::function<void()> routine, unsigned stackSize = 0,
+                   int priority = THREAD_PRIORITY_NORMAL);
 
 }  // namespace sync

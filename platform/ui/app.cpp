@@ -10,6 +10,17 @@ namespace {
 
 App* g_app = nullptr;
 
+// The top-level window a child belongs to (GetAncestor's GA_ROOT, which
+// Windows 95 lacks).
+HWND RootOf(HWND window) {
+    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        HWND parent = GetParent(window);
+        if (!parent) break;
+        window = parent;
+    }
+    return window;
+}
+
 }  // namespace
 
 App::App() { g_app = this; }
@@ -134,16 +145,8 @@ int ShowMessage(HWND owner, const std::string& text, UINT flags) {
     if (App* app = App::Current()) return app->MessageBox(text, flags, owner);
     std::string caption;
     if (owner) {
-        // The top-level window around the owner (Windows 95 and NT 4 have
-        // no GetAncestor).
-        HWND root = owner;
-        while (GetWindowLongPtrA(root, GWL_STYLE) & WS_CHILD) {
-            HWND parent = GetParent(root);
-            if (!parent) break;
-            root = parent;
-        }
         char title[256] = {};
-        GetWindowTextA(root, title, sizeof(title));
+        GetWindowTextA(RootOf(owner), title, sizeof(title));
         caption = title;
     }
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);

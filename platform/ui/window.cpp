@@ -19,9 +19,14 @@ struct ThreadWindows {
     HHOOK hook = nullptr;
 };
 
+// Null while the thread has none bound. A plain pointer: a thread_local
+// with a destructor needs the runtime's thread-exit hook, which imports
+// what Windows 95 and NT 4 lack.
+thread_local ThreadWindows* g_bound = nullptr;
+
 ThreadWindows& Bound() {
-    thread_local ThreadWindows bound;
-    return bound;
+    if (!g_bound) g_bound = new ThreadWindows;
+    return *g_bound;
 }
 
 bool RoutePreTranslate(MSG& msg) {
@@ -55,12 +60,12 @@ void Register(HWND hwnd, Window* object) {
 }
 
 void Unregister(HWND hwnd) {
-    ThreadWindows& bound = Bound();
-    bound.objects.erase(hwnd);
-    if (bound.objects.empty() && bound.hook) {
-        UnhookWindowsHookEx(bound.hook);
-        bound.hook = nullptr;
-    }
+    if (!g_bound) return;
+    g_bound->objects.erase(hwnd);
+    if (!g_bound->objects.empty()) return;
+    if (g_bound->hook) UnhookWindowsHookEx(g_bound->hook);
+    delete g_bound;
+    g_bound = nullptr;
 }
 
 bool IsCtlColor(UINT msg) { return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC; }
@@ -73,7 +78,8 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    auto& objects = Bound().objects;
+    if (!g_bound) return nullptr;
+    auto& objects = g_bound->objects;
     auto it = objects.find(hwnd);
     return it == objects.end() ? nullptr : it->second;
 }

@@ -51,11 +51,16 @@ PopupPolicy::PopupPolicy(KeyProbe controlHeld)
     : state_(std::make_shared<const PopupState>()), controlHeld_(controlHeld) {}
 
 void PopupPolicy::Publish(std::shared_ptr<const PopupState> state) {
-    std::atomic_store(&state_, std::move(state));
+    {
+        sync::Lock lock(lock_);
+        state_.swap(state);
+    }
+    // `state` now holds the old record, released here outside the lock.
 }
 
 std::shared_ptr<const PopupState> PopupPolicy::Current() const {
-    return std::atomic_load(&state_);
+    sync::Lock lock(lock_);
+    return state_;
 }
 
 proxy::RelaySettings PopupPolicy::Relay() const {
@@ -97,13 +102,12 @@ proxy::RequestDecision PopupPolicy::OnRequest(const proxy::RequestLine& request,
 }
 
 void PopupPolicy::OnSendBufferExhausted() {
-    std::shared_ptr<const PopupState> current = Current();
-    for (;;) {
-        auto lowered = std::make_shared<PopupState>(*current);
-        lowered->settings.bufferSize = std::max(2048, current->settings.bufferSize - 1024);
-        std::shared_ptr<const PopupState> next = lowered;
-        if (std::atomic_compare_exchange_weak(&state_, &current, next)) return;
-    }
+    std::shared_ptr<const PopupState> old;
+    sync::Lock lock(lock_);
+    auto lowered = std::make_shared<PopupState>(*state_);
+    lowered->settings.bufferSize = std::max(2048, state_->settings.bufferSize - 1024);
+    old = std::move(state_);
+    state_ = std::move(lowered);
 }
 
 }  // namespace popup

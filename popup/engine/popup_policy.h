@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/proxy/proxy_policy.h"
+#include "platform/sync/sync.h"
 #include "popup/engine/engine_settings.h"
 #include "popup/engine/injection.h"
 
@@ -39,7 +40,8 @@ public:
     void OnSendBufferExhausted() override;
 
 private:
-    std::shared_ptr<const PopupState> state_;  // atomic access only
+    mutable sync::CriticalSection lock_;       // guards the pointer, not the record
+    std::shared_ptr<const PopupState> state_;
     KeyProbe controlHeld_;
 };
 

@@ -33,31 +33,40 @@ CleanerWorker::~CleanerWorker() {
 }
 
 void CleanerWorker::Start() {
-    std::lock_guard<std::mutex> guard(lock_);
+    sync::Lock lock(lock_);
     if (running_) {
         again_ = true;
         return;
     }
-    if (thread_.joinable()) thread_.join();
+    // The last thread took the lock for the last time before it cleared
+    // running_, so this join never waits on the lock held here.
+    thread_.Join();
     running_ = true;
-    thread_ = std::thread(&CleanerWorker::Run, this);
+    idle_.Reset();
+    if (!thread_.Start([this] { Run(); })) {
+        running_ = false;
+        idle_.Set();
+    }
 }
 
 void CleanerWorker::Wait() {
-    std::thread thread;
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        thread = std::move(thread_);
+    for (;;) {
+        idle_.Wait();
+        sync::Lock lock(lock_);
+        if (!running_) {
+            thread_.Join();
+            return;
+        }
     }
-    if (thread.joinable()) thread.join();
 }
 
 void CleanerWorker::Run() {
     for (;;) {
         CleanerWorkerProc(module_, state_.Current());
-        std::lock_guard<std::mutex> guard(lock_);
+        sync::Lock lock(lock_);
         if (!again_) {
             running_ = false;
+            idle_.Set();
             return;
         }
         again_ = false;

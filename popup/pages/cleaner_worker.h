@@ -2,9 +2,7 @@
 // Runs the cleaner passes on a thread of their own, one thread at a time: a
 // start while a pass runs makes that thread run one more pass with the flags
 // as they are then. The destructor waits for the thread.
-#include <mutex>
-#include <thread>
-
+#include "platform/sync/sync.h"
 #include "popup/pages/browser_state.h"
 #include "popup/pages/cleaner_module.h"
 
@@ -26,10 +24,11 @@ private:
 
     CleanerModule& module_;
     const BrowserStateSource& state_;
-    std::mutex lock_;
+    sync::CriticalSection lock_;
     bool running_ = false;
     bool again_ = false;
-    std::thread thread_;
+    sync::Event idle_{true, true};  // set while no pass runs or is due
+    sync::Thread thread_;
 };
 
 }  // namespace popup

@@ -43,17 +43,20 @@ bool GetCurrentUserSid(std::string& text, int& failure) {
         failure = 2;
         return false;
     }
-    PSID sid = info.user.User.Sid;
-    if (!IsValidSid(sid)) {
+    // The SID's own layout, read directly: the SID helpers of advapi32
+    // are not there on every system the program loads on.
+    const SID* sid = static_cast<const SID*>(info.user.User.Sid);
+    const unsigned char* end = info.bytes + (length < sizeof info ? length : sizeof info);
+    const unsigned char* start = reinterpret_cast<const unsigned char*>(sid);
+    if (start < info.bytes || start + 8 > end || sid->Revision != SID_REVISION ||
+        sid->SubAuthorityCount > SID_MAX_SUB_AUTHORITIES ||
+        start + 8 + 4 * static_cast<size_t>(sid->SubAuthorityCount) > end) {
         failure = 3;
         return false;
     }
-    const SID_IDENTIFIER_AUTHORITY* authority = GetSidIdentifierAuthority(sid);
     unsigned char bytes[6];
-    for (int i = 0; i < 6; ++i) bytes[i] = authority->Value[i];
-    std::vector<uint32_t> subs;
-    const UCHAR count = *GetSidSubAuthorityCount(sid);
-    for (UCHAR i = 0; i < count; ++i) subs.push_back(*GetSidSubAuthority(sid, i));
+    for (int i = 0; i < 6; ++i) bytes[i] = sid->IdentifierAuthority.Value[i];
+    std::vector<uint32_t> subs(sid->SubAuthority, sid->SubAuthority + sid->SubAuthorityCount);
     text = SidToText(bytes, subs);
     return true;
 }

@@ -16,7 +16,11 @@ using namespace suite::scourwell;
 CShredderApp::CShredderApp()
     : messenger_(prompt_, log_),
       engine_(algorithms_, buffer_, observer_, messenger_, texts_, settings_, random_),
-      collector_(messenger_, texts_, settings_, engine_.Abort()) {}
+      driveEnvironment_(nullptr),
+      driveActions_(engine_, observer_, messenger_, texts_, buffer_, random_, driveEnvironment_),
+      collector_(messenger_, texts_, settings_, engine_.Abort()) {
+    engine_.SetDriveActions(&driveActions_);
+}
 
 CShredderApp::~CShredderApp() = default;
 

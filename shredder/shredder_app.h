@@ -18,6 +18,8 @@
 #include "shredder/core/shredder_settings.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/core/task_collection.h"
+#include "shredder/drive/system_drive_environment.h"
+#include "shredder/drive_wipe_actions.h"
 #include "shredder/engine/shred_engine.h"
 #include "shredder/pumping_observer.h"
 
@@ -68,6 +70,8 @@ private:
     RuntimeRandom random_;
     PumpingObserver observer_;
     ShredEngine engine_;
+    SystemDriveEnvironment driveEnvironment_;
+    DriveWipeActions driveActions_;
     TaskCollector collector_;
     ScheduleDispatch schedule_;
     JobDispatch job_;

@@ -4,17 +4,35 @@
 
 namespace shredder {
 
-PassResult RunPasses(const Algorithm& algorithm, PassBuffer& buffer, RandomSource& random,
-                     BlockTarget& target, const std::vector<Extent>& extents,
-                     PassProgress& progress, uint32_t idleTicks, uint32_t (*lastError)()) {
+namespace {
+
+// An algorithm's passes over one pass buffer.
+class AlgorithmFiller : public PassFiller {
+public:
+    AlgorithmFiller(const Algorithm& algorithm, PassBuffer& buffer, RandomSource& random)
+        : algorithm_(algorithm), buffer_(buffer), random_(random) {}
+    int PassCount() override { return static_cast<int>(algorithm_.passes.size()); }
+    const unsigned char* FillPass(int number) override {
+        buffer_.FillPassBuffer(algorithm_.passes[number - 1], random_);
+        return buffer_.data();
+    }
+
+private:
+    const Algorithm& algorithm_;
+    PassBuffer& buffer_;
+    RandomSource& random_;
+};
+
+}  // namespace
+
+PassResult RunPassLoop(PassFiller& filler, BlockTarget& target, const std::vector<Extent>& extents,
+                       PassProgress& progress, uint32_t idleTicks, uint32_t (*lastError)()) {
     PassResult result;
-    buffer.Zero();
-    const int count = static_cast<int>(algorithm.passes.size());
+    const int count = filler.PassCount();
     for (int number = 1; number <= count; ++number) {
-        const Pass& pass = algorithm.passes[number - 1];
         result.pass = number;
-        buffer.FillPassBuffer(pass, random);
-        progress.PassStarted(number, count, pass);
+        const unsigned char* data = filler.FillPass(number);
+        progress.PassStarted(number, count);
         uint32_t block = 0;
         for (const Extent& extent : extents) {
             if (progress.ShouldAbort()) {
@@ -34,8 +52,8 @@ PassResult RunPasses(const Algorithm& algorithm, PassBuffer& buffer, RandomSourc
                     result.outcome = PassOutcome::Aborted;
                     return result;
                 }
-                uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(left, buffer.size()));
-                if (!target.Write(buffer.data(), length)) {
+                uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(left, kPassBufferSize));
+                if (!target.Write(data, length)) {
                     result.outcome = PassOutcome::WriteFailed;
                     result.offset = offset;
                     result.error = lastError ? lastError() : 0;
@@ -59,6 +77,14 @@ PassResult RunPasses(const Algorithm& algorithm, PassBuffer& buffer, RandomSourc
         }
     }
     return result;
+}
+
+PassResult RunPasses(const Algorithm& algorithm, PassBuffer& buffer, RandomSource& random,
+                     BlockTarget& target, const std::vector<Extent>& extents,
+                     PassProgress& progress, uint32_t idleTicks, uint32_t (*lastError)()) {
+    buffer.Zero();
+    AlgorithmFiller filler(algorithm, buffer, random);
+    return RunPassLoop(filler, target, extents, progress, idleTicks, lastError);
 }
 
 }  // namespace shredder

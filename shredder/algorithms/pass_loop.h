@@ -30,7 +30,7 @@ class PassProgress {
 public:
     virtual ~PassProgress() = default;
     // Pass `number` (from 1) of `count` starts, its buffer filled.
-    virtual void PassStarted(int number, int count, const Pass& pass) = 0;
+    virtual void PassStarted(int number, int count) = 0;
     // Block `number` (from 1) of the pass is done: bars, repaint, messages.
     virtual void BlockDone(uint32_t number) = 0;
     // Asked before every block and after every pass.
@@ -46,10 +46,27 @@ struct PassResult {
     uint32_t error = 0;        // the target's error code, when it failed
 };
 
-// Runs every pass in order over the extents. The buffer is zeroed first, so
-// a complement pass at the start writes ones, never stale data. Each pass
-// ticks BlockDone once per block written and then `idleTicks` more times.
-// `lastError` reads the target's error code when a write or seek fails.
+// Makes the data of each pass. The loop asks for the passes in order; a
+// filler may keep state from one pass to the next (a complement pass).
+class PassFiller {
+public:
+    virtual ~PassFiller() = default;
+    virtual int PassCount() = 0;
+    // The 64 KB every block of pass `number` (from 1) writes.
+    virtual const unsigned char* FillPass(int number) = 0;
+};
+
+// Runs every pass of the filler in order over the extents, in blocks of at
+// most 64 KB. Each pass ticks BlockDone once per block written and then
+// `idleTicks` more times. `lastError` reads the target's error code when a
+// write or seek fails.
+PassResult RunPassLoop(PassFiller& filler, BlockTarget& target, const std::vector<Extent>& extents,
+                       PassProgress& progress, uint32_t idleTicks,
+                       uint32_t (*lastError)() = nullptr);
+
+// Runs every pass of an algorithm in order over the extents. The buffer is
+// zeroed first, so a complement pass at the start writes ones, never stale
+// data.
 PassResult RunPasses(const Algorithm& algorithm, PassBuffer& buffer, RandomSource& random,
                      BlockTarget& target, const std::vector<Extent>& extents,
                      PassProgress& progress, uint32_t idleTicks, uint32_t (*lastError)() = nullptr);

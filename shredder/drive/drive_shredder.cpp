@@ -153,15 +153,16 @@ DriveWipeResult DriveShredder::Wipe(RawVolume& volume, const VolumeDescription& 
     plan.end = end;
     plan.kept = &kept;
     plan.itemRange = (result.bytesPerPass >> 16) + (d.kind == FileSystemKind::Ntfs ? 1 : 2);
-    std::vector<uint8_t> buffer(kPassBufferBytes);
-    switch (RunVolumePasses(volume, plan, passes_, observer_, buffer.data())) {
-    case PassResult::Done:
+    std::vector<uint8_t> buffer(kPassBufferSize);
+    switch (RunVolumePasses(volume, plan, passes_, observer_, buffer.data()).outcome) {
+    case PassOutcome::Done:
         result.outcome = DriveWipeOutcome::Wiped;
         break;
-    case PassResult::Aborted:
+    case PassOutcome::Aborted:
         result.outcome = DriveWipeOutcome::Aborted;
         break;
-    case PassResult::WriteFailed:
+    case PassOutcome::SeekFailed:
+    case PassOutcome::WriteFailed:
         observer_.Report(msg::kWriteFailed, request.drive);
         break;
     }
@@ -209,10 +210,10 @@ bool DriveShredder::ClearRootDirectory(RawVolume& volume, const VolumeDescriptio
 
 bool DriveShredder::WriteVolumeBlock(RawVolume& volume, uint64_t start, uint64_t length) {
     uint64_t back = volume.Position();
-    std::vector<uint8_t> zeros(kPassBufferBytes, 0);
+    std::vector<uint8_t> zeros(kPassBufferSize, 0);
     uint64_t end = start + length;
     for (uint64_t at = start; at < end;) {
-        uint32_t piece = uint32_t(std::min<uint64_t>(kPassBufferBytes, end - at));
+        uint32_t piece = uint32_t(std::min<uint64_t>(kPassBufferSize, end - at));
         if (!volume.Seek(at) || !volume.Write(zeros.data(), piece)) return false;
         at += piece;
     }

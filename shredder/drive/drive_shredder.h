@@ -38,7 +38,7 @@ struct DriveWipeResult {
 
 class DriveShredder {
 public:
-    DriveShredder(DriveEnvironment& environment, PassSource& passes, ShredObserver& observer)
+    DriveShredder(DriveEnvironment& environment, PassSource& passes, DriveObserver& observer)
         : env_(environment), passes_(passes), observer_(observer) {}
 
     DriveWipeResult ShredDrive(const DriveWipeRequest& request);
@@ -70,7 +70,7 @@ private:
 
     DriveEnvironment& env_;
     PassSource& passes_;
-    ShredObserver& observer_;
+    DriveObserver& observer_;
 };
 
 }  // namespace shredder

@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "shredder/algorithms/algorithm.h"
 #include "shredder/drive/drive_messages.h"
 
 namespace shredder {
-
-constexpr uint32_t kPassBufferBytes = 65536;
 
 // The chosen overwrite algorithm.
 class PassSource {
@@ -29,9 +28,9 @@ public:
 // Answers a message box gives.
 enum class Answer { Ok, Yes, No };
 
-class ShredObserver {
+class DriveObserver {
 public:
-    virtual ~ShredObserver() = default;
+    virtual ~DriveObserver() = default;
 
     // The language file's text for `key`, `english` when it has none.
     virtual std::string Text(int key, const char* english) = 0;

@@ -39,19 +39,12 @@ bool IsDeviceName(const std::string& base) {
 // file's bar, the overall bar and the message pump.
 class ShredEngine::PassTicker : public PassProgress {
 public:
-    explicit PassTicker(ShredEngine& engine) : engine_(engine) {}
+    PassTicker(ShredEngine& engine, const Algorithm& algorithm)
+        : engine_(engine), algorithm_(algorithm) {}
 
-    void PassStarted(int number, int count, const Pass& pass) override {
-        std::string line = FillIn(FillIn(engine_.Text(texts::kPassOf), "%d", std::to_string(number)),
-                                  "%e", std::to_string(count));
-        switch (pass.kind) {
-        case PassKind::Random: line += engine_.Text(texts::kPassRandom); break;
-        case PassKind::Pattern:
-            line += engine_.Text(texts::kPassWriting) + PatternText(pass.pattern);
-            break;
-        case PassKind::Complement: line += engine_.Text(texts::kPassComplement); break;
-        }
-        engine_.observer_.SetPassLine(line);
+    void PassStarted(int number, int count) override {
+        engine_.observer_.SetPassLine(
+            PassLine(engine_.texts_, number, count, algorithm_.passes[number - 1]));
         engine_.observer_.SetItemPos(0);
     }
     void BlockDone(uint32_t number) override {
@@ -65,7 +58,19 @@ public:
 
 private:
     ShredEngine& engine_;
+    const Algorithm& algorithm_;
 };
+
+std::string PassLine(const ShredderTexts& texts, int number, int count, const Pass& pass) {
+    std::string line = FillIn(FillIn(texts.Text(texts::kPassOf), "%d", std::to_string(number)),
+                              "%e", std::to_string(count));
+    switch (pass.kind) {
+    case PassKind::Random: line += texts.Text(texts::kPassRandom); break;
+    case PassKind::Pattern: line += texts.Text(texts::kPassWriting) + PatternText(pass.pattern); break;
+    case PassKind::Complement: line += texts.Text(texts::kPassComplement); break;
+    }
+    return line;
+}
 
 ShredEngine::ShredEngine(const AlgorithmTable& algorithms, PassBuffer& buffer,
                          ShredObserver& observer, Messenger& messenger, const ShredderTexts& texts,
@@ -218,7 +223,7 @@ int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t si
     observer_.SetItemRange(Clamp32(size / 65536 + 2));
     observer_.SetItemPos(0);
     std::unique_ptr<BlockTarget> target = targets_->MakeTarget(file, path);
-    PassTicker ticker(*this);
+    PassTicker ticker(*this, *algorithm);
     std::vector<Extent> extents;
     if (size > 0) extents.push_back({0, size});
     const uint32_t idle = static_cast<uint32_t>(size / 65536 + 2 - (size + 65535) / 65536);

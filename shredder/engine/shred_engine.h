@@ -168,6 +168,10 @@ private:
 // the same length, the dots where they were.
 std::string RandomSameLengthName(const std::string& path, RandomSource& random);
 
+// The progress line of pass `number` of `count`: "Pass 1 of 3" and what the
+// pass writes.
+std::string PassLine(const ShredderTexts& texts, int number, int count, const Pass& pass);
+
 // A file's or folder's status: attributes and 64-bit size. False when
 // nothing is at `path` (a drive root has no status of its own).
 using FileStatusData = WIN32_FIND_DATAA;

@@ -134,7 +134,7 @@ private:
 
 class CountingProgress : public PassProgress {
 public:
-    void PassStarted(int number, int, const Pass&) override { passes.push_back(number); }
+    void PassStarted(int number, int) override { passes.push_back(number); }
     void BlockDone(uint32_t) override { ++ticks; }
     bool ShouldAbort() override { return false; }
     std::vector<int> passes;

@@ -33,7 +33,7 @@ Answer RecordingObserver::Report(const DriveMessage& message, const std::string&
 
 void BytePasses::FillPass(int index, uint8_t* buffer) {
     int v = values_[size_t(index)];
-    for (uint32_t i = 0; i < kPassBufferBytes; ++i)
+    for (uint32_t i = 0; i < kPassBufferSize; ++i)
         buffer[i] = v < 0 ? uint8_t(~buffer[i]) : uint8_t(v);
 }
 

@@ -43,7 +43,7 @@ private:
     uint64_t position_ = 0;
 };
 
-class RecordingObserver : public ShredObserver {
+class RecordingObserver : public DriveObserver {
 public:
     Answer confirm = Answer::Yes;
     uint64_t abortAfterBlocks = ~uint64_t(0);

@@ -203,8 +203,9 @@ TEST(KeptRanges, BlocksStraddlingKeptRangesNeverWriteAKeptByte) {
     plan.kept = &kept;
     BytePasses passes({0xEE, -1});
     RecordingObserver observer;
-    std::vector<uint8_t> buffer(kPassBufferBytes);
-    ASSERT_EQ(PassResult::Done, RunVolumePasses(volume, plan, passes, observer, buffer.data()));
+    std::vector<uint8_t> buffer(kPassBufferSize);
+    ASSERT_EQ(PassOutcome::Done,
+              RunVolumePasses(volume, plan, passes, observer, buffer.data()).outcome);
 
     for (const ByteRange& w : volume.writes)
         for (const ByteRange& k : kept.ranges())

@@ -31,9 +31,10 @@ std::string LineEndOf(const std::string& text) {
     return text.find('\n') == std::string::npos ? "\r\n" : browser::FileLineEnd(text);
 }
 
-// Gives a last line without its end one, so a line can follow it.
+// Gives a last line without an end a reader would see (none, or a lone
+// carriage return) the file's own, so a line can follow it.
 void EndLastLine(std::vector<TextLine>& lines, const std::string& eol) {
-    if (!lines.empty() && lines.back().eol.empty()) lines.back().eol = eol;
+    if (!lines.empty()) browser::EndLine(lines.back(), eol);
 }
 
 }  // namespace

@@ -16,7 +16,12 @@ int RecommendedMtu(ConnectionType type) {
 int RecommendedMultiplier(ConnectionType type) { return type == ConnectionType::DialUp ? 3 : 44; }
 
 std::int64_t ComputeRwin(int mss, int multiplier) {
-    return static_cast<std::int64_t>(mss) * multiplier * kRwinScaling;
+    const std::int64_t product = static_cast<std::int64_t>(mss) * multiplier;
+    // Two typed values near the limits of int: the window saturates, which
+    // is out of range all the same.
+    if (product > INT64_MAX / kRwinScaling) return INT64_MAX;
+    if (product < INT64_MIN / kRwinScaling) return INT64_MIN;
+    return product * kRwinScaling;
 }
 
 bool RwinInRange(std::int64_t rwin, int mss) { return rwin >= mss && rwin <= kMaxRwin; }

@@ -56,6 +56,10 @@ TEST(IniLines, EditorsKeepEveryOtherByteAndAppendWhereTheSectionEnds) {
     EXPECT_EQ("a\n[Proxy]\nX=1\n", InsertIniLineText("a\n[Proxy]", proxy, "X=1"));
     EXPECT_EQ("a\n[Proxy]\nX=1\n", InsertIniLineText("a\n", proxy, "X=1"));
     EXPECT_EQ("a\r\nX=1\r\n", InsertIniLineText("a\r\n", IniSection(), "X=1"));
+    // A last line ended by a lone carriage return gets a whole line end, so
+    // it is not joined to the line put behind it.
+    EXPECT_EQ("a\n[Proxy]\nX=1\n", InsertIniLineText("a\n[Proxy]\r", proxy, "X=1"));
+    EXPECT_EQ("b\na\n[Proxy]\nX=1\n", InsertIniLineText("b\na\r", proxy, "X=1"));
 
     testkit::ScratchDir dir("privacy-ini");
     dir.write("opera6.ini", ini);

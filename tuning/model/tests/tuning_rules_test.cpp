@@ -85,6 +85,11 @@ TEST(TuningRulesTest, TheReceiveWindowRangesFromTheMssToItsLimitWithoutOverflow)
     EXPECT_TRUE(RwinInRange(1452, 1452));
     EXPECT_FALSE(RwinInRange(1451, 1452));
     EXPECT_EQ(static_cast<std::int64_t>(INT_MAX) * 1460 * 4, ComputeRwin(1460, INT_MAX));
+    // Both typed values huge: the window saturates instead of overflowing.
+    EXPECT_EQ(INT64_MAX, ComputeRwin(INT_MIN, INT_MIN));
+    EXPECT_EQ(INT64_MIN, ComputeRwin(INT_MAX, INT_MIN));
+    settings.mss.chosen = -1684300901;
+    EXPECT_FALSE(AcceptMultiplier(-1684300901, settings));
 }
 
 TEST(TuningRulesTest, RadiosAreTestedCableDialUpDslLanAndTheBoxesAskOppositeQuestions) {

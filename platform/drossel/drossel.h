@@ -1,9 +1,13 @@
 #pragma once
 // The internet cleaner module "Drossel.dll": it scans one browser's stored
-// data for redundant entries and removes them. A caller fills a parameter
-// record, attaches it to the module and, per browser kind, calls Scan and
-// then the delete operation that fits the browser.
+// data for redundant entries and removes them. A caller has the module make
+// its parameter record, sets the browser kind and the three scan options in
+// it, stores the record's address in the module's third word and, per
+// browser kind, calls Scan and then the delete operation that fits the
+// browser. Both records have a fixed layout that caller and module share.
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #ifdef DROSSEL_BUILD
 #define DROSSEL_API __declspec(dllexport)
@@ -20,17 +24,40 @@ enum DrosselBrowserKind {
     kDrosselMozilla = 5,
 };
 
+// The parameter record: 140 bytes, all zero when the module has made it. A
+// caller sets only the 32-bit browser kind at byte 28 and the three byte
+// options at bytes 129, 130 and 131; the other bytes are the module's.
+constexpr std::size_t kDrosselParamsSize = 140;
+constexpr std::size_t kDrosselBrowserKindOffset = 28;
+constexpr std::size_t kDrosselScanOptionsOffset = 129;
+
 class DROSSEL_API CInternetCleanerParamters {
 public:
+    // The scan options, in their byte order.
+    enum ScanOption { kScanHistory, kScanCache, kScanCookies, kScanOptionCount };
+
     CInternetCleanerParamters();
 
-    int32_t BrowserKind;
-    // What a scan looks at; a caller that wants a full clean sets all three.
-    uint8_t ScanHistory;
-    uint8_t ScanCache;
-    uint8_t ScanCookies;
+    int32_t BrowserKind() const {
+        int32_t kind;
+        std::memcpy(&kind, bytes_ + kDrosselBrowserKindOffset, sizeof(kind));
+        return kind;
+    }
+    void SetBrowserKind(int32_t kind) {
+        std::memcpy(bytes_ + kDrosselBrowserKindOffset, &kind, sizeof(kind));
+    }
+    uint8_t Option(ScanOption option) const { return bytes_[kDrosselScanOptionsOffset + option]; }
+    void SetOption(ScanOption option, uint8_t value) { bytes_[kDrosselScanOptionsOffset + option] = value; }
+
+private:
+    alignas(4) unsigned char bytes_[kDrosselParamsSize];
 };
 
+static_assert(sizeof(CInternetCleanerParamters) == kDrosselParamsSize,
+              "the parameter record is exactly 140 bytes");
+
+// The module object: its table pointer, then three words; the third points
+// to the parameter record Scan and the delete operations read.
 class DROSSEL_API CInternetCleanerModule {
 public:
     CInternetCleanerModule();
@@ -43,19 +70,26 @@ public:
     // Removes what the last scan found in Opera.
     void DeleteOperaRedundantEntries();
 
-    int32_t ScannedKind;   // kind of the last scan, 0 before any
-    int32_t FoundEntries;  // entries the last scan found
+    intptr_t ScannedKind;   // kind of the last scan, 0 before any
+    intptr_t FoundEntries;  // entries the last scan found
     CInternetCleanerParamters* Params;  // attached by the caller before Scan
 };
 
-// The module's operations as an observer sees them, for diagnostics.
+// One operation as the module carried it out, with what it read from the
+// attached record (all zero without a record).
 enum DrosselOperation {
     kDrosselScan = 1,
     kDrosselDeleteRedundant = 2,
     kDrosselDeleteOperaRedundant = 3,
 };
-typedef void (*DrosselObserver)(int operation, int browserKind);
+struct DrosselCall {
+    int operation;
+    int browserKind;
+    uint8_t options[CInternetCleanerParamters::kScanOptionCount];
+    const CInternetCleanerParamters* params;
+};
+typedef void (*DrosselObserver)(const DrosselCall* call);
 
-// Installs an observer of every operation (nullptr for none); returns the
-// previous one.
+// Installs an observer of every operation (nullptr for none), for
+// diagnostics; returns the previous one.
 extern "C" DROSSEL_API DrosselObserver DrosselSetObserver(DrosselObserver observer);

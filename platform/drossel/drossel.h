@@ -9,10 +9,20 @@
 #include <cstdint>
 #include <cstring>
 
+// DROSSEL_API: made by the module. The module object's copy constructor and
+// assignment are made and exported by the program that holds the module
+// (DROSSEL_HOST_API); the module exports the rest of the class, its table of
+// virtual operations included.
 #ifdef DROSSEL_BUILD
 #define DROSSEL_API __declspec(dllexport)
+#define DROSSEL_CLASS __declspec(dllexport)
+#define DROSSEL_MEMBER
+#define DROSSEL_HOST_API
 #else
 #define DROSSEL_API __declspec(dllimport)
+#define DROSSEL_CLASS
+#define DROSSEL_MEMBER __declspec(dllimport)
+#define DROSSEL_HOST_API __declspec(dllexport)
 #endif
 
 // Browser kinds a parameter record names.
@@ -58,17 +68,20 @@ static_assert(sizeof(CInternetCleanerParamters) == kDrosselParamsSize,
 
 // The module object: its table pointer, then three words; the third points
 // to the parameter record Scan and the delete operations read.
-class DROSSEL_API CInternetCleanerModule {
+class DROSSEL_CLASS CInternetCleanerModule {
 public:
-    CInternetCleanerModule();
-    virtual ~CInternetCleanerModule();
+    DROSSEL_MEMBER CInternetCleanerModule();
+    // Both copy the three words after the table pointer.
+    DROSSEL_HOST_API CInternetCleanerModule(const CInternetCleanerModule& other);
+    DROSSEL_HOST_API CInternetCleanerModule& operator=(const CInternetCleanerModule& other);
+    DROSSEL_MEMBER virtual ~CInternetCleanerModule();
 
     // Looks for redundant entries of the attached record's browser kind.
-    void Scan();
+    DROSSEL_MEMBER void Scan();
     // Removes what the last scan found (Internet Explorer and Netscape kinds).
-    void DeleteReduandantEntries();
+    DROSSEL_MEMBER void DeleteReduandantEntries();
     // Removes what the last scan found in Opera.
-    void DeleteOperaRedundantEntries();
+    DROSSEL_MEMBER void DeleteOperaRedundantEntries();
 
     intptr_t ScannedKind;   // kind of the last scan, 0 before any
     intptr_t FoundEntries;  // entries the last scan found

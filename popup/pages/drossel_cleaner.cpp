@@ -1,5 +1,15 @@
 #include "popup/pages/drossel_cleaner.h"
 
+CInternetCleanerModule::CInternetCleanerModule(const CInternetCleanerModule& other)
+    : ScannedKind(other.ScannedKind), FoundEntries(other.FoundEntries), Params(other.Params) {}
+
+CInternetCleanerModule& CInternetCleanerModule::operator=(const CInternetCleanerModule& other) {
+    ScannedKind = other.ScannedKind;
+    FoundEntries = other.FoundEntries;
+    Params = other.Params;
+    return *this;
+}
+
 RedundantEntriesInfo::RedundantEntriesInfo() : Type(0), Checked(1) {}
 RedundantEntriesInfo::RedundantEntriesInfo(const RedundantEntriesInfo&) = default;
 RedundantEntriesInfo& RedundantEntriesInfo::operator=(const RedundantEntriesInfo&) = default;

@@ -1,7 +1,8 @@
 #pragma once
 // The cleaner worker's module: "Drossel.dll" with the parameter record the
-// Popups page owns for as long as it lives, and the record types whose
-// special members this program exports for the module's use.
+// Popups page owns for as long as it lives, and what this program exports for
+// the module: the module object's copy constructor and assignment, and the
+// special members of the record types below.
 #include <string>
 
 #include "platform/drossel/drossel.h"

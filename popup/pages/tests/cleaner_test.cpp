@@ -136,6 +136,8 @@ TEST(DrosselCleaner, TheModuleReadsWhatTheWorkerSetAtTheRecordsFixedPlaces) {
     std::memcpy(&third, reinterpret_cast<const unsigned char*>(&module) + 3 * sizeof(void*),
                 sizeof(third));
     EXPECT_EQ(&params, third);
+    CInternetCleanerModule copy(module);
+    EXPECT_EQ(&params, copy.Params);
 
     g_seen.clear();
     DrosselObserver previous = DrosselSetObserver(&Observe);
@@ -166,7 +168,7 @@ TEST(DrosselCleaner, TheModuleReadsWhatTheWorkerSetAtTheRecordsFixedPlaces) {
     EXPECT_EQ(expected, seen);
 }
 
-TEST(DrosselCleaner, TheProgramExportsTheSpecialMembersOfTheModulesRecordTypes) {
+TEST(DrosselCleaner, TheProgramExportsTheModulesCopyOperationsAndItsRecordTypesSpecialMembers) {
     HMODULE program = GetModuleHandleA(nullptr);
     for (const char* type : {"20RedundantEntriesInfo", "27RedundantEntriesFoundedInfo",
                              "23NetScape6_7ProfilesInfo", "16TrustedSitesInfo"}) {
@@ -174,6 +176,10 @@ TEST(DrosselCleaner, TheProgramExportsTheSpecialMembersOfTheModulesRecordTypes) 
         for (const char* member : {"C1Ev", "C1ERKS_", "aSERKS_", "D1Ev"}) {
             EXPECT_NE(nullptr, GetProcAddress(program, (name + member).c_str())) << name + member;
         }
+    }
+    for (const char* member : {"_ZN22CInternetCleanerModuleC1ERKS_",
+                               "_ZN22CInternetCleanerModuleaSERKS_"}) {
+        EXPECT_NE(nullptr, GetProcAddress(program, member)) << member;
     }
     RedundantEntriesFoundedInfo found;
     EXPECT_EQ((std::vector<int>{0, 1, 0}), (std::vector<int>{found.Type, found.Checked, found.Size}));

@@ -14,6 +14,7 @@
 #include "common/proxy/tests/loopback.h"
 #include "common/suite/blinkward.h"
 #include "platform/testkit/scratch.h"
+#include "popup/counter_dlg.h"
 #include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
 #include "popup/title_scan.h"

@@ -7,12 +7,14 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "common/proxy/socket.h"
 #include "common/proxy/tests/loopback.h"
 #include "common/suite/blinkward.h"
 #include "platform/testkit/scratch.h"
+#include "popup/counter_dlg.h"
 #include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
 #include "popup/title_scan.h"
@@ -125,9 +127,9 @@ protected:
         return RunWithApp([step](CHalvaneApp&) { return step(); });
     }
 
-    StartupEnd RunWithApp(std::function<bool(CHalvaneApp&)> step) {
+    StartupEnd RunWithApp(std::function<bool(CHalvaneApp&)> step, DWORD limitMs = 20000) {
         CHalvaneApp app(seams_);
-        Scenario scenario{[&] { return step(app); }, GetTickCount() + 20000, false,
+        Scenario scenario{[&] { return step(app); }, GetTickCount() + limitMs, false,
                           texts_.WindowTitle()};
         g_scenario = &scenario;
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunScenario);
@@ -265,6 +267,104 @@ TEST_F(HalvaneAppTest, LastBrowserClosedWhileTheTrayNoticeIsOpenEndsTheProgram) 
     });
     EXPECT_EQ(StartupEnd::MainSheetClosed, end);
     EXPECT_TRUE(posted);
+}
+
+TEST_F(HalvaneAppTest, TheNoticesBoxTickedKeepsItAwayAtTheNextStartUntickedKeepsItComing) {
+    for (bool ticked : {true, false}) {
+        SCOPED_TRACE(ticked ? "ticked" : "unticked");
+        SetValue("ShowAtStart", 1);
+        bool pressed = false;
+        const StartupEnd end = RunWith([&] {
+            HWND notice = TrayNotice();
+            if (notice && !pressed) {
+                CheckDlgButton(notice, IDC_NOTICE_DONT_SHOW, ticked ? BST_CHECKED : BST_UNCHECKED);
+                PostMessageA(notice, WM_COMMAND, IDOK, 0);
+                pressed = true;
+            } else if (pressed && !notice && Sheet()) {
+                EndProgram();
+                return true;
+            }
+            return false;
+        });
+        EXPECT_EQ(StartupEnd::MainSheetClosed, end);
+        EXPECT_TRUE(pressed);
+        EXPECT_EQ(ticked ? 0 : 1, testkit::RegDword(HKEY_CURRENT_USER, kProductKey, "ShowAtStart"));
+    }
+}
+
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+std::string ItemText(HWND window, int id) {
+    char text[64] = {};
+    GetDlgItemTextA(window, id, text, sizeof(text));
+    return text;
+}
+
+}  // namespace
+
+// A blocked popup shows the count in the bottom-right corner for five
+// seconds, then the window slides out one pixel per step; a popup blocked
+// meanwhile brings it home for another five seconds.
+TEST_F(HalvaneAppTest, TheCounterShowsAtHomeForFiveSecondsSlidesOutAndComesBackForANewPopup) {
+    const int screenRight = GetSystemMetrics(SM_CXSCREEN);
+    const int screenBottom = GetSystemMetrics(SM_CYSCREEN);
+    MarkedWindow first("first ");
+    std::unique_ptr<MarkedWindow> second;
+    int phase = 0;
+    DWORD shownAt = 0;
+    RECT home = {};
+    RunWithApp(
+        [&](CHalvaneApp& app) {
+            HWND counter = app.Counter().Handle();
+            if (!counter) return false;
+            const RECT now = WindowRect(counter);
+            const bool visible = IsWindowVisible(counter) != FALSE;
+            switch (phase) {
+            case 0:  // shown at home with the count
+                if (!visible) return false;
+                shownAt = GetTickCount();
+                home = now;
+                EXPECT_EQ(screenRight, now.right);
+                EXPECT_EQ(screenBottom, now.bottom);
+                EXPECT_EQ("1", ItemText(counter, IDC_COUNTER_COUNT));
+                phase = 1;
+                return false;
+            case 1:  // still, until the five seconds are over
+                if (now.left == home.left) return false;
+                EXPECT_GE(GetTickCount() - shownAt, 4900u);
+                EXPECT_TRUE(visible);
+                EXPECT_EQ(home.top, now.top);
+                second = std::make_unique<MarkedWindow>("second ");
+                phase = 2;
+                return false;
+            case 2:  // the new popup brings it home
+                if (!second->Counted()) return false;
+                EXPECT_TRUE(visible);
+                EXPECT_EQ(home.left, now.left);
+                EXPECT_EQ(home.top, now.top);
+                EXPECT_EQ("2", ItemText(counter, IDC_COUNTER_COUNT));
+                shownAt = GetTickCount();
+                phase = 3;
+                return false;
+            case 3:  // another five seconds, then the slide hides it
+                if (visible) return false;
+                EXPECT_GE(GetTickCount() - shownAt,
+                          5000u + static_cast<DWORD>(screenRight - home.left) * 10 - 100);
+                EXPECT_GE(now.left, screenRight);
+                EndProgram();
+                phase = 4;
+                return true;
+            }
+            return true;
+        },
+        40000);
+    EXPECT_EQ(4, phase);
 }
 
 namespace {

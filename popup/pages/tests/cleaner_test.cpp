@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "popup/pages/cleaner_worker.h"
@@ -100,16 +104,49 @@ TEST(CleanerWorker, TheOwnerWaitsForARunningPass) {
     opener.join();
 }
 
-std::vector<std::pair<int, int>> g_seen;
-
-void Observe(int operation, int kind) {
-    g_seen.push_back({operation, kind});
+// The record's bytes at the kind's place, whatever the accessors say.
+int32_t RawKind(const CInternetCleanerParamters& params) {
+    int32_t kind;
+    std::memcpy(&kind, reinterpret_cast<const unsigned char*>(&params) + 28, sizeof(kind));
+    return kind;
 }
 
-TEST(DrosselCleaner, TheModuleGetsTheKindSetInTheAttachedRecord) {
+// What the module reported, and the kind in the record it read at that time.
+struct Seen {
+    DrosselCall call;
+    int32_t rawKind;
+};
+std::vector<Seen> g_seen;
+
+void Observe(const DrosselCall* call) {
+    g_seen.push_back({*call, call->params ? RawKind(*call->params) : -1});
+}
+
+TEST(DrosselCleaner, TheModuleReadsWhatTheWorkerSetAtTheRecordsFixedPlaces) {
+    CInternetCleanerParamters params;
+    params.SetBrowserKind(0x05040302);
+    params.SetOption(CInternetCleanerParamters::kScanCookies, 1);
+    const unsigned char* raw = reinterpret_cast<const unsigned char*>(&params);
+    EXPECT_EQ(140u, sizeof(params));
+    EXPECT_EQ(0x05040302, RawKind(params));
+    EXPECT_EQ((std::vector<int>{0, 0, 1}), (std::vector<int>{raw[129], raw[130], raw[131]}));
+    EXPECT_EQ(4 + 1, 140 - std::count(raw, raw + 140, 0));
+
+    // The table pointer, then three words; the third is the record.
+    CInternetCleanerModule module;
+    module.Params = &params;
+    EXPECT_EQ(4 * sizeof(void*), sizeof(module));
+    const void* third = nullptr;
+    std::memcpy(&third, reinterpret_cast<const unsigned char*>(&module) + 3 * sizeof(void*),
+                sizeof(third));
+    EXPECT_EQ(&params, third);
+    CInternetCleanerModule copy(module);
+    EXPECT_EQ(&params, copy.Params);
+
     g_seen.clear();
     DrosselObserver previous = DrosselSetObserver(&Observe);
     BrowserState flags;
+    flags.LanConfigured = true;
     flags.NetscapeConfigured = true;
     flags.Opera6Configured = true;
     {
@@ -118,23 +155,40 @@ TEST(DrosselCleaner, TheModuleGetsTheKindSetInTheAttachedRecord) {
     }
     DrosselSetObserver(previous);
     const std::vector<std::pair<int, int>> expected{
-        {kDrosselScan, 2}, {kDrosselDeleteRedundant, 2},      {kDrosselScan, 3},
-        {kDrosselDeleteRedundant, 3}, {kDrosselScan, 5},      {kDrosselDeleteRedundant, 5},
-        {kDrosselScan, 4}, {kDrosselDeleteOperaRedundant, 4},
+        {kDrosselScan, 1}, {kDrosselDeleteRedundant, 1},      {kDrosselScan, 2},
+        {kDrosselDeleteRedundant, 2}, {kDrosselScan, 3},      {kDrosselDeleteRedundant, 3},
+        {kDrosselScan, 5}, {kDrosselDeleteRedundant, 5},      {kDrosselScan, 4},
+        {kDrosselDeleteOperaRedundant, 4},
     };
-    EXPECT_EQ(expected, g_seen);
+    std::vector<std::pair<int, int>> seen;
+    for (const Seen& each : g_seen) {
+        const DrosselCall& call = each.call;
+        seen.push_back({call.operation, call.browserKind});
+        EXPECT_NE(nullptr, call.params);
+        EXPECT_EQ(call.browserKind, each.rawKind);
+        EXPECT_EQ((std::vector<int>{1, 1, 1}),
+                  (std::vector<int>{call.options[0], call.options[1], call.options[2]}));
+        EXPECT_EQ(g_seen.front().call.params, call.params);
+    }
+    EXPECT_EQ(expected, seen);
 }
 
-TEST(DrosselCleaner, AModuleWithoutRecordScansNothing) {
-    g_seen.clear();
-    DrosselObserver previous = DrosselSetObserver(&Observe);
-    CInternetCleanerModule module;
-    module.Scan();
-    module.DeleteReduandantEntries();
-    DrosselSetObserver(previous);
-    EXPECT_EQ(0, module.ScannedKind);
-    EXPECT_EQ(0, module.FoundEntries);
-    EXPECT_EQ(2u, g_seen.size());
+TEST(DrosselCleaner, TheProgramExportsTheModulesCopyOperationsAndItsRecordTypesSpecialMembers) {
+    HMODULE program = GetModuleHandleA(nullptr);
+    for (const char* type : {"20RedundantEntriesInfo", "27RedundantEntriesFoundedInfo",
+                             "23NetScape6_7ProfilesInfo", "16TrustedSitesInfo"}) {
+        const std::string name = std::string("_ZN") + type;
+        for (const char* member : {"C1Ev", "C1ERKS_", "aSERKS_", "D1Ev"}) {
+            EXPECT_NE(nullptr, GetProcAddress(program, (name + member).c_str())) << name + member;
+        }
+    }
+    for (const char* member : {"_ZN22CInternetCleanerModuleC1ERKS_",
+                               "_ZN22CInternetCleanerModuleaSERKS_"}) {
+        EXPECT_NE(nullptr, GetProcAddress(program, member)) << member;
+    }
+    RedundantEntriesFoundedInfo found;
+    EXPECT_EQ((std::vector<int>{0, 1, 0}), (std::vector<int>{found.Type, found.Checked, found.Size}));
+    EXPECT_EQ(1, RedundantEntriesInfo().Checked);
 }
 
 }  // namespace

@@ -39,15 +39,15 @@ halvane_install "$bin" "$proxy_port"
 
 cp "$here/pages/"*.html "$work/"
 origin_port="$(free_port)"
-(cd "$work" && exec timeout 150 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
+(cd "$work" && exec timeout 140 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
 origin_pid=$!
 
 halvane_start
-halvane_wait_port "$proxy_port" 60 || fail "the proxy never answered on $proxy_port"
+halvane_wait_port "$proxy_port" 45 || fail "the proxy never answered on $proxy_port"
 
 # Chromium in a process group of its own, so that the clean-up ends its
 # helpers too. Loopback addresses go through the proxy as well.
-setsid timeout 120 chromium --headless --no-sandbox --disable-gpu \
+setsid timeout 90 chromium --headless --no-sandbox --disable-gpu \
   --no-first-run --no-default-browser-check --disable-background-networking \
   --disable-component-update --disable-sync --disable-popup-blocking \
   --user-data-dir="$work/profile" --remote-debugging-port=0 \
@@ -55,8 +55,8 @@ setsid timeout 120 chromium --headless --no-sandbox --disable-gpu \
   about:blank </dev/null >"$work/chromium.log" 2>&1 &
 browser_pid=$!
 
-timeout 90 python3 "$here/browser_popups.py" "$work/profile" \
-  "http://127.0.0.1:$origin_port/popups.html" 80 || {
-  echo "--- chromium log"; tail -n 20 "$work/chromium.log"
+timeout 70 python3 "$here/browser_popups.py" "$work/profile" \
+  "http://127.0.0.1:$origin_port/popups.html" 60 || {
+  echo "--- chromium log"; grep -v dbus "$work/chromium.log" | tail -n 20 || true
   fail "the browser's popups"
 }

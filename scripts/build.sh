@@ -16,10 +16,17 @@ for arch in "${archs[@]}"; do
   dir="${VELMORA_BUILD_ROOT:-$root/build}/$arch"
   # Configure every time: folders appear as the suite grows, and the
   # top-level list picks up only those present at configure time.
+  # A build folder made with other compilers is made anew: CMake would keep
+  # objects the old compilers built.
+  stamp="$(cat "$root/cmake/toolchain-$arch.cmake" "$root/cmake/mingw-common.cmake" | sha1sum)"
+  if [ -f "$dir/CMakeCache.txt" ] && [ "$(cat "$dir/toolchain.stamp" 2>/dev/null)" != "$stamp" ]; then
+    rm -rf "$dir"
+  fi
   extra=()
   [ "$arch" = x86_64 ] && extra=(-DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh")
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "${extra[@]}" >/dev/null
+  echo "$stamp" >"$dir/toolchain.stamp"
   if [ ${#targets[@]} -gt 0 ]; then
     cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
   else

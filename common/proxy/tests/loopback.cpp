@@ -83,7 +83,9 @@ DWORD WINAPI Origin::ServeProc(LPVOID argument) {
 RecordingOrigin::RecordingOrigin(std::string reply)
     : origin_([this, reply](SOCKET s) {
           for (;;) {
-              std::string request = ReceiveMessage(s, 60000);
+              // A keep-alive connection waits as long as a test may run:
+              // on a busy machine a round of 200 clients takes minutes.
+              std::string request = ReceiveMessage(s, 300000);
               if (request.empty()) return;
               {
                   std::lock_guard<std::mutex> guard(lock_);

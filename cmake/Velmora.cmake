@@ -64,6 +64,33 @@ function(velmora_deliverable target output folder data)
   endif()
 endfunction()
 
+# velmora_typelib(<idl> <type library file> <header file> <comment>):
+# compiles an automation server's type library and its C++ declarations
+# with widl into ${CMAKE_CURRENT_BINARY_DIR}/generated.
+function(velmora_typelib idl tlb header comment)
+  find_program(VELMORA_WIDL ${VELMORA_TRIPLE}-widl REQUIRED)
+  find_path(VELMORA_WINE_IDL oaidl.idl PATHS /usr/include/wine/wine/windows
+    REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  find_path(VELMORA_STDOLE2 stdole2.tlb
+    PATHS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows /usr/lib/i386-linux-gnu/wine/i386-windows
+    REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(arch --win64)
+  else()
+    set(arch --win32)
+  endif()
+  get_filename_component(idl ${idl} ABSOLUTE)
+  set(gen ${CMAKE_CURRENT_BINARY_DIR}/generated)
+  set(flags ${arch} -I${VELMORA_WINE_IDL} -L${VELMORA_STDOLE2})
+  add_custom_command(
+    OUTPUT ${gen}/${tlb} ${gen}/${header}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${gen}
+    COMMAND ${VELMORA_WIDL} ${flags} -t -o ${gen}/${tlb} ${idl}
+    COMMAND ${VELMORA_WIDL} ${flags} -h -o ${gen}/${header} ${idl}
+    DEPENDS ${idl}
+    COMMENT "${comment}")
+endfunction()
+
 # velmora_program(<target> OUTPUT <file name without .exe> FOLDER <program folder>
 #                 SOURCES ... [RESOURCES ...] [DATA <dir>] [LIBS ...]
 #                 [UI_APP] [CONSOLE])

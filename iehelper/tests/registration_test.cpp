@@ -24,59 +24,35 @@ std::string HelperPath() {
     return path.substr(0, path.find_last_of('\\')) + "\\Vintabar.dll";
 }
 
-DWORD Regsvr32(bool unregister) {
-    std::string line = std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" +
-                       HelperPath() + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
-
-bool KeyExists(HKEY root, const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
 std::string Default(const std::string& path) {
     return testkit::RegString(HKEY_CLASSES_ROOT, path, "");
 }
 
 TEST(HelperRegistration, Regsvr32WritesTheClassTheHelperKeyAndTheTypeLibrary) {
-    ASSERT_EQ(0u, Regsvr32(false));
+    ASSERT_EQ(0u, testkit::Regsvr32(HelperPath(), false));
     EXPECT_EQ("CookieHlprObj Class", Default(kClassKey));
     EXPECT_EQ("CookieHlprObj.CookieHlprObj.1", Default(kClassKey + "\\ProgID"));
     EXPECT_EQ("CookieHlprObj.CookieHlprObj", Default(kClassKey + "\\VersionIndependentProgID"));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey + "\\Programmable"));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, kClassKey + "\\Programmable"));
     EXPECT_EQ(0, lstrcmpiA(HelperPath().c_str(), Default(kClassKey + "\\InprocServer32").c_str()));
     EXPECT_EQ("Apartment", testkit::RegString(HKEY_CLASSES_ROOT, kClassKey + "\\InprocServer32",
                                               "ThreadingModel"));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey + "\\TypeLib"));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, kClassKey + "\\TypeLib"));
     EXPECT_EQ(kClsid, Default("CookieHlprObj.CookieHlprObj.1\\CLSID"));
     EXPECT_EQ(kClsid, Default("CookieHlprObj.CookieHlprObj\\CLSID"));
     EXPECT_EQ("CookieHlprObj.CookieHlprObj.1", Default("CookieHlprObj.CookieHlprObj\\CurVer"));
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kHelperKey));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibId + "\\1.0"));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_LOCAL_MACHINE, kHelperKey));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibId + "\\1.0"));
 
-    ASSERT_EQ(0u, Regsvr32(true));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj.1"));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj"));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHelperKey));
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE,
+    ASSERT_EQ(0u, testkit::Regsvr32(HelperPath(), true));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, kClassKey));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj.1"));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj"));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_LOCAL_MACHINE, kHelperKey));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_LOCAL_MACHINE,
                           "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper "
                           "Objects"));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibId));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibId));
 }
 
 }  // namespace

@@ -133,6 +133,33 @@ bool RegValueExists(HKEY root, const std::string& key, const std::string& value)
     return SHGetValueA(root, key.c_str(), value.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+bool RegKeyExists(HKEY root, const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+DWORD RunProgram(std::string commandLine) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return GetLastError();
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+DWORD Regsvr32(const std::string& path, bool unregister) {
+    return RunProgram(std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" + path + "\"");
+}
+
 void SetRegString(HKEY root, const std::string& key, const std::string& value,
                   const std::string& text) {
     SetRegValue(root, key, value, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));

@@ -53,6 +53,14 @@ private:
 std::string RegString(HKEY root, const std::string& key, const std::string& value);
 long long RegDword(HKEY root, const std::string& key, const std::string& value);
 bool RegValueExists(HKEY root, const std::string& key, const std::string& value);
+bool RegKeyExists(HKEY root, const std::string& key);
+
+// Runs a command line (a program of the prefix or the build tree) and waits
+// up to a minute for it; its exit code, or the error that kept it from
+// starting.
+DWORD RunProgram(std::string commandLine);
+// regsvr32 /s, with /u to unregister, on the server at `path`.
+DWORD Regsvr32(const std::string& path, bool unregister);
 
 // Values set as an installer or the user would have left them; the key is
 // created on the way.

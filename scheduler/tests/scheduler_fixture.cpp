@@ -1,6 +1,7 @@
 #include "scheduler/tests/scheduler_fixture.h"
 
 #include "platform/com/text.h"
+#include "platform/testkit/scratch.h"
 
 namespace sundrave_test {
 
@@ -31,22 +32,7 @@ std::string ServerPath() {
     return path + "\\bin\\System\\Sundrave.dll";
 }
 
-DWORD RunRegsvr32(bool unregister) {
-    std::string line = std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" +
-                       ServerPath() + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
+DWORD RunRegsvr32(bool unregister) { return testkit::Regsvr32(ServerPath(), unregister); }
 
 bool UnderWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;

@@ -29,33 +29,12 @@ std::string LibraryPath() {
     return tests.substr(0, tests.find_last_of('\\')) + "\\bin\\Scourwell\\Pellidor.dll";
 }
 
-DWORD RunProgram(std::string line) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
-
-bool KeyExists(HKEY root, const std::string& key) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-    RegCloseKey(opened);
-    return true;
-}
-
 TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     const std::string dll = LibraryPath();
     const std::string clsid = std::string("CLSID\\") + kMenuHandlerClsid;
     const std::string files = std::string("*\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
     const std::string folders = std::string("Folder\\shellex\\ContextMenuHandlers\\") + kMenuHandlerName;
-    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s \"" + dll + "\""));
+    ASSERT_EQ(0u, testkit::Regsvr32(dll, false));
     EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_CLASSES_ROOT, clsid, ""));
     EXPECT_EQ(dll, testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", ""));
     EXPECT_EQ("Apartment", testkit::RegString(HKEY_CLASSES_ROOT, clsid + "\\InProcServer32", "ThreadingModel"));
@@ -63,15 +42,15 @@ TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     EXPECT_EQ(kMenuHandlerClsid, testkit::RegString(HKEY_CLASSES_ROOT, folders, ""));
     EXPECT_EQ(kMenuHandlerName, testkit::RegString(HKEY_LOCAL_MACHINE, kApproved, kMenuHandlerClsid));
 
-    ASSERT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, clsid));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, files));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, folders));
+    ASSERT_EQ(0u, testkit::Regsvr32(dll, true));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, clsid));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, files));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, folders));
     EXPECT_FALSE(testkit::RegValueExists(HKEY_LOCAL_MACHINE, kApproved, kMenuHandlerClsid));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers") ||
-                !KeyExists(HKEY_CLASSES_ROOT, "*\\shellex"));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers") ||
+                !testkit::RegKeyExists(HKEY_CLASSES_ROOT, "*\\shellex"));
     // A second unregistration finds nothing to remove and still succeeds.
-    EXPECT_EQ(0u, RunProgram("regsvr32.exe /s /u \"" + dll + "\""));
+    EXPECT_EQ(0u, testkit::Regsvr32(dll, true));
 }
 
 // A data object that offers one thing: the selection as CF_HDROP.

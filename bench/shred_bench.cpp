@@ -12,30 +12,12 @@
 
 #include "platform/ui/message_prompt.h"
 #include "shredder/algorithms/algorithm.h"
+#include "shredder/engine/pumping_observer.h"
 #include "shredder/engine/shred_engine.h"
 
 namespace {
 
 using namespace shredder;
-
-class QuietObserver : public ShredObserver {
-public:
-    bool OpenProgress() override { return true; }
-    void CloseProgress() override {}
-    void SetTitle(const std::string&) override {}
-    void SetFileLine(const std::string&) override {}
-    void SetPassLine(const std::string&) override {}
-    void SetItemRange(uint32_t) override {}
-    void SetItemPos(uint32_t) override {}
-    void SetTotalRange(uint32_t) override {}
-    void StepTotal() override {}
-    void EnableCancel(bool) override {}
-    bool ShouldAbort() override {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        return false;
-    }
-};
 
 class PrintPrompt : public ui::MessagePrompt {
 public:
@@ -111,7 +93,7 @@ int main(int argc, char** argv) {
     AlgorithmTable algorithms;
     AddBuiltInAlgorithms(algorithms);
     PassBuffer buffer;
-    QuietObserver observer;
+    PumpingObserver observer;
     PrintPrompt prompt;
     ShredLog log(folder);
     Messenger messenger(prompt, log);

@@ -21,7 +21,7 @@
 #include "shredder/drive/system_drive_environment.h"
 #include "shredder/drive_wipe_actions.h"
 #include "shredder/engine/shred_engine.h"
-#include "shredder/pumping_observer.h"
+#include "shredder/engine/pumping_observer.h"
 
 namespace shredder {
 

@@ -1,4 +1,4 @@
-#include "shredder/pumping_observer.h"
+#include "shredder/engine/pumping_observer.h"
 
 #include <windows.h>
 

@@ -1,71 +1,30 @@
-#include "popup/halvane_app.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+// The program run whole: start-up ends, counting, the tray, the counter
+// window and the pages inside the running main window.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "common/proxy/socket.h"
 #include "common/proxy/tests/loopback.h"
 #include "common/suite/blinkward.h"
-#include "platform/testkit/scratch.h"
 #include "popup/counter_dlg.h"
 #include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
+#include "popup/tests/halvane_app_fixture.h"
 #include "popup/title_scan.h"
 
 namespace popup {
 
 using ::testing::_;
 using ::testing::HasSubstr;
-using ::testing::NiceMock;
 using ::testing::Return;
 
 namespace {
 
-class MockPrompt : public ui::MessagePrompt {
-public:
-    MOCK_METHOD(int, Show, (const std::string& text, const std::string& caption, unsigned type),
-                (override));
-};
-
-// English defaults, but titles of this process alone, so that no other
-// program's windows or mutex get in the way.
-class TestTexts : public lang::TextSource {
-public:
-    TestTexts() {
-        const std::string id = std::to_string(GetCurrentProcessId());
-        texts_["9999"] = "Halvane under test " + id;
-        texts_["99990"] = "Halvane sheet under test " + id;
-    }
-    std::string Text(const char* key, const char* def) const override {
-        auto it = texts_.find(key);
-        return it == texts_.end() ? def : it->second;
-    }
-    std::string WindowTitle() const { return texts_.at("9999"); }
-    std::string SheetTitle() const { return texts_.at("99990"); }
-
-private:
-    std::map<std::string, std::string> texts_;
-};
-
 const char kCorrupted[] = "some files have been corrupted";
 const char kExitQuestion[] = "click Yes to exit";
-
-void SetValue(const char* name, const std::string& text) {
-    testkit::SetRegString(HKEY_CURRENT_USER, kProductKey, name, text);
-}
-
-void SetValue(const char* name, DWORD value) {
-    testkit::SetRegDword(HKEY_CURRENT_USER, kProductKey, name, value);
-}
-
-void DeleteValue(const char* name) { testkit::DeleteRegValue(HKEY_CURRENT_USER, kProductKey, name); }
 
 class MarkedWindow {
 public:
@@ -81,98 +40,6 @@ public:
 
 private:
     HWND window_;
-};
-
-// What a thread timer does while the main window runs; one at a time.
-struct Scenario {
-    std::function<bool()> step;  // true: done, stop the timer
-    DWORD deadline = 0;
-    bool timedOut = false;
-    std::string hiddenTitle;
-};
-Scenario* g_scenario = nullptr;
-
-void CALLBACK RunScenario(HWND, UINT, UINT_PTR timer, DWORD) {
-    Scenario& scenario = *g_scenario;
-    bool done = scenario.step();
-    if (!done && GetTickCount() > scenario.deadline) {
-        // The watchdog: end the program as the browser helper would.
-        scenario.timedOut = true;
-        PostMessageA(FindWindowA(nullptr, scenario.hiddenTitle.c_str()), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0);
-        done = true;
-    }
-    if (done) KillTimer(nullptr, timer);
-}
-
-class HalvaneAppTest : public ::testing::Test {
-protected:
-    HalvaneAppTest() : registry_("halvane-app"), dir_("halvane-app") {
-        dir_.write("windows\\system32\\drivers\\etc\\hosts", "127.0.0.1\tlocalhost\n");
-        dir_.file("product\\.");
-        SetValue("Language", "English");
-        SetValue("Path", dir_.path() + "\\product");
-        SetValue("Blocked Popups", "0");
-        SetValue("User Wav Path", "none.wav");
-        SetValue("Wizard Message", "N");
-        SetValue("FirstRun", 0);
-        SetValue("ShowAtStart", 0);
-        seams_.programFolder = dir_.path() + "\\product";
-        seams_.windowsFolder = dir_.path() + "\\windows";
-        seams_.prompt = &prompt_;
-        seams_.texts = &texts_;
-    }
-
-    // Runs the program while `step` drives it from a timer every 50 ms.
-    StartupEnd RunWith(std::function<bool()> step) {
-        return RunWithApp([step](CHalvaneApp&) { return step(); });
-    }
-
-    StartupEnd RunWithApp(std::function<bool(CHalvaneApp&)> step, DWORD limitMs = 20000) {
-        CHalvaneApp app(seams_);
-        Scenario scenario{[&] { return step(app); }, GetTickCount() + limitMs, false,
-                          texts_.WindowTitle()};
-        g_scenario = &scenario;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunScenario);
-        const StartupEnd end = app.Start();
-        // A step that let the program end by itself leaves the timer running.
-        KillTimer(nullptr, timer);
-        g_scenario = nullptr;
-        EXPECT_FALSE(scenario.timedOut);
-        return end;
-    }
-
-    // Once the main window is up: `act` on one tick, `check` on the next
-    // (after what `act` posted), then the program ends.
-    void ActThenCheck(std::function<void(CHalvaneApp&)> act,
-                      std::function<void(CHalvaneApp&)> check) {
-        bool acted = false;
-        RunWithApp([&](CHalvaneApp& app) {
-            if (!Sheet()) return false;
-            if (!acted) {
-                act(app);
-                acted = true;
-                return false;
-            }
-            check(app);
-            EndProgram();
-            return true;
-        });
-    }
-
-    HWND HiddenWindow() const { return FindWindowA(nullptr, texts_.WindowTitle().c_str()); }
-    HWND Sheet() const { return FindWindowA(nullptr, texts_.SheetTitle().c_str()); }
-    // The page of tab `index`, shown first so that it exists.
-    HWND ShowPage(int index) const {
-        SendMessageA(Sheet(), PSM_SETCURSEL, index, 0);
-        return PropSheet_GetCurrentPageHwnd(Sheet());
-    }
-    void EndProgram() const { PostMessageA(HiddenWindow(), suite::blinkward::WM_LAST_BROWSER_CLOSED, 0, 0); }
-
-    testkit::ScratchRegistry registry_;
-    testkit::ScratchDir dir_;
-    NiceMock<MockPrompt> prompt_;
-    TestTexts texts_;
-    HalvaneSeams seams_;
 };
 
 }  // namespace

@@ -7,8 +7,8 @@
 namespace browser {
 
 // Writes `bytes` to a temporary file beside `path` and puts it in place of
-// `path` only once it is complete. On any failure `path` keeps its old
-// content and the result is false.
+// `path` only once it is complete. A file the user made read-only stays as
+// it is. On any failure `path` keeps its old content and the result is false.
 bool RewriteFile(const std::string& path, const std::string& bytes);
 
 // Reads `path`, applies `edit` and rewrites the file when the text changed.

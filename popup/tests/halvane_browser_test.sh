@@ -13,12 +13,9 @@ build="$(dirname "$(dirname "$bin")")"
 # A Wine world of its own, so that this test and halvane_e2e may run at once.
 export HALVANE_WORLD="$build/halvane-browser"
 . "$scripts/halvane-wine.sh"
+. "$scripts/loopback-test.sh"
 
 command -v chromium >/dev/null || { echo "FAIL: chromium is not installed"; exit 1; }
-
-free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
 
 work="$(mktemp -d)"
 origin_pid=""
@@ -39,8 +36,7 @@ halvane_install "$bin" "$proxy_port"
 
 cp "$here/pages/"*.html "$work/"
 origin_port="$(free_port)"
-(cd "$work" && exec timeout 140 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
-origin_pid=$!
+serve_folder "$work" "$origin_port" 140
 
 halvane_start
 halvane_wait_port "$proxy_port" 45 || fail "the proxy never answered on $proxy_port"

@@ -12,10 +12,7 @@ scripts="$(cd "$3" && pwd)"
 build="$(dirname "$(dirname "$bin")")"
 export HALVANE_WORLD="$build/halvane-e2e"
 . "$scripts/halvane-wine.sh"
-
-free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
+. "$scripts/loopback-test.sh"
 
 work="$(mktemp -d)"
 origin_pid=""
@@ -35,16 +32,12 @@ run_poke() { (cd "$WINEPREFIX/drive_c" && timeout 60 "$WINELOADER" halvane_poke.
 
 printf '%s' '<html><head><title>e2e</title></head><body>origin page</body></html>' >"$work/index.html"
 origin_port="$(free_port)"
-(cd "$work" && exec timeout 250 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
-origin_pid=$!
+serve_folder "$work" "$origin_port" 250
 
 halvane_start
 halvane_wait_port "$proxy_port" 120 || fail "the proxy never answered on $proxy_port"
 
-for _ in $(seq 40); do
-  curl -s -o /dev/null "http://127.0.0.1:$origin_port/index.html" && break
-  sleep 0.25
-done
+wait_port "$origin_port"
 curl -s --max-time 30 -x "127.0.0.1:$proxy_port" -o "$work/body" \
   "http://127.0.0.1:$origin_port/index.html" || fail "curl through the proxy"
 grep -q 'Velmora Blinkward.com Catch Another Popup' "$work/body" || fail "no blocking script in: $(cat "$work/body")"

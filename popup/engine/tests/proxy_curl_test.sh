@@ -7,21 +7,14 @@ set -euo pipefail
 host_exe="$(readlink -f "$1")"
 runner="$2"
 
-build="$(dirname "$host_exe")"
-while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build="$(dirname "$build")"; done
-export VELMORA_BUILD="$build"
-stop_file="$build/wine/prefix/drive_c/velmora-e2e/stop"
-
-free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
+. "$(dirname "$runner")/loopback-test.sh"
+proxy_host_world "$host_exe" velmora-e2e
 
 work="$(mktemp -d)"
 origin_pid=""
 host_pid=""
 cleanup() {
-  mkdir -p "$(dirname "$stop_file")" && touch "$stop_file"
-  [ -n "$host_pid" ] && { timeout 20 tail --pid="$host_pid" -f /dev/null || kill "$host_pid" 2>/dev/null || true; }
+  stop_host "$host_pid" 20
   [ -n "$origin_pid" ] && kill "$origin_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -30,25 +23,13 @@ trap cleanup EXIT
 page='<html><head><title>e2e</title></head><body>from the linux origin</body></html>'
 printf '%s' "$page" >"$work/index.html"
 origin_port="$(free_port)"
-(cd "$work" && exec timeout 120 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
-origin_pid=$!
+serve_folder "$work" "$origin_port" 120
 
 proxy_port="$(free_port)"
-rm -f "$stop_file"
 timeout 150 "$runner" "$host_exe" "$proxy_port" 100 >"$work/host.log" 2>&1 &
 host_pid=$!
-
-for _ in $(seq 240); do
-  grep -q READY "$work/host.log" 2>/dev/null && break
-  kill -0 "$host_pid" 2>/dev/null || { echo "proxy host ended early:"; cat "$work/host.log"; exit 1; }
-  sleep 0.25
-done
-grep -q "READY $proxy_port" "$work/host.log" || { echo "proxy host not ready:"; cat "$work/host.log"; exit 1; }
-
-for _ in $(seq 40); do
-  curl -s -o /dev/null "http://127.0.0.1:$origin_port/index.html" && break
-  sleep 0.25
-done
+wait_host_ready "$host_pid" "$work/host.log" "$proxy_port"
+wait_port "$origin_port"
 
 curl -s --max-time 30 -x "127.0.0.1:$proxy_port" -D "$work/head" -o "$work/body" \
   "http://127.0.0.1:$origin_port/index.html"

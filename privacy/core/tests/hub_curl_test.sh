@@ -9,20 +9,13 @@ host_exe="$(readlink -f "$1")"
 runner="$2"
 command -v tinyproxy >/dev/null || { echo "tinyproxy is not installed"; exit 1; }
 
-build="$(dirname "$host_exe")"
-while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build="$(dirname "$build")"; done
-export VELMORA_BUILD="$build"
-stop_file="$build/wine/prefix/drive_c/velmora-e2e-privacy/stop"
-
-free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
+. "$(dirname "$runner")/loopback-test.sh"
+proxy_host_world "$host_exe" velmora-e2e-privacy
 
 work="$(mktemp -d)"
 origin_pid="" host_pid="" hub_a_pid="" hub_b_pid=""
 cleanup() {
-  mkdir -p "$(dirname "$stop_file")" && touch "$stop_file"
-  [ -n "$host_pid" ] && { timeout 30 tail --pid="$host_pid" -f /dev/null || kill "$host_pid" 2>/dev/null || true; }
+  stop_host "$host_pid" 30
   for pid in "$origin_pid" "$hub_a_pid" "$hub_b_pid"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
@@ -43,19 +36,10 @@ CONF
   echo $!
 }
 
-wait_port() {
-  for _ in $(seq 80); do
-    python3 -c "import socket,sys; socket.create_connection(('127.0.0.1', $1), 1)" 2>/dev/null && return 0
-    sleep 0.25
-  done
-  echo "nothing listens on port $1"; exit 1
-}
-
 page='<html><head><title>hub</title></head><body>through the hub</body></html>'
 printf '%s' "$page" >"$work/index.html"
 origin_port="$(free_port)"
-(cd "$work" && exec timeout 150 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
-origin_pid=$!
+serve_folder "$work" "$origin_port" 150
 hub_a_port="$(free_port)"
 hub_a_pid="$(start_hub hubA "$hub_a_port")"
 hub_b_port="$(free_port)"
@@ -63,16 +47,10 @@ hub_b_pid="$(start_hub hubB "$hub_b_port")"
 wait_port "$origin_port"; wait_port "$hub_a_port"; wait_port "$hub_b_port"
 
 proxy_port="$(free_port)"
-rm -f "$stop_file"
 timeout 170 "$runner" "$host_exe" "$proxy_port" 150 "127.0.0.1:$hub_a_port" "127.0.0.1:$hub_b_port" \
   >"$work/host.log" 2>&1 &
 host_pid=$!
-for _ in $(seq 240); do
-  grep -q READY "$work/host.log" 2>/dev/null && break
-  kill -0 "$host_pid" 2>/dev/null || { echo "proxy host ended early:"; cat "$work/host.log"; exit 1; }
-  sleep 0.25
-done
-grep -q "READY $proxy_port" "$work/host.log" || { echo "proxy host not ready:"; cat "$work/host.log"; exit 1; }
+wait_host_ready "$host_pid" "$work/host.log" "$proxy_port"
 
 fetch() {  # n -> head and body files
   curl -s --max-time 30 -x "127.0.0.1:$proxy_port" -D "$work/head$1" -o "$work/body$1" \
@@ -96,8 +74,7 @@ grep -q "404 Error connecting to site" "$work/head2" || { echo "no failure reply
 fetch 3
 expect_page_via 3 hubB
 
-touch "$stop_file"
-timeout 30 tail --pid="$host_pid" -f /dev/null || true
+stop_host "$host_pid" 30
 host_pid=""
 grep -q "^EVENT 6 127.0.0.1 127.0.0.1:$hub_a_port" "$work/host.log" ||
   { echo "the hub failure was not logged:"; cat "$work/host.log"; exit 1; }

@@ -26,6 +26,16 @@ std::string CString(const std::string& text, size_t begin, size_t end) {
     return name;
 }
 
+// A name asked for, as the platform compares it: up to a zero byte,
+// without the blanks at either end.
+std::string Name(const std::string& asked) {
+    const std::string name = CString(asked, 0, asked.size());
+    size_t begin = 0;
+    size_t end = name.size();
+    Trim(name, begin, end);
+    return name.substr(begin, end - begin);
+}
+
 // Whether [begin, end) of `text`, up to a zero byte, is `wanted` but for
 // ASCII case.
 bool SameName(const std::string& text, size_t begin, size_t end, const std::string& wanted) {
@@ -52,8 +62,8 @@ std::string Cut(std::string text, std::size_t bufferSize) {
 
 bool FindProfileValue(const std::string& text, const std::string& section,
                       const std::string& key, std::string& value) {
-    const std::string wantedSection = CString(section, 0, section.size());
-    const std::string wantedKey = CString(key, 0, key.size());
+    const std::string wantedSection = Name(section);
+    const std::string wantedKey = Name(key);
     bool inSection = wantedSection.empty();  // keys ahead of every section line
     for (size_t next = 0; next < text.size();) {
         size_t begin = next;

@@ -32,10 +32,12 @@ const std::vector<std::string> kFiles = {
     "[S]\r\n2=last line without end",
     "",
     "\r\n\r\n[S]",
+    std::string("[S]\r\n2=a\0b\r\n20\0x=y\r\n", 21),
+    "[S]\r\n2=caf\xe9 \xa0\r\n20=\xa0x\r\n",
 };
 
-const std::vector<std::string> kSections = {"S", "s", "T", "", "X"};
-const std::vector<std::string> kKeys = {"2", "20", "3", "4", "5", "6", ";2", "", "x"};
+const std::vector<std::string> kSections = {"S", "s", " S ", "T", "", "X"};
+const std::vector<std::string> kKeys = {"2", "20", " 2\t", "3", "4", "5", "6", ";2", "", "x"};
 
 std::string PlatformString(const std::string& file, const std::string& section,
                            const std::string& key, const char* def, DWORD size) {

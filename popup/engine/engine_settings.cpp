@@ -3,38 +3,14 @@
 #include <windows.h>
 
 #include "common/files/whole_file.h"
-#include "common/lang/profile_text.h"
 
 namespace popup {
 
 IniFile::IniFile(std::string path, std::string section)
     : path_(std::move(path)), section_(std::move(section)) {}
 
-namespace {
-
-// The file's text; a missing file reads as empty, giving every default.
-std::string FileText(const std::string& path) {
-    std::string text;
-    files::ReadWholeFile(path, text);
-    return text;
-}
-
-}  // namespace
-
-std::string IniFile::ReadIniString(const char* key, const char* def) const {
-    return lang::ProfileString(FileText(path_), section_, key, def ? def : "", kIniTextBuffer);
-}
-
-int IniFile::ReadIniInt(const char* key, int def) const {
-    return lang::ProfileInt(FileText(path_), section_, key, def);
-}
-
 bool IniFile::WriteIniString(const char* key, const std::string& text) const {
     return WritePrivateProfileStringA(section_.c_str(), key, text.c_str(), path_.c_str()) != FALSE;
-}
-
-bool IniFile::WriteIniInt(const char* key, int value) const {
-    return WriteIniString(key, IniIntText(value));
 }
 
 void IniFile::Flush() const { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str()); }
@@ -48,7 +24,9 @@ std::string GetExeDirPath(const char* name) {
 }
 
 EngineSettings LoadEngineSettings(const IniFile& file) {
-    return ReadEngineSettings(FileText(file.path()), file.section());
+    std::string text;
+    files::ReadWholeFile(file.path(), text);  // a missing file gives every default
+    return ReadEngineSettings(text, file.section());
 }
 
 bool SaveEngineSettings(const IniFile& file, const EngineSettings& settings) {

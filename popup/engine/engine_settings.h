@@ -36,21 +36,13 @@ struct EngineSettings {
     int useDefaultTimeOut = 1;
 };
 
-// One section of a private-profile file, read through its text
-// (common/lang/profile_text.h answers as the platform's profile reads do)
-// and written through the platform's profile write.
+// One section of a private-profile file, written through the platform's
+// profile write (LoadEngineSettings reads the file's text).
 class IniFile {
 public:
     IniFile(std::string path, std::string section);
 
-    // Texts are read with a buffer of 260 bytes.
-    std::string ReadIniString(const char* key, const char* def) const;
-    // A missing key or empty value gives `def`; other text reads as the
-    // number it begins with (0 when none).
-    int ReadIniInt(const char* key, int def) const;
     bool WriteIniString(const char* key, const std::string& text) const;
-    // Written as unsigned decimal text: -1 is 4294967295, which reads as -1.
-    bool WriteIniInt(const char* key, int value) const;
     // Hands the platform's cached writes to the file (Windows 95, 98 and Me
     // keep them in memory), so reads of the file's text see them.
     void Flush() const;
@@ -80,7 +72,8 @@ struct IniEntry {
     std::string text;
 };
 std::vector<IniEntry> EngineSettingsEntries(const EngineSettings& settings);
-// An integer as written: unsigned decimal.
+// An integer as written: unsigned decimal, so -1 is 4294967295, which
+// reads back as -1.
 std::string IniIntText(int value);
 
 }  // namespace popup

@@ -1,20 +1,9 @@
 #include "common/lang/lang_file.h"
 
-#include <windows.h>
-
 #include "common/files/folder_list.h"
+#include "common/files/whole_file.h"
 
 namespace lang {
-
-const LangParams kHalvaneText = {"Language", "VelmoraBlinkward", '#', 250};
-const LangParams kHalvaneWizard = {"Language", "VelmoraBlinkward", '#', 500};
-const LangParams kHalvaneDialog = {"Language", "VelmoraBlinkward", 0, 1000};
-const LangParams kVintabar = {"Language", "VelmoraBlinkward", 0, 255};
-const LangParams kOrlenby = {"Language", "VelmoraBlinkward", '#', 2000};
-const LangParams kMirrowick = {"Lang", "Scourwell Language Pack", '#', 2000};
-const LangParams kPellidor = {"Lang", "Scourwell Language Pack", 0, 200};
-const LangParams kTessaline = {"Lang", "Surgewind", '*', 2000};
-const LangParams kQuarrow = {"Lang", "Brackwell Language Pack", 0, 500};
 
 std::string LangFilePath(const std::string& programPath, const char* folder,
                          const std::string& language) {
@@ -23,18 +12,9 @@ std::string LangFilePath(const std::string& programPath, const char* folder,
 
 std::string ReadLangString(const std::string& file, const LangParams& params, const char* key,
                            const char* def) {
-    std::string buffer(params.bufferSize, '\0');
-    DWORD length = GetPrivateProfileStringA(params.section, key, def, &buffer[0],
-                                            static_cast<DWORD>(buffer.size()), file.c_str());
-    buffer.resize(length);
-    return params.lineBreak ? ReplaceLineBreaks(buffer, params.lineBreak) : buffer;
-}
-
-std::string ReplaceLineBreaks(std::string text, char mark) {
-    for (char& c : text) {
-        if (c == mark) c = '\n';
-    }
-    return text;
+    std::string text;
+    files::ReadWholeFile(file, text);  // a missing file gives the defaults
+    return LangText(text, params, key, def);
 }
 
 std::vector<LanguageEntry> ListLanguages(const std::string& programPath, const char* folder,

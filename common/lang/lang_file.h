@@ -28,10 +28,16 @@ extern const LangParams kQuarrow;
 std::string LangFilePath(const std::string& programPath, const char* folder,
                          const std::string& language);
 
-// One lookup through the platform's private-profile read: `def` when the
-// file, section or key is missing, "" for a key with an empty value.
+// One lookup in the language file `file`: `def` when the file, section or
+// key is missing, "" for a key with an empty value.
 std::string ReadLangString(const std::string& file, const LangParams& params,
                            const char* key, const char* def);
+
+// The same lookup in a file's text, read as the platform's private-profile
+// read answers (common/lang/profile_text.h), cut to the program's buffer,
+// its line-break mark replaced.
+std::string LangText(const std::string& fileText, const LangParams& params, const char* key,
+                     const char* def);
 
 // Every line-break mark of `text` becomes a line feed.
 std::string ReplaceLineBreaks(std::string text, char mark);

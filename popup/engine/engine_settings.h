@@ -1,7 +1,9 @@
 #pragma once
 // The proxy engine's settings file "QXINI.ini" beside the program: one
 // section, integers and short texts, each with its default.
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "common/suite/blinkward.h"
 
@@ -9,6 +11,8 @@ namespace popup {
 
 constexpr const char* kEngineSettingsFile = suite::blinkward::kEngineSettingsFile;
 constexpr const char* kEngineSettingsSection = suite::blinkward::kSection;
+// Texts are read with a buffer of this many bytes.
+constexpr std::size_t kIniTextBuffer = 260;
 
 struct EngineSettings {
     std::string popupIP = "VelmoraBlinkward";  // host alias of the local proxy
@@ -32,20 +36,19 @@ struct EngineSettings {
     int useDefaultTimeOut = 1;
 };
 
-// One section of a private-profile file.
+// One section of a private-profile file, written through the platform's
+// profile write (LoadEngineSettings reads the file's text).
 class IniFile {
 public:
     IniFile(std::string path, std::string section);
 
-    // Texts are read with a buffer of 260 bytes.
-    std::string ReadIniString(const char* key, const char* def) const;
-    // A missing or non-numeric key gives `def`.
-    int ReadIniInt(const char* key, int def) const;
     bool WriteIniString(const char* key, const std::string& text) const;
-    // Written as unsigned decimal text: -1 is 4294967295, which reads as -1.
-    bool WriteIniInt(const char* key, int value) const;
+    // Hands the platform's cached writes to the file (Windows 95, 98 and Me
+    // keep them in memory), so reads of the file's text see them.
+    void Flush() const;
 
     const std::string& path() const { return path_; }
+    const std::string& section() const { return section_; }
 
 private:
     std::string path_;
@@ -56,7 +59,21 @@ private:
 std::string GetExeDirPath(const char* name);
 
 EngineSettings LoadEngineSettings(const IniFile& file);
-// Writes every key but EventMask; false when a write failed.
+// Writes every key of EngineSettingsEntries; false when a write failed.
 bool SaveEngineSettings(const IniFile& file, const EngineSettings& settings);
+
+// The window-free halves of the two above: the settings in `section` of a
+// settings file's text, and the keys saving writes, in their order, with
+// the text each gets (every key but EventMask, plus ResetStats); a text
+// that would not read back as itself is quoted.
+EngineSettings ReadEngineSettings(const std::string& fileText, const std::string& section);
+struct IniEntry {
+    const char* key;
+    std::string text;
+};
+std::vector<IniEntry> EngineSettingsEntries(const EngineSettings& settings);
+// An integer as written: unsigned decimal, so -1 is 4294967295, which
+// reads back as -1.
+std::string IniIntText(int value);
 
 }  // namespace popup

@@ -96,6 +96,20 @@ TEST(EngineSettingsFile, InvertedCatchingKeyAndIgnoredEventMask) {
     EXPECT_NE(std::string::npos, dir.read(kEngineSettingsFile).find("EventMask=7"));
 }
 
+TEST(EngineSettingsFile, TextsWithOuterBlanksOrQuotesSaveAndLoadUnchanged) {
+    testkit::ScratchDir dir("engine-quoted");
+    EngineSettings s;
+    s.popupIP = "\"alias\"";
+    s.gatewayIP = " proxy.example\f";
+    ASSERT_TRUE(SaveEngineSettings(FileIn(dir), s));
+    EngineSettings back = LoadEngineSettings(FileIn(dir));
+    EXPECT_EQ(s.popupIP, back.popupIP);
+    EXPECT_EQ(s.gatewayIP, back.gatewayIP);
+    // Written again over itself, the file reads the same.
+    ASSERT_TRUE(SaveEngineSettings(FileIn(dir), back));
+    EXPECT_EQ(s.gatewayIP, LoadEngineSettings(FileIn(dir)).gatewayIP);
+}
+
 TEST(EngineSettingsFile, FailedWriteIsReported) {
     IniFile nowhere("C:\\velmora-tests\\no-such-folder\\deeper\\QXINI.ini", kEngineSettingsSection);
     EXPECT_FALSE(SaveEngineSettings(nowhere, EngineSettings()));

@@ -224,6 +224,8 @@ void CCorbeltDlg::Shutdown() {
     shutDown_ = true;
     tray_.reset();
     CTrayIcon::ClearCallbacks();
+    const std::string language = LanguageName();
+    session_.Sites().Edit([&language](PrivacySettings& settings) { settings.language = language; });
     session_.Stop();
 }
 

@@ -12,10 +12,9 @@ void ApplyItemTexts(HWND dialog, std::initializer_list<ItemText> texts) {
 
 void PrepareReportList(CStripedListCtrl& list, int id, HWND page, int menu, int openCommand,
                        int deleteCommand, std::initializer_list<ListColumn> columns) {
+    // The template makes it a report view with single selection that keeps
+    // the selection visible.
     list.SubclassDlgItem(id, page);
-    const LONG_PTR style = GetWindowLongPtrA(list.Handle(), GWL_STYLE);
-    SetWindowLongPtrA(list.Handle(), GWL_STYLE,
-                      (style & ~LVS_TYPEMASK) | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
     list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP |
                           LVS_EX_FULLROWSELECT);
     list.SetCommands(menu, openCommand, deleteCommand);

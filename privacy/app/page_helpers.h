@@ -22,10 +22,10 @@ struct ListColumn {
     int width;
     int key;
 };
-// Binds list `id` of `page` as a report list with single selection that
-// keeps its selection visible, grid lines, column drag and drop and
-// full-row selection, with the context menu and commands given and the
-// columns with empty titles.
+// Binds list `id` of `page` (a single-selection report view that keeps its
+// selection visible) and adds grid lines, column drag and drop and full-row
+// selection, the context menu and commands given and the columns with
+// empty titles.
 void PrepareReportList(CStripedListCtrl& list, int id, HWND page, int menu, int openCommand,
                        int deleteCommand, std::initializer_list<ListColumn> columns);
 // The columns' titles from the language table.

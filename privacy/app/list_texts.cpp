@@ -43,7 +43,13 @@ std::string BlockedItemsText(const CSiteRecord& site) {
 
 std::string EventTypeText(int type) {
     if (type >= kEventConnected && type <= kEventUserInfoBlocked) return Text(26 + type);
-    if (type == kEventNoHub || type == kEventHubFailed) return Text(69 + type - kEventNoHub);
+    // The hub events' texts came after the first language files, which
+    // lack them: those keep an English text.
+    static const char* const hubTexts[] = {"No anonymous hub", "Hub connection failed"};
+    if (type == kEventNoHub || type == kEventHubFailed) {
+        const std::string& text = Text(69 + type - kEventNoHub);
+        return text.empty() ? hubTexts[type - kEventNoHub] : text;
+    }
     return std::string();
 }
 

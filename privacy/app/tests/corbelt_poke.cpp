@@ -4,14 +4,18 @@
 //                                 options route every site through the hub
 //   corbelt_poke exit             chooses Exit in the tray menu and waits
 //                                 (up to a minute) until the window is gone
+//   corbelt_poke open [page]      opens the window from the tray, on page
+//                                 0-4 (for a look at it)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "privacy/app/corbelt_dlg.h"
 #include "privacy/core/options_file.h"
+#include "privacy/look/look_messages.h"
 
 namespace {
 
@@ -30,6 +34,14 @@ int Exit() {
     return IsWindow(window) ? 1 : 0;
 }
 
+int Open(int page) {
+    const HWND window = MainWindow();
+    if (window == nullptr) return 1;
+    SendMessageA(window, WM_COMMAND, privacy::ID_TRAY_OPEN, 0);
+    if (page > 0) SendMessageA(window, privacy::WM_TAB_SELECTED, privacy::kTabBarId, page);
+    return 0;
+}
+
 int WriteOptions(const char* path) {
     privacy::PrivacySettings settings;
     settings.defaults.hub = 1;
@@ -43,6 +55,7 @@ int WriteOptions(const char* path) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "options") == 0) return WriteOptions(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "exit") == 0) return Exit();
-    std::fprintf(stderr, "usage: corbelt_poke options <file> | exit\n");
+    if (argc >= 2 && std::strcmp(argv[1], "open") == 0) return Open(argc > 2 ? std::atoi(argv[2]) : 0);
+    std::fprintf(stderr, "usage: corbelt_poke options <file> | exit | open [page]\n");
     return 2;
 }

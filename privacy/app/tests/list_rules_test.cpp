@@ -64,7 +64,7 @@ TEST(EventTypeTextTest, EveryLoggedTypeHasAText) {
     LoadLanguageTexts("");
     for (int type = 0; type < kEventTypes; ++type) EXPECT_NE("", EventTypeText(type)) << type;
     EXPECT_EQ("User Info is blocked", EventTypeText(kEventUserInfoBlocked));
-    EXPECT_EQ(Text(70), EventTypeText(kEventHubFailed));
+    EXPECT_EQ("Hub connection failed", EventTypeText(kEventHubFailed));
     EXPECT_EQ("", EventTypeText(kEventTypes));
 }
 

@@ -168,13 +168,17 @@ TEST_F(Startup, ClosingHidesOnlyExitEndsAndRemovesTheRunValueItWrote) {
         };
     };
     auto record = [&] {
-        uitest::Pump(50);
         hidden.push_back(IsWindow(hwnd()) && !IsWindowVisible(hwnd()));
         return true;
     };
+    auto altKey = [](bool down) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_MENU] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
     uitest::Steps steps({
         [&] {
-            uitest::Pump(100);
             hiddenAtStart = !IsWindowVisible(hwnd());
             runValue = testkit::RegValueExists(HKEY_LOCAL_MACHINE, kRun, kRunValueName);
             enabledWhileRunning = ProxyEnable();
@@ -183,7 +187,15 @@ TEST_F(Startup, ClosingHidesOnlyExitEndsAndRemovesTheRunValueItWrote) {
         openThen(WM_COMMAND, ID_HIDE_TO_TRAY, 0), record,
         openThen(WM_COMMAND, IDC_SKIN_CLOSE, 0), record,
         // Alt+F4 as the keyboard sends it, through the accelerator table.
-        openThen(WM_SYSKEYDOWN, VK_F4, 1 << 29), record,
+        [&] {
+            altKey(true);
+            return true;
+        },
+        openThen(WM_SYSKEYDOWN, VK_F4, 1 << 29),
+        [&] {
+            altKey(false);
+            return record();
+        },
         [&] {
             SendMessageA(hwnd(), WM_COMMAND, ID_TRAY_EXIT, 0);
             return true;

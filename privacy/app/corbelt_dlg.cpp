@@ -202,6 +202,9 @@ LRESULT CCorbeltDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LANGUAGE_CHANGED:
         ApplyTexts();
         return 0;
+    case WM_PRINTCLIENT:  // the pages show the skin through their background
+        PaintSkin(reinterpret_cast<HDC>(wp));
+        return 0;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(ProgramIcon());
     case WM_DESTROY:

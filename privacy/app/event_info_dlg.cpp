@@ -32,7 +32,7 @@ void CEventInfoDlg::DoDataExchange(ui::DataExchange& exchange) {
 LRESULT CEventInfoDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (msg == WM_CTLCOLORSTATIC && SeeThrough(GetDlgCtrlID(reinterpret_cast<HWND>(lp))) &&
-        AnswerSeeThrough(msg, wp, result)) {
+        AnswerSeeThrough(Handle(), msg, wp, result)) {
         return result;
     }
     return CDialogSkin1::WindowProc(msg, wp, lp);

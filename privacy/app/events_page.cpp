@@ -90,7 +90,7 @@ bool CEventsPage::OnCommand(UINT id, UINT code, HWND control) {
 
 LRESULT CEventsPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
-    if (AnswerSeeThrough(msg, wp, result)) return result;
+    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
     switch (msg) {
     case WM_LANGUAGE_CHANGED:
         ApplyTexts();

@@ -38,13 +38,22 @@ int SelectedData(const CStripedListCtrl& list) {
     return row < 0 ? -1 : static_cast<int>(list.GetItemData(row));
 }
 
-bool AnswerSeeThrough(UINT msg, WPARAM wp, LRESULT& result) {
+bool AnswerSeeThrough(HWND page, UINT msg, WPARAM wp, LRESULT& result) {
+    const HDC dc = reinterpret_cast<HDC>(wp);
     switch (msg) {
-    case WM_ERASEBKGND:
-        result = 0;
+    case WM_ERASEBKGND: {
+        const HWND parent = GetParent(page);
+        POINT origin = {0, 0};
+        MapWindowPoints(page, parent, &origin, 1);
+        POINT old;
+        OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+        SendMessageA(parent, WM_PRINTCLIENT, wp, PRF_CLIENT);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+        result = 1;
         return true;
+    }
     case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+        SetBkMode(dc, TRANSPARENT);
         result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         return true;
     }

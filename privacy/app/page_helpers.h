@@ -33,9 +33,10 @@ void ApplyColumnTitles(CStripedListCtrl& list, std::initializer_list<ListColumn>
 // The item data of the selected row; -1 without a selection.
 int SelectedData(const CStripedListCtrl& list);
 
-// The answer of a page to WM_ERASEBKGND and WM_CTLCOLOR*: the page keeps
-// the skin painted under it, and static texts draw over it transparently.
-// True when `msg` was answered.
-bool AnswerSeeThrough(UINT msg, WPARAM wp, LRESULT& result);
+// The answer of a page to WM_ERASEBKGND and WM_CTLCOLORSTATIC: the page's
+// background is its parent's skin (which the parent prints on
+// WM_PRINTCLIENT), and static texts draw over it transparently. True when
+// `msg` was answered.
+bool AnswerSeeThrough(HWND page, UINT msg, WPARAM wp, LRESULT& result);
 
 }  // namespace privacy

@@ -120,7 +120,7 @@ bool CSettingsPage::OnCommand(UINT id, UINT code, HWND control) {
 
 LRESULT CSettingsPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
-    if (AnswerSeeThrough(msg, wp, result)) return result;
+    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
     if (msg == WM_LANGUAGE_CHANGED) {
         ApplyItemTexts(Handle(), {{IDC_DEFAULTS_LABEL, 45}, {IDC_DEFAULT_IMAGES, 46},
                                   {IDC_DEFAULT_POPUPS, 47}, {IDC_DEFAULT_USER_INFO, 48},

@@ -2,17 +2,13 @@
 
 #include "privacy/app/event_info_dlg.h"
 #include "privacy/app/list_texts.h"
-#include "privacy/app/page_helpers.h"
 #include "privacy/app/res/events_page_res.h"
 #include "privacy/core/privacy_policy.h"
-#include "privacy/look/language_texts.h"
-#include "privacy/look/look_messages.h"
 
 namespace privacy {
 namespace {
 
 const std::initializer_list<ListColumn> kColumns = {{130, 13}, {130, 24}, {75, 25}};
-constexpr UINT kRefreshEvery = 3000;
 
 }  // namespace
 
@@ -24,21 +20,20 @@ void ShowEventInformation(HWND owner, const CEventRecord& event) {
     }
 }
 
-CEventsPage::CEventsPage(SiteList& sites) : Dialog(IDD_EVENTS_PAGE), sites_(sites) {}
+CEventsPage::CEventsPage(SiteList& sites)
+    : CListPage(IDD_EVENTS_PAGE, kEventsTimer), sites_(sites) {}
 
 bool CEventsPage::OnInitDialog() {
-    Dialog::OnInitDialog();
-    TagForLanguage(Handle());
-    PrepareReportList(list_, IDC_EVENT_LIST, Handle(), IDR_EVENT_MENU, ID_EVENT_INFORMATION,
-                      ID_EVENT_DELETE, kColumns);
+    CListPage::OnInitDialog();
+    PrepareList(IDC_EVENT_LIST, IDR_EVENT_MENU, ID_EVENT_INFORMATION, ID_EVENT_DELETE, kColumns);
     clear_.BindDlgItem(IDC_CLEAR_EVENTS, Handle());
-    SetTimer(kEventsTimer, kRefreshEvery);
     return true;
 }
 
-void CEventsPage::ApplyTexts() {
+void CEventsPage::OnLanguageChanged() {
     ApplyItemTexts(Handle(), {{IDC_CLEAR_EVENTS, 23}});
     ApplyColumnTitles(list_, kColumns);
+    Rebuild();
 }
 
 void CEventsPage::Refresh() {
@@ -55,7 +50,7 @@ void CEventsPage::Refresh() {
         list_.SetItemText(row, 1, EventTypeText(event.type));
         list_.SetItemText(row, 2, AccessText(event.time, now));
     }
-    list_.SortItems(&CompareRows, reinterpret_cast<LPARAM>(this));
+    Resort();
 }
 
 void CEventsPage::Rebuild() {
@@ -64,9 +59,8 @@ void CEventsPage::Rebuild() {
     Refresh();
 }
 
-int CALLBACK CEventsPage::CompareRows(LPARAM a, LPARAM b, LPARAM page) {
-    const CEventsPage& self = *reinterpret_cast<const CEventsPage*>(page);
-    return CompareEvents(self.shown_, static_cast<size_t>(a), static_cast<size_t>(b), self.sort_);
+int CEventsPage::CompareRecords(size_t a, size_t b) const {
+    return CompareEvents(shown_, a, b, sort_);
 }
 
 bool CEventsPage::OnCommand(UINT id, UINT code, HWND control) {
@@ -85,26 +79,7 @@ bool CEventsPage::OnCommand(UINT id, UINT code, HWND control) {
             ShowEventInformation(Handle(), shown_[static_cast<size_t>(selected)]);
         return true;
     }
-    return Dialog::OnCommand(id, code, control);
-}
-
-LRESULT CEventsPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
-    switch (msg) {
-    case WM_LANGUAGE_CHANGED:
-        ApplyTexts();
-        Rebuild();
-        return 0;
-    case WM_TIMER:
-        Refresh();
-        break;
-    case WM_LIST_COLUMN_CLICKED:
-        sort_.Click(static_cast<int>(wp));
-        list_.SortItems(&CompareRows, reinterpret_cast<LPARAM>(this));
-        return 0;
-    }
-    return Dialog::WindowProc(msg, wp, lp);
+    return CListPage::OnCommand(id, code, control);
 }
 
 }  // namespace privacy

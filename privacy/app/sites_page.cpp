@@ -4,17 +4,13 @@
 
 #include "privacy/app/blocking_options_dlg.h"
 #include "privacy/app/list_texts.h"
-#include "privacy/app/page_helpers.h"
 #include "privacy/app/res/sites_page_res.h"
 #include "privacy/core/privacy_policy.h"
-#include "privacy/look/language_texts.h"
-#include "privacy/look/look_messages.h"
 
 namespace privacy {
 namespace {
 
 const std::initializer_list<ListColumn> kColumns = {{115, 13}, {40, 14}, {75, 15}, {120, 16}};
-constexpr UINT kRefreshEvery = 3000;
 
 }  // namespace
 
@@ -33,24 +29,23 @@ bool ApplyBlockingOptions(SiteList& sites, size_t index, bool ok, const Blocking
 }
 
 CSitesPage::CSitesPage(SiteList& sites, UrlCacheCleaner& cache)
-    : Dialog(IDD_SITES_PAGE), sites_(sites), cache_(cache) {}
+    : CListPage(IDD_SITES_PAGE, kSitesTimer), sites_(sites), cache_(cache) {}
 
 bool CSitesPage::OnInitDialog() {
-    Dialog::OnInitDialog();
-    TagForLanguage(Handle());
-    PrepareReportList(list_, IDC_SITE_LIST, Handle(), IDR_SITE_MENU, ID_SITE_OPTIONS,
-                      ID_SITE_DELETE, kColumns);
+    CListPage::OnInitDialog();
+    PrepareList(IDC_SITE_LIST, IDR_SITE_MENU, ID_SITE_OPTIONS, ID_SITE_DELETE, kColumns);
     int id = IDC_REMOVE_DEFAULT_SITES;
     for (CSkinButton& button : buttons_) button.BindDlgItem(id++, Handle());
-    SetTimer(kSitesTimer, kRefreshEvery);
     return true;
 }
 
-void CSitesPage::ApplyTexts() {
+void CSitesPage::OnLanguageChanged() {
     ApplyItemTexts(Handle(), {{IDC_SHOW_ALL_SITES, 8}, {IDC_HIDE_ALL_SITES, 9},
                               {IDC_HIDE_DEFAULT_SITES, 10}, {IDC_REMOVE_ALL_SITES, 11},
                               {IDC_REMOVE_DEFAULT_SITES, 12}});
     ApplyColumnTitles(list_, kColumns);
+    sites_.MarkSitesChanged();
+    Refresh();
 }
 
 void CSitesPage::Refresh() {
@@ -69,12 +64,9 @@ void CSitesPage::Refresh() {
     Resort();
 }
 
-int CALLBACK CSitesPage::CompareRows(LPARAM a, LPARAM b, LPARAM page) {
-    const CSitesPage& self = *reinterpret_cast<const CSitesPage*>(page);
-    return CompareSites(self.shown_, static_cast<size_t>(a), static_cast<size_t>(b), self.sort_);
+int CSitesPage::CompareRecords(size_t a, size_t b) const {
+    return CompareSites(shown_, a, b, sort_);
 }
-
-void CSitesPage::Resort() { list_.SortItems(&CompareRows, reinterpret_cast<LPARAM>(this)); }
 
 void CSitesPage::EditSites(const std::function<void(std::vector<CSiteRecord>&)>& edit) {
     sites_.Edit([&](PrivacySettings& settings) { edit(settings.sites); });
@@ -132,27 +124,7 @@ bool CSitesPage::OnCommand(UINT id, UINT code, HWND control) {
         });
         return true;
     }
-    return Dialog::OnCommand(id, code, control);
-}
-
-LRESULT CSitesPage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
-    switch (msg) {
-    case WM_LANGUAGE_CHANGED:
-        ApplyTexts();
-        sites_.MarkSitesChanged();
-        Refresh();
-        return 0;
-    case WM_TIMER:
-        Refresh();
-        return 0;
-    case WM_LIST_COLUMN_CLICKED:
-        sort_.Click(static_cast<int>(wp));
-        Resort();
-        return 0;
-    }
-    return Dialog::WindowProc(msg, wp, lp);
+    return CListPage::OnCommand(id, code, control);
 }
 
 }  // namespace privacy

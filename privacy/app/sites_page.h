@@ -3,15 +3,14 @@
 // options, and the commands to hide, remove or re-configure them. The list
 // is rebuilt from a snapshot whenever the proxy marked the sites changed.
 #pragma once
+#include <functional>
 #include <vector>
 
-#include "platform/ui/dialog.h"
-#include "privacy/app/list_order.h"
+#include "privacy/app/list_page.h"
 #include "privacy/app/page_rules.h"
 #include "privacy/app/url_cache_cleaner.h"
 #include "privacy/core/site_list.h"
 #include "privacy/look/skin_button.h"
-#include "privacy/look/striped_list.h"
 
 namespace privacy {
 
@@ -25,31 +24,25 @@ constexpr UINT_PTR kSitesTimer = 9500;
 bool ApplyBlockingOptions(SiteList& sites, size_t index, bool ok, const BlockingChoice& choice,
                           UrlCacheCleaner& cache);
 
-class CSitesPage : public ui::Dialog {
+class CSitesPage : public CListPage {
 public:
     CSitesPage(SiteList& sites, UrlCacheCleaner& cache);
 
 protected:
     bool OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Refresh() override;
+    void OnLanguageChanged() override;
+    int CompareRecords(size_t a, size_t b) const override;
 
 private:
-    void ApplyTexts();
-    void Refresh();
-    void Resort();
     void EditSites(const std::function<void(std::vector<CSiteRecord>&)>& edit);
     void EditBlockingOptions(int index);
-    static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM page);
 
     SiteList& sites_;
     UrlCacheCleaner& cache_;
-    CStripedListCtrl list_;
     CSkinButton buttons_[5];
     std::vector<CSiteRecord> shown_;  // the records the rows index
-    ListSort sort_;
 };
 
 }  // namespace privacy

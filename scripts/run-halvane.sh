@@ -27,7 +27,18 @@ stop() {
   echo "run-halvane: stopped"
 }
 
+# Corbelt's run command holds port 8100 too: one of the two at a time.
+corbelt_runs() {
+  local pidfile="$build_root/run-corbelt/corbelt.pid"
+  [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null
+}
+
 start() {
+  if corbelt_runs; then
+    echo "run-halvane: the privacy proxy Corbelt runs and holds port $port, which Halvane needs too;" \
+         "end it first with scripts/run-corbelt.sh stop" >&2
+    exit 1
+  fi
   if [ "$(id -u)" = 0 ]; then "$root/scripts/setup.sh"; fi
   # Only what runs: the program with its data, and the tool that ends it.
   VELMORA_BUILD_ROOT="$build_root" "$root/scripts/build.sh" x86_64 halvane_program halvane_media halvane_poke

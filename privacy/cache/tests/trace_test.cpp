@@ -1,0 +1,200 @@
+// The URL-cache layer on Wine's real cache (entries seeded with the cache's
+// own commit call) and the Trace page's grouping of entries by site.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "privacy/cache/url_cache.h"
+
+namespace privacy {
+namespace {
+
+// Every host these tests seed ends so, so entries other tests leave in the
+// shared cache never count.
+const char kDomain[] = "trace-test.example";
+
+bool Ours(const std::string& url) { return url.find(kDomain) != std::string::npos; }
+
+void RemoveOurEntries() {
+    std::vector<std::string> urls;
+    CUrlCacheEnum walk;
+    for (auto* e = walk.FindFirst(); e != nullptr; e = walk.FindNext()) {
+        if (e->lpszSourceUrlName != nullptr && Ours(e->lpszSourceUrlName)) urls.push_back(e->lpszSourceUrlName);
+    }
+    for (const auto& url : urls) DeleteCacheEntry(url);
+}
+
+// A cache entry as the browser leaves one: with a local file unless it is a
+// history entry; `headerBytes` of header text make the record large.
+void Seed(const std::string& url, DWORD type, size_t headerBytes = 0) {
+    char file[MAX_PATH] = "";
+    if (!(type & URLHISTORY_CACHE_ENTRY)) {
+        ASSERT_TRUE(CreateUrlCacheEntryA(url.c_str(), 0, "txt", file, 0)) << url;
+        HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        DWORD written = 0;
+        WriteFile(h, "trace", 5, &written, nullptr);
+        CloseHandle(h);
+    }
+    std::string header = headerBytes ? "X-Pad: " + std::string(headerBytes, 'p') + "\r\n\r\n" : "";
+    const FILETIME zero = {};
+    ASSERT_TRUE(CommitUrlCacheEntryA(url.c_str(), file[0] ? file : nullptr, zero, zero, type,
+                                     header.empty() ? nullptr : reinterpret_cast<BYTE*>(&header[0]),
+                                     static_cast<DWORD>(header.size()), nullptr, nullptr))
+        << url << " error " << GetLastError();
+}
+
+class UrlCache : public ::testing::Test {
+protected:
+    void SetUp() override { RemoveOurEntries(); }
+    void TearDown() override { RemoveOurEntries(); }
+
+    // Our entries of a walk: 'c' cookies, 'h' history, else all.
+    static std::set<std::string> Walk(char which) {
+        std::set<std::string> urls;
+        CUrlCacheEnum walk;
+        auto* first = which == 'c' ? walk.FindFirstCookie() : which == 'h' ? walk.FindFirstVisited() : walk.FindFirst();
+        for (auto* e = first; e != nullptr; e = walk.FindNext()) {
+            if (Ours(e->lpszSourceUrlName)) urls.insert(e->lpszSourceUrlName);
+        }
+        return urls;
+    }
+
+    // Our sites of a fresh read, by name, each with its entries' URLs.
+    static std::vector<std::pair<std::string, std::set<std::string>>> Sites(CTraceList& list) {
+        ReadTraceList(list);
+        std::vector<std::pair<std::string, std::set<std::string>>> sites;
+        for (int s : list.SitesByName()) {
+            const CTraceSite& site = list.sites()[s];
+            if (!Ours(site.name)) continue;
+            std::set<std::string> urls;
+            for (int e : site.entries) urls.insert(list.entries()[e].url);
+            sites.emplace_back(site.name, urls);
+        }
+        return sites;
+    }
+};
+
+const std::string kCookie = "Cookie:user@trace-test.example/";
+const std::string kVisited = "Visited: user@http://www.trace-test.example/page.html";
+const std::string kPage = "http://www.trace-test.example/index.html";
+const std::string kImage = "http://WWW.Trace-Test.example/logo.gif";
+const std::string kSecure = "https://secure.trace-test.example/account";
+const std::string kLarge = "http://large.trace-test.example/big.html";
+
+TEST_F(UrlCache, TraceListGroupsEntriesBySiteAndReadsLargeRecords) {
+    Seed(kCookie, COOKIE_CACHE_ENTRY);
+    Seed(kVisited, URLHISTORY_CACHE_ENTRY);
+    Seed(kPage, NORMAL_CACHE_ENTRY);
+    Seed(kImage, NORMAL_CACHE_ENTRY);
+    Seed(kSecure, NORMAL_CACHE_ENTRY);
+    Seed(kLarge, NORMAL_CACHE_ENTRY, 6000);
+
+    CTraceList list;
+    const auto sites = Sites(list);
+    ASSERT_EQ(3u, sites.size());
+    EXPECT_EQ("large.trace-test.example", sites[0].first);
+    EXPECT_EQ(std::set<std::string>({kLarge}), sites[0].second);
+    EXPECT_EQ("trace-test.example", sites[1].first);
+    EXPECT_EQ(std::set<std::string>({kCookie}), sites[1].second);
+    // History and both cached files under one row, whatever the case.
+    EXPECT_EQ(std::set<std::string>({kVisited, kPage, kImage}), sites[2].second);
+
+    for (const CTraceEntry& entry : list.entries()) {
+        if (!Ours(entry.url)) continue;
+        EXPECT_EQ(entry.kind == kTraceHistory, entry.localFile.empty()) << entry.url;
+        const int expectedKind =
+            entry.url == kCookie ? kTraceCookie : entry.url == kVisited ? kTraceHistory : kTraceFile;
+        EXPECT_EQ(expectedKind, entry.kind) << entry.url;
+    }
+
+    // Deleting every entry of one site (Delete All) leaves the others.
+    for (int e : list.sites()[list.SitesByName()[2]].entries) EXPECT_TRUE(DeleteCacheEntry(list.entries()[e].url));
+    const auto after = Sites(list);
+    ASSERT_EQ(2u, after.size());
+    EXPECT_EQ("trace-test.example", after[1].first);
+}
+
+TEST_F(UrlCache, EachDeletionRoutineRemovesOnlyItsKind) {
+    Seed(kCookie, COOKIE_CACHE_ENTRY);
+    Seed(kVisited, URLHISTORY_CACHE_ENTRY);
+    Seed(kPage, NORMAL_CACHE_ENTRY);
+    ASSERT_EQ(std::set<std::string>({kCookie}), Walk('c'));
+    ASSERT_EQ(std::set<std::string>({kVisited}), Walk('h'));
+
+    DeleteTempInternetFiles();
+    EXPECT_EQ(std::set<std::string>({kCookie, kVisited}), Walk('a'));
+    DeleteCachedCookies();
+    EXPECT_EQ(std::set<std::string>({kVisited}), Walk('a'));
+    DeleteCachedHistory();
+    EXPECT_TRUE(Walk('a').empty());
+}
+
+TEST(CacheEntryBuffer, GrowsToTheSizeAskedForButNeverWithoutEnd) {
+    CacheEntryBuffer buffer;
+    int calls = 0;
+    // Asks once for 9000 bytes, then reads.
+    auto* entry = buffer.Fill(4096, [&](INTERNET_CACHE_ENTRY_INFOA*, DWORD* size) {
+        ++calls;
+        if (*size >= 9000) return true;
+        *size = 9000;
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return false;
+    });
+    EXPECT_NE(nullptr, entry);
+    EXPECT_EQ(2, calls);
+    EXPECT_EQ(9000u, buffer.size());
+
+    // A reader that always wants a little more, or no more than it had.
+    for (DWORD extra : {1u, 0u}) {
+        calls = 0;
+        EXPECT_EQ(nullptr, buffer.Fill(4096, [&](INTERNET_CACHE_ENTRY_INFOA*, DWORD* size) {
+            ++calls;
+            *size += extra;
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return false;
+        }));
+        EXPECT_LE(calls, CacheEntryBuffer::kMostGrowths + 1);
+    }
+}
+
+TEST(TraceList, SitesAndEntriesSortIgnoringCase) {
+    CTraceList list;
+    EXPECT_FALSE(list.Add(URLHISTORY_CACHE_ENTRY, "Visited: u@https://b.example/", ""));
+    EXPECT_FALSE(list.Add(COOKIE_CACHE_ENTRY, "Cookie:nobody", "c.txt"));
+    list.Add(NORMAL_CACHE_ENTRY, "http://b.example/Zeta", "z.htm");
+    list.Add(NORMAL_CACHE_ENTRY, "http://B.example/alpha", "a.htm");
+    list.Add(URLHISTORY_CACHE_ENTRY, "Visited: u@http://b.example/zz", "ignored");
+    list.Add(COOKIE_CACHE_ENTRY, "Cookie:u@a.example/", "c.txt");
+    list.Add(COOKIE_CACHE_ENTRY, "Cookie:u@C.example/", "d.txt");
+
+    std::vector<std::string> names;
+    for (int s : list.SitesByName()) names.push_back(list.sites()[s].name);
+    EXPECT_EQ(std::vector<std::string>({"a.example", "b.example", "C.example"}), names);
+
+    const int b = list.SitesByName()[1];
+    auto urls = [&](int column) {
+        std::vector<std::string> out;
+        for (int e : list.EntriesOf(b, column)) out.push_back(list.entries()[e].url);
+        return out;
+    };
+    EXPECT_EQ(std::vector<std::string>({"Visited: u@http://b.example/zz", "http://B.example/alpha",
+                                        "http://b.example/Zeta"}),
+              urls(0));
+    EXPECT_EQ(std::vector<std::string>({"http://B.example/alpha", "http://b.example/Zeta",
+                                        "Visited: u@http://b.example/zz"}),
+              urls(1));
+    EXPECT_EQ(std::vector<std::string>({"http://b.example/Zeta", "http://B.example/alpha",
+                                        "Visited: u@http://b.example/zz"}),
+              urls(5));
+    EXPECT_TRUE(list.entries()[list.sites()[b].entries[2]].localFile.empty());
+}
+
+}  // namespace
+}  // namespace privacy

@@ -1,5 +1,7 @@
 #include "privacy/core/site_list.h"
 
+#include <algorithm>
+
 #include "privacy/core/options_file.h"
 #include "privacy/core/text_routines.h"
 
@@ -50,6 +52,7 @@ void SiteList::LogEvent(int type, const std::string& host, const std::string& ur
     } else {
         events_[firstEvent_] = std::move(event);
         firstEvent_ = (firstEvent_ + 1) % kEventCap;
+        ++droppedEvents_;
     }
 }
 
@@ -70,8 +73,9 @@ bool SiteList::Save(const std::string& path) const {
     return SaveOptionsFile(path, settings_);
 }
 
-std::vector<CEventRecord> SiteList::Events() const {
+std::vector<CEventRecord> SiteList::Events(uint64_t* dropped) const {
     sync::Lock hold(lock_);
+    if (dropped != nullptr) *dropped = droppedEvents_;
     std::vector<CEventRecord> ordered(events_.begin() + static_cast<std::ptrdiff_t>(firstEvent_),
                                       events_.end());
     ordered.insert(ordered.end(), events_.begin(),
@@ -79,10 +83,39 @@ std::vector<CEventRecord> SiteList::Events() const {
     return ordered;
 }
 
+void SiteList::Edit(const std::function<void(PrivacySettings&)>& edit) {
+    sync::Lock hold(lock_);
+    edit(settings_);
+    sitesChanged_ = true;
+}
+
 void SiteList::ClearEvents() {
     sync::Lock hold(lock_);
     events_.clear();
     firstEvent_ = 0;
+    droppedEvents_ = 0;
+    eventsChanged_ = true;
+}
+
+bool SiteList::DeleteEvent(uint64_t number) {
+    sync::Lock hold(lock_);
+    if (number < droppedEvents_ || number - droppedEvents_ >= events_.size()) return false;
+    // Unroll the ring first, so the oldest event sits at 0 again.
+    std::rotate(events_.begin(), events_.begin() + static_cast<std::ptrdiff_t>(firstEvent_),
+                events_.end());
+    firstEvent_ = 0;
+    events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(number - droppedEvents_));
+    eventsChanged_ = true;
+    return true;
+}
+
+void SiteList::MarkSitesChanged() {
+    sync::Lock hold(lock_);
+    sitesChanged_ = true;
+}
+
+void SiteList::MarkEventsChanged() {
+    sync::Lock hold(lock_);
     eventsChanged_ = true;
 }
 

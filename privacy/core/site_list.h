@@ -3,6 +3,7 @@
 // proxy's connection threads and the pages under one list lock. The event
 // list keeps the newest kEventCap events; older ones are dropped.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,21 @@ public:
     // Saves under the lock, so no connection changes a record meanwhile.
     bool Save(const std::string& path) const;
 
-    std::vector<CEventRecord> Events() const;
+    // Runs `edit` on the settings under the list lock and marks the sites
+    // changed: the pages' edits of records, defaults and flags.
+    void Edit(const std::function<void(PrivacySettings&)>& edit);
+
+    // Oldest first. `dropped` (when given) receives how many events the cap
+    // has dropped since the list was last cleared: the indexes of the
+    // remaining ones moved down by that much.
+    std::vector<CEventRecord> Events(uint64_t* dropped = nullptr) const;
     void ClearEvents();
+    // Removes the event numbered `dropped + index` from a read of Events();
+    // false when that event is no longer in the list.
+    bool DeleteEvent(uint64_t number);
+    // Makes the next Take of that list answer true (a page re-reads it).
+    void MarkSitesChanged();
+    void MarkEventsChanged();
     // True once after each change of that list.
     bool TakeSitesChanged();
     bool TakeEventsChanged();
@@ -43,6 +57,7 @@ private:
     PrivacySettings settings_;
     std::vector<CEventRecord> events_;
     size_t firstEvent_ = 0;  // oldest event in the ring once it is full
+    uint64_t droppedEvents_ = 0;
     bool sitesChanged_ = false;
     bool eventsChanged_ = false;
 };

@@ -67,18 +67,17 @@ std::vector<int> CTraceList::SitesByName() const {
     return order;
 }
 
+bool CTraceList::EntryBefore(int a, int b, int column) const {
+    const CTraceEntry& x = entries_[a];
+    const CTraceEntry& y = entries_[b];
+    if (column == 0 && x.kind != y.kind) return x.kind < y.kind;
+    return (column == 0 || column == 1) && LessNoCase(x.url, y.url);
+}
+
 std::vector<int> CTraceList::EntriesOf(int site, int column) const {
     if (site < 0 || site >= static_cast<int>(sites_.size())) return {};
     std::vector<int> rows = sites_[site].entries;
-    auto byUrl = [&](int a, int b) { return LessNoCase(entries_[a].url, entries_[b].url); };
-    if (column == 0) {
-        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-            if (entries_[a].kind != entries_[b].kind) return entries_[a].kind < entries_[b].kind;
-            return byUrl(a, b);
-        });
-    } else if (column == 1) {
-        std::stable_sort(rows.begin(), rows.end(), byUrl);
-    }
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return EntryBefore(a, b, column); });
     return rows;
 }
 

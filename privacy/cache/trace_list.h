@@ -50,9 +50,11 @@ public:
 
     // Site indexes ordered by name, ignoring case.
     std::vector<int> SitesByName() const;
-    // The entry indexes of a site in the order of a sort column: 0 by kind,
-    // then URL; 1 by URL (case ignored); any other column keeps the order in
-    // which they were listed. Empty for an unknown site.
+    // Whether entry a sorts before entry b by a sort column: 0 by kind, then
+    // URL; 1 by URL (case ignored); by any other column no entry does.
+    bool EntryBefore(int a, int b, int column) const;
+    // The entry indexes of a site in the order of a sort column (equal ones
+    // in the order they were listed). Empty for an unknown site.
     std::vector<int> EntriesOf(int site, int column) const;
 
 private:

@@ -1,16 +1,23 @@
 // The URL-cache layer on Wine's real cache (entries seeded with the cache's
-// own commit call) and the Trace page's grouping of entries by site.
+// own commit call), the Trace page's grouping of entries by site, and the
+// page itself over the same cache.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <wininet.h>
+#include <commctrl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "privacy/app/res/trace_page_res.h"
+#include "privacy/app/trace_page.h"
 #include "privacy/cache/url_cache.h"
+#include "privacy/look/skin_bitmaps.h"
+#include "privacy/look/skin_classes.h"
 
 namespace privacy {
 namespace {
@@ -19,7 +26,10 @@ namespace {
 // shared cache never count.
 const char kDomain[] = "trace-test.example";
 
-bool Ours(const std::string& url) { return url.find(kDomain) != std::string::npos; }
+bool Ours(std::string url) {
+    for (char& c : url) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return url.find(kDomain) != std::string::npos;
+}
 
 void RemoveOurEntries() {
     std::vector<std::string> urls;
@@ -134,6 +144,74 @@ TEST_F(UrlCache, EachDeletionRoutineRemovesOnlyItsKind) {
     EXPECT_EQ(std::set<std::string>({kVisited}), Walk('a'));
     DeleteCachedHistory();
     EXPECT_TRUE(Walk('a').empty());
+}
+
+// The Trace page as a child of a plain window, over the real cache.
+class TracePageHost {
+public:
+    TracePageHost() {
+        static const bool skin = LoadSkinBitmaps() && RegisterSkinWindowClasses();
+        (void)skin;
+        host_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr,
+                                nullptr, nullptr, nullptr);
+        page_.Create(host_);
+    }
+    ~TracePageHost() {
+        page_.Destroy();
+        DestroyWindow(host_);
+    }
+
+    HWND List(int id) const { return GetDlgItem(page_.Handle(), id); }
+    void Command(int id) { SendMessageA(page_.Handle(), WM_COMMAND, id, 0); }
+    // Our rows of a list, column `column` of each.
+    std::vector<std::string> Rows(int id, int column) const {
+        std::vector<std::string> rows;
+        const int count = ListView_GetItemCount(List(id));
+        for (int row = 0; row < count; ++row) {
+            char text[512] = "";
+            ListView_GetItemText(List(id), row, column, text, sizeof text);
+            if (Ours(text) || id == IDC_TRACE_ENTRIES) rows.push_back(text);
+        }
+        return rows;
+    }
+    void Select(int id, const std::string& text) {
+        LVFINDINFOA find = {};
+        find.flags = LVFI_STRING;
+        find.psz = text.c_str();
+        const int row = static_cast<int>(SendMessageA(List(id), LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                                                      reinterpret_cast<LPARAM>(&find)));
+        ASSERT_GE(row, 0) << text;
+        ListView_SetItemState(List(id), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+
+private:
+    HWND host_ = nullptr;
+    CTracePage page_;
+};
+
+TEST_F(UrlCache, TracePageListsSitesAndDeleteAllRebuildsTheLists) {
+    Seed(kCookie, COOKIE_CACHE_ENTRY);
+    Seed(kVisited, URLHISTORY_CACHE_ENTRY);
+    Seed(kPage, NORMAL_CACHE_ENTRY);
+    Seed(kImage, NORMAL_CACHE_ENTRY);
+    TracePageHost page;
+    EXPECT_EQ(std::vector<std::string>({"trace-test.example", "www.trace-test.example"}),
+              page.Rows(IDC_TRACE_SITES, 0));
+
+    page.Select(IDC_TRACE_SITES, "www.trace-test.example");
+    EXPECT_EQ(std::vector<std::string>({"History", "File", "File"}), page.Rows(IDC_TRACE_ENTRIES, 0));
+    EXPECT_EQ(std::vector<std::string>({kVisited, kPage, kImage}), page.Rows(IDC_TRACE_ENTRIES, 1));
+
+    // Delete takes the chosen entry from the cache and its row from the list.
+    page.Select(IDC_TRACE_ENTRIES, "History");
+    page.Command(ID_TRACE_DELETE);
+    EXPECT_EQ(std::vector<std::string>({kPage, kImage}), page.Rows(IDC_TRACE_ENTRIES, 1));
+    EXPECT_EQ(std::set<std::string>({kCookie, kPage, kImage}), Walk('a'));
+
+    page.Command(ID_TRACE_DELETE_ALL);
+    EXPECT_EQ(std::set<std::string>({kCookie}), Walk('a'));
+    EXPECT_EQ(std::vector<std::string>({"trace-test.example"}), page.Rows(IDC_TRACE_SITES, 0));
+    EXPECT_TRUE(page.Rows(IDC_TRACE_ENTRIES, 0).empty());
 }
 
 TEST(CacheEntryBuffer, GrowsToTheSizeAskedForButNeverWithoutEnd) {

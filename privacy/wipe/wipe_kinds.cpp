@@ -40,37 +40,25 @@ bool IsSafeWipeFolder(const std::string& folder) {
            folder[1] == ':' && IsSeparator(folder[2]) && ElementCount(folder, 3) >= 1;
 }
 
-bool CookiesWipe::Clear() {
+bool FolderWipe::Clear() {
     if (!IsSafeWipeFolder(folder_)) return false;
     eraser_.EraseContents(folder_);
-    cache_.DeleteCookies();
+    ClearRest();
     return true;
 }
 
-bool RecentDocumentsWipe::Clear() {
-    if (!IsSafeWipeFolder(folder_)) return false;
-    eraser_.EraseContents(folder_);
-    CRegistryKey(kRecentDocsKey).DeleteTree();
-    return true;
-}
+void CookiesWipe::ClearRest() { cache_.DeleteCookies(); }
+
+void RecentDocumentsWipe::ClearRest() { CRegistryKey(kRecentDocsKey).DeleteTree(); }
 
 bool TempInternetFilesWipe::Clear() {
     cache_.DeleteTempFiles();
     return true;
 }
 
-bool HistoryWipe::Clear() {
-    if (!IsSafeWipeFolder(folder_)) return false;
-    eraser_.EraseContents(folder_);
+void HistoryWipe::ClearRest() {
     cache_.DeleteHistory();
     CRegistryKey(kTypedUrlsKey).DeleteTree();
-    return true;
-}
-
-bool OfficeRecentWipe::Clear() {
-    if (!IsSafeWipeFolder(folder_)) return false;
-    eraser_.EraseContents(folder_);
-    return true;
 }
 
 bool RecycleBinWipe::Clear() { return bin_.Empty(); }

@@ -6,6 +6,7 @@
 // a bare drive root) refuses: it touches nothing, so an unknown profile can
 // never turn into a wipe at the root of a drive.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace privacy {
@@ -56,27 +57,45 @@ public:
     virtual bool Clear() = 0;
 };
 
-class CookiesWipe final : public WipeKind {
+// A kind that first empties its folder, then clears what else it owns.
+class FolderWipe : public WipeKind {
 public:
-    CookiesWipe(std::string folder, IFolderEraser& eraser, ICacheEraser& cache)
-        : folder_(std::move(folder)), eraser_(eraser), cache_(cache) {}
-    bool Clear() override;
+    FolderWipe(std::string folder, IFolderEraser& eraser) : folder_(std::move(folder)), eraser_(eraser) {}
+    bool Clear() final;
+
+protected:
+    virtual void ClearRest() {}
 
 private:
     std::string folder_;
     IFolderEraser& eraser_;
+};
+
+// A folder kind that also clears part of the browser's cache.
+class CacheFolderWipe : public FolderWipe {
+public:
+    CacheFolderWipe(std::string folder, IFolderEraser& eraser, ICacheEraser& cache)
+        : FolderWipe(std::move(folder), eraser), cache_(cache) {}
+
+protected:
     ICacheEraser& cache_;
 };
 
-class RecentDocumentsWipe final : public WipeKind {
+class CookiesWipe final : public CacheFolderWipe {
 public:
-    RecentDocumentsWipe(std::string folder, IFolderEraser& eraser)
-        : folder_(std::move(folder)), eraser_(eraser) {}
-    bool Clear() override;
+    using CacheFolderWipe::CacheFolderWipe;
 
 private:
-    std::string folder_;
-    IFolderEraser& eraser_;
+    void ClearRest() override;  // the cache's cookies
+};
+
+// Also the shell's list of recently opened documents.
+class RecentDocumentsWipe final : public FolderWipe {
+public:
+    using FolderWipe::FolderWipe;
+
+private:
+    void ClearRest() override;
 };
 
 class TempInternetFilesWipe final : public WipeKind {
@@ -88,27 +107,18 @@ private:
     ICacheEraser& cache_;
 };
 
-class HistoryWipe final : public WipeKind {
+// Also the cache's history entries, the history store and the typed addresses.
+class HistoryWipe final : public CacheFolderWipe {
 public:
-    HistoryWipe(std::string folder, IFolderEraser& eraser, ICacheEraser& cache)
-        : folder_(std::move(folder)), eraser_(eraser), cache_(cache) {}
-    bool Clear() override;
+    using CacheFolderWipe::CacheFolderWipe;
 
 private:
-    std::string folder_;
-    IFolderEraser& eraser_;
-    ICacheEraser& cache_;
+    void ClearRest() override;
 };
 
-class OfficeRecentWipe final : public WipeKind {
+class OfficeRecentWipe final : public FolderWipe {
 public:
-    OfficeRecentWipe(std::string folder, IFolderEraser& eraser)
-        : folder_(std::move(folder)), eraser_(eraser) {}
-    bool Clear() override;
-
-private:
-    std::string folder_;
-    IFolderEraser& eraser_;
+    using FolderWipe::FolderWipe;
 };
 
 class RecycleBinWipe final : public WipeKind {

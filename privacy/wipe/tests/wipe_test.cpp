@@ -1,6 +1,6 @@
 // The Wipe page's six kinds on a scratch profile tree and a scratch
 // registry: what each deletes, the fixed order, and the refusal of a folder
-// that is not known.
+// that is not known; and the page's boxes against the ticks it keeps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "platform/testkit/scratch.h"
+#include "privacy/app/res/wipe_page_res.h"
+#include "privacy/app/wipe_page.h"
+#include "privacy/look/skin_bitmaps.h"
+#include "privacy/look/skin_classes.h"
 #include "privacy/wipe/system_wipe.h"
 
 namespace privacy {
@@ -182,6 +186,36 @@ TEST(Wipe, AnUnknownFolderRefusesItsKindAndTouchesNothingOfIt) {
     EXPECT_TRUE(IsSafeWipeFolder("\\\\host\\share\\me"));
     EXPECT_FALSE(IsSafeWipeFolder("\\\\host\\share\\"));
     EXPECT_FALSE(IsSafeWipeFolder("C:\\\\"));
+}
+
+TEST(WipePage, EachBoxShowsAndStoresItsOwnTick) {
+    static const bool skin = LoadSkinBitmaps() && RegisterSkinWindowClasses();
+    (void)skin;
+    SiteList sites;
+    PrivacySettings settings;
+    settings.wipe[kWipeCookies] = 1;
+    settings.wipe[kWipeOfficeRecent] = 1;
+    sites.Replace(settings);
+    const HWND host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr,
+                                      nullptr, nullptr, nullptr);
+    CWipePage page(sites);
+    ASSERT_TRUE(page.Create(host));
+
+    const std::pair<int, WipeItem> boxes[] = {
+        {IDC_WIPE_HISTORY, kWipeHistory},     {IDC_WIPE_COOKIES, kWipeCookies},
+        {IDC_WIPE_TEMP_FILES, kWipeTempFiles}, {IDC_WIPE_RECENT, kWipeRecent},
+        {IDC_WIPE_OFFICE_RECENT, kWipeOfficeRecent}, {IDC_WIPE_RECYCLE_BIN, kWipeRecycleBin}};
+    for (const auto& [box, item] : boxes) {
+        SCOPED_TRACE(box);
+        const bool ticked = settings.wipe[item] != 0;
+        EXPECT_EQ(ticked, IsDlgButtonChecked(page.Handle(), box) == BST_CHECKED);
+        SendDlgItemMessageA(page.Handle(), box, BM_CLICK, 0, 0);
+        EXPECT_EQ(ticked ? 0 : 1, sites.Snapshot().wipe[item]);
+        SendDlgItemMessageA(page.Handle(), box, BM_CLICK, 0, 0);
+        EXPECT_EQ(settings.wipe[item], sites.Snapshot().wipe[item]);
+    }
+    page.Destroy();
+    DestroyWindow(host);
 }
 
 }  // namespace

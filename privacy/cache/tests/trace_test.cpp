@@ -1,6 +1,6 @@
-// The URL-cache layer on Wine's real cache (entries seeded with the cache's
-// own commit call), the Trace page's grouping of entries by site, and the
-// page itself over the same cache.
+// The URL-cache layer and the Trace page on Wine's real cache (entries
+// seeded with the cache's own commit call), and the ordering of sites and
+// entries.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -75,20 +75,6 @@ protected:
         }
         return urls;
     }
-
-    // Our sites of a fresh read, by name, each with its entries' URLs.
-    static std::vector<std::pair<std::string, std::set<std::string>>> Sites(CTraceList& list) {
-        ReadTraceList(list);
-        std::vector<std::pair<std::string, std::set<std::string>>> sites;
-        for (int s : list.SitesByName()) {
-            const CTraceSite& site = list.sites()[s];
-            if (!Ours(site.name)) continue;
-            std::set<std::string> urls;
-            for (int e : site.entries) urls.insert(list.entries()[e].url);
-            sites.emplace_back(site.name, urls);
-        }
-        return sites;
-    }
 };
 
 const std::string kCookie = "Cookie:user@trace-test.example/";
@@ -97,39 +83,6 @@ const std::string kPage = "http://www.trace-test.example/index.html";
 const std::string kImage = "http://WWW.Trace-Test.example/logo.gif";
 const std::string kSecure = "https://secure.trace-test.example/account";
 const std::string kLarge = "http://large.trace-test.example/big.html";
-
-TEST_F(UrlCache, TraceListGroupsEntriesBySiteAndReadsLargeRecords) {
-    Seed(kCookie, COOKIE_CACHE_ENTRY);
-    Seed(kVisited, URLHISTORY_CACHE_ENTRY);
-    Seed(kPage, NORMAL_CACHE_ENTRY);
-    Seed(kImage, NORMAL_CACHE_ENTRY);
-    Seed(kSecure, NORMAL_CACHE_ENTRY);
-    Seed(kLarge, NORMAL_CACHE_ENTRY, 6000);
-
-    CTraceList list;
-    const auto sites = Sites(list);
-    ASSERT_EQ(3u, sites.size());
-    EXPECT_EQ("large.trace-test.example", sites[0].first);
-    EXPECT_EQ(std::set<std::string>({kLarge}), sites[0].second);
-    EXPECT_EQ("trace-test.example", sites[1].first);
-    EXPECT_EQ(std::set<std::string>({kCookie}), sites[1].second);
-    // History and both cached files under one row, whatever the case.
-    EXPECT_EQ(std::set<std::string>({kVisited, kPage, kImage}), sites[2].second);
-
-    for (const CTraceEntry& entry : list.entries()) {
-        if (!Ours(entry.url)) continue;
-        EXPECT_EQ(entry.kind == kTraceHistory, entry.localFile.empty()) << entry.url;
-        const int expectedKind =
-            entry.url == kCookie ? kTraceCookie : entry.url == kVisited ? kTraceHistory : kTraceFile;
-        EXPECT_EQ(expectedKind, entry.kind) << entry.url;
-    }
-
-    // Deleting every entry of one site (Delete All) leaves the others.
-    for (int e : list.sites()[list.SitesByName()[2]].entries) EXPECT_TRUE(DeleteCacheEntry(list.entries()[e].url));
-    const auto after = Sites(list);
-    ASSERT_EQ(2u, after.size());
-    EXPECT_EQ("trace-test.example", after[1].first);
-}
 
 TEST_F(UrlCache, EachDeletionRoutineRemovesOnlyItsKind) {
     Seed(kCookie, COOKIE_CACHE_ENTRY);
@@ -189,13 +142,17 @@ private:
     CTracePage page_;
 };
 
-TEST_F(UrlCache, TracePageListsSitesAndDeleteAllRebuildsTheLists) {
+TEST_F(UrlCache, TracePageGroupsEntriesBySiteAndDeleteAllRebuildsTheLists) {
     Seed(kCookie, COOKIE_CACHE_ENTRY);
     Seed(kVisited, URLHISTORY_CACHE_ENTRY);
     Seed(kPage, NORMAL_CACHE_ENTRY);
     Seed(kImage, NORMAL_CACHE_ENTRY);
+    Seed(kSecure, NORMAL_CACHE_ENTRY);
+    Seed(kLarge, NORMAL_CACHE_ENTRY, 6000);  // a record beyond the first buffer
     TracePageHost page;
-    EXPECT_EQ(std::vector<std::string>({"trace-test.example", "www.trace-test.example"}),
+    // No https row; the history entry and both files (whatever their case)
+    // under one site, the cookie's domain under another.
+    EXPECT_EQ(std::vector<std::string>({"large.trace-test.example", "trace-test.example", "www.trace-test.example"}),
               page.Rows(IDC_TRACE_SITES, 0));
 
     page.Select(IDC_TRACE_SITES, "www.trace-test.example");
@@ -206,11 +163,12 @@ TEST_F(UrlCache, TracePageListsSitesAndDeleteAllRebuildsTheLists) {
     page.Select(IDC_TRACE_ENTRIES, "History");
     page.Command(ID_TRACE_DELETE);
     EXPECT_EQ(std::vector<std::string>({kPage, kImage}), page.Rows(IDC_TRACE_ENTRIES, 1));
-    EXPECT_EQ(std::set<std::string>({kCookie, kPage, kImage}), Walk('a'));
+    EXPECT_EQ(std::set<std::string>({kCookie, kPage, kImage, kSecure, kLarge}), Walk('a'));
 
     page.Command(ID_TRACE_DELETE_ALL);
-    EXPECT_EQ(std::set<std::string>({kCookie}), Walk('a'));
-    EXPECT_EQ(std::vector<std::string>({"trace-test.example"}), page.Rows(IDC_TRACE_SITES, 0));
+    EXPECT_EQ(std::set<std::string>({kCookie, kSecure, kLarge}), Walk('a'));
+    EXPECT_EQ(std::vector<std::string>({"large.trace-test.example", "trace-test.example"}),
+              page.Rows(IDC_TRACE_SITES, 0));
     EXPECT_TRUE(page.Rows(IDC_TRACE_ENTRIES, 0).empty());
 }
 

@@ -5,10 +5,10 @@
 #   bench/peer_bench.sh
 #
 # The origin is nginx on a free loopback port serving a 100 KB page and a
-# 10 MB file; Halvane runs installed in a Wine world of its own, started as
-# scripts/run-halvane.sh starts it; the peer is privoxy with its default
-# actions. wrk drives the page (16 connections) and curl the file (median of
-# 5), direct and through both proxies in turn. Prints one table and the
+# 10 MB file; Halvane runs through scripts/run-halvane.sh (so 127.0.0.1:8100
+# must be free); the peer is privoxy with its default actions on another
+# free port. wrk drives the page (16 connections) and curl the file (median
+# of 5), direct and through both proxies in turn. Prints one table and the
 # ratios, and leaves nothing running: nginx, privoxy, Halvane, its Wine and
 # its display all end with the script, however it ends.
 #
@@ -25,11 +25,11 @@ page_size=$((100 * 1024))
 file_size=$((10 * 1024 * 1024))
 
 if [ "$(id -u)" = 0 ]; then "$root/scripts/setup.sh"; fi
+# nginx and privoxy live in /usr/sbin, which a user's PATH may lack.
+PATH="$PATH:/usr/sbin"
 for tool in nginx privoxy wrk curl python3; do
-  command -v "$tool" >/dev/null || PATH="$PATH:/usr/sbin"
   command -v "$tool" >/dev/null || { echo "peer_bench: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
-VELMORA_BUILD_ROOT="$build_root" "$root/scripts/build.sh" x86_64 halvane_program halvane_media halvane_poke >/dev/null
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/peer-bench.XXXXXX")"
 # nginx's workers drop to an unprivileged user when started as root.
@@ -53,10 +53,10 @@ finish() {
 trap finish EXIT
 trap 'exit 130' INT TERM
 
-# Three distinct loopback ports that are free now.
-read -r origin_port halvane_port privoxy_port < <(python3 -c '
+# Two distinct loopback ports that are free now.
+read -r origin_port privoxy_port < <(python3 -c '
 import socket
-held = [socket.socket() for _ in range(3)]
+held = [socket.socket() for _ in range(2)]
 for s in held: s.bind(("127.0.0.1", 0))
 print(*(s.getsockname()[1] for s in held))')
 
@@ -114,31 +114,23 @@ start_peer() {
   wait_port "$privoxy_port" 10
 }
 
+# Through the run command, on its port, in its Wine world.
 start_halvane() {
-  export HALVANE_WORLD="$build_root/peer-bench"
-  . "$root/scripts/halvane-wine.sh"
+  "$root/scripts/run-halvane.sh" start >/dev/null
   halvane_up=1
-  halvane_install "$build_root/x86_64/bin/Blinkward" "$halvane_port"
-  halvane_start
-  halvane_wait_port "$halvane_port" 90 || { echo "peer_bench: Halvane did not start; see $HALVANE_WORLD/halvane.log" >&2; return 1; }
 }
 
-# As the browser helper ends it; then Wine and the display go.
 stop_halvane() {
-  local poke="$build_root/x86_64/tests/halvane_poke.exe"
-  if [ -f "$poke" ]; then
-    cp -f "$poke" "$WINEPREFIX/drive_c/"
-    (cd "$WINEPREFIX/drive_c" && timeout 30 "$WINELOADER" halvane_poke.exe close "$HALVANE_TITLE" </dev/null >/dev/null 2>&1) || true
-  fi
-  velmora_wine_down
-  timeout 30 "$WINESERVER" -w 2>/dev/null || true
+  "$root/scripts/run-halvane.sh" stop >/dev/null
+  # The stop kills Wine's processes without waiting for them to go.
+  (export VELMORA_BUILD="$build_root/run" && . "$root/scripts/wine-env.sh" && timeout 30 "$WINESERVER" -w) || true
 }
 
 # The proxy option of each path for curl, and the wrk script that sends its
 # requests with an absolute URL.
 origin="http://127.0.0.1:$origin_port"
 paths=(direct Halvane privoxy)
-declare -A via=([direct]="" [Halvane]="127.0.0.1:$halvane_port" [privoxy]="127.0.0.1:$privoxy_port")
+declare -A via=([direct]="" [Halvane]="127.0.0.1:8100" [privoxy]="127.0.0.1:$privoxy_port")
 
 wrk_script() {
   cat >"$scratch/through-proxy.lua" <<EOF

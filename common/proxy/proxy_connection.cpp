@@ -7,6 +7,9 @@ namespace proxy {
 namespace {
 // The longest a relay wait lasts before it looks at the listener again.
 const long kWakeMicroseconds = 200 * 1000;
+// Site chunks relayed in a row without a wait while more are already
+// queued; then the loop waits once, so the browser side is heard too.
+const int kSiteChunksPerWait = 16;
 }
 
 CProxyConnection::CProxyConnection(std::shared_ptr<ProxyContext> context, Socket browser)
@@ -52,12 +55,25 @@ void CProxyConnection::RelayLoop() {
             }
             if (!OnBrowserData(buffer.data(), static_cast<size_t>(got))) return;
         }
-        if (server != INVALID_SOCKET && server_.get() == server && FD_ISSET(server, &readable)) {
-            int got = recv(server, buffer.data(), size_, 0);
-            if (got > 0) framer_.OnServerData();
-            if (got <= 0 ? !OnServerClosed() : !OnServerData(buffer.data(), static_cast<size_t>(got)))
-                return;
-        }
+        if (server != INVALID_SOCKET && server_.get() == server && FD_ISSET(server, &readable) &&
+            !ReceiveFromSite(server, buffer))
+            return;
+    }
+}
+
+bool CProxyConnection::ReceiveFromSite(SOCKET server, std::vector<char>& buffer) {
+    // A wait costs as much as the receive itself on some socket layers, so
+    // bytes already queued behind a chunk are taken without one. `queued`
+    // is what the socket held at its last count, less what came since.
+    u_long queued = 0;
+    for (int chunk = 1;; ++chunk) {
+        int got = recv(server, buffer.data(), size_, 0);
+        if (got <= 0) return OnServerClosed();
+        framer_.OnServerData();
+        if (!OnServerData(buffer.data(), static_cast<size_t>(got))) return false;
+        queued -= std::min(queued, static_cast<u_long>(got));
+        if (chunk == kSiteChunksPerWait || !context_->open || server_.get() != server) return true;
+        if (queued == 0 && (ioctlsocket(server, FIONREAD, &queued) != 0 || queued == 0)) return true;
     }
 }
 

@@ -26,6 +26,9 @@ public:
 private:
     void RelayLoop();
     bool OnBrowserData(const char* data, size_t size);
+    // One readable site socket: the chunk that woke the loop and those
+    // queued behind it. False ends the connection.
+    bool ReceiveFromSite(SOCKET server, std::vector<char>& buffer);
     bool ParseRequestHeader(std::vector<std::string>& lines);
     bool ConnectToSite(const RequestLine& request, const RequestDecision& decision,
                        const std::vector<std::string>& lines);

@@ -97,6 +97,21 @@ TEST_F(ProxyOnLoopback, ConnectTunnelCarriesBytesBothWaysAndKeepsEarlyBytes) {
     EXPECT_EQ(data, ReceiveExactly(client.get(), data.size()));
 }
 
+// Site bytes queued behind a chunk are relayed without a wait in between;
+// the loop must still never block on a drained site, or the browser's next
+// request on the connection would go unheard.
+TEST_F(ProxyOnLoopback, LongStreamsEndExactlyAndTheNextRequestIsServed) {
+    std::string big;
+    for (size_t i = 0; i < (3u << 20) + 4097; ++i) big += static_cast<char>(i * 131 + (i >> 12));
+    const std::string bigReply = HttpResponse("application/octet-stream", big);
+    RecordingOrigin origin(bigReply);
+    Socket client = Connect(listener->Port());
+    for (const char* path : {"/one", "/two"}) {
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.port(), path) + " HTTP/1.1\r\n\r\n"));
+        EXPECT_TRUE(ReceiveMessage(client.get(), 30000) == bigReply) << path;
+    }
+}
+
 TEST_F(ProxyOnLoopback, BadAndUnreachableRequestsGetTheirReplies) {
     const struct {
         std::string request;

@@ -6,8 +6,8 @@
 
 namespace shredder {
 
-CAlertDlg::CAlertDlg(const ShredderTexts& texts, const std::string& caption, HWND owner)
-    : Dialog(IDD_ALERT), texts_(texts), caption_(caption), owner_(owner) {}
+CAlertDlg::CAlertDlg(const ShredderTexts& texts, HWND owner)
+    : Dialog(IDD_ALERT), texts_(texts), owner_(owner) {}
 
 AlertResult CAlertDlg::ShowAlert(int mode) {
     mode_ = mode;
@@ -19,9 +19,9 @@ AlertResult CAlertDlg::ShowAlert(int mode) {
 }
 
 bool CAlertDlg::OnInitDialog() {
-    SetWindowTextA(Handle(), caption_.c_str());
     SetControlTexts(Handle(), texts_,
-                    {{IDC_ALERT_TEXT, AlertNotice(mode_)},
+                    {{0, texts::kCaption},
+                     {IDC_ALERT_TEXT, AlertNotice(mode_)},
                      {IDC_ALERT_DONT_SHOW, shred_page_texts::kDontShowAgain},
                      {IDOK, shred_page_texts::kAlertOk}});
     return Dialog::OnInitDialog();

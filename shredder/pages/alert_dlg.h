@@ -8,7 +8,7 @@ namespace shredder {
 
 class CAlertDlg : public ui::Dialog, public AlertPrompt {
 public:
-    CAlertDlg(const ShredderTexts& texts, const std::string& caption, HWND owner);
+    CAlertDlg(const ShredderTexts& texts, HWND owner);
 
     // Modal; the box's state is read when the dialog ends.
     AlertResult ShowAlert(int mode) override;
@@ -19,7 +19,6 @@ protected:
 
 private:
     const ShredderTexts& texts_;
-    std::string caption_;
     HWND owner_;
     int mode_ = kAlertOldShell;
     bool dontShowAgain_ = false;

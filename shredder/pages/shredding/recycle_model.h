@@ -12,7 +12,6 @@ public:
     RecyclePageModel(ShredPageContext& context, AlertPrompt& alert)
         : context_(context), alert_(alert) {}
 
-    bool ScheduleEnabled() const { return !context_.schedulerUnavailable; }
     // The engine's result; kGoOn when the warning was declined.
     int OnShredNow();
     void OnSchedule();

@@ -1,6 +1,5 @@
 #include "shredder/pages/shred_list_page.h"
 
-#include <shellapi.h>
 
 #include "shredder/shredder_app.h"
 

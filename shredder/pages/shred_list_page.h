@@ -2,7 +2,10 @@
 // The window both list pages share: the list of rows over the page's
 // model, dropped files, and the Remove Item, Remove All, Shred Now and
 // Schedule buttons. The pages add their Browse and texts.
-#include <initializer_list>
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
 
 #include "shredder/pages/app_page_context.h"
 #include "shredder/pages/shred_control_texts.h"

@@ -26,7 +26,7 @@ void CMyPropertyPage2::SetLanguageTexts() {
 
 bool CMyPropertyPage2::OnCommand(UINT id, UINT code, HWND control) {
     if (id != kBrowseButton || code != BN_CLICKED) return ShredListPage::OnCommand(id, code, control);
-    model_.OnBrowse(ChooseFiles(Handle()));
+    model_.OnBrowse(ChooseFiles(SheetHandle()));
     ShowRows();
     return true;
 }

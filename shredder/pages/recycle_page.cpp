@@ -12,7 +12,7 @@ CMyPropertyPage5::CMyPropertyPage5(CShredderApp& app)
     : ShredderPage(IDD_RECYCLE_PAGE, app), context_(app) {}
 
 int CMyPropertyPage5::ShredRecycleBin() {
-    CAlertDlg alert(App().Texts(), Handle());
+    CAlertDlg alert(App().Texts(), SheetHandle());
     return RecyclePageModel(context_.Get(), alert).OnShredNow();
 }
 
@@ -37,7 +37,7 @@ bool CMyPropertyPage5::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     }
     if (id == IDC_RECYCLE_SCHEDULE) {
-        CAlertDlg alert(App().Texts(), Handle());
+        CAlertDlg alert(App().Texts(), SheetHandle());
         RecyclePageModel(context_.Get(), alert).OnSchedule();
         return true;
     }

@@ -12,9 +12,19 @@ namespace {
 
 using namespace shredder;
 
+BOOL CALLBACK TakeDialog(HWND window, LPARAM found) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The dialog this thread shows (other programs may hold the foreground).
 HWND OpenDialog() {
-    HWND dialog = GetForegroundWindow();
-    return dialog && GetDlgItem(dialog, IDOK) ? dialog : nullptr;
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), TakeDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }

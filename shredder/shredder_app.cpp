@@ -13,11 +13,12 @@ namespace shredder {
 
 using namespace suite::scourwell;
 
-CShredderApp::CShredderApp()
-    : messenger_(prompt_, log_),
-      engine_(algorithms_, buffer_, observer_, messenger_, texts_, settings_, random_),
-      driveEnvironment_(nullptr),
-      driveActions_(engine_, observer_, messenger_, texts_, buffer_, random_, driveEnvironment_),
+CShredderApp::CShredderApp(MainWindowFactory makeWindow)
+    : makeWindow_(makeWindow),
+      messenger_(prompt_, log_),
+      progress_(texts_, *this),
+      engine_(algorithms_, buffer_, progress_, messenger_, texts_, settings_, random_),
+      driveActions_(engine_, progress_, messenger_, texts_, buffer_, random_, driveEnvironment_),
       collector_(messenger_, texts_, settings_, engine_.Abort()) {
     engine_.SetDriveActions(&driveActions_);
 }
@@ -82,11 +83,23 @@ bool CShredderApp::InitInstance() {
     switches.folderOption = command_.folderOption;
     switches.removeOption = command_.removeOption;
     engine_.SetSwitches(switches);
-    if (commandLineRun)
-        RunCommandLine();
-    else
-        messenger_.Ask(texts_.Text(texts::kWindowNotYet), MB_OK | MB_ICONINFORMATION);
+    if (makeWindow_) sheet_ = makeWindow_(*this);
+    driveEnvironment_.SetFormatOwner(sheet_.get());
+    if (!commandLineRun) {
+        if (sheet_) sheet_->RunModal();
+        return false;
+    }
+    if (sheet_) sheet_->CreateHidden();
+    RunCommandLine();
     return false;
+}
+
+void CShredderApp::ProgressShown(bool shown) {
+    if (!sheet_) return;
+    if (shown)
+        sheet_->StartBlinkTimer();
+    else
+        sheet_->StopBlinkTimer();
 }
 
 bool CShredderApp::TakeInstanceMutex() {
@@ -188,6 +201,9 @@ void CShredderApp::RunCommandLine() {
 }
 
 int CShredderApp::ExitInstance() {
+    if (sheet_) sheet_->DeleteTrayIcon();
+    driveEnvironment_.SetFormatOwner(nullptr);
+    sheet_.reset();
     messenger_.WriteSuccessIfQuiet();
     job_.Driver().ReleaseDispatch();
     schedule_.Driver().ReleaseDispatch();

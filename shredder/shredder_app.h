@@ -21,15 +21,20 @@
 #include "shredder/drive/system_drive_environment.h"
 #include "shredder/drive_wipe_actions.h"
 #include "shredder/engine/shred_engine.h"
-#include "shredder/engine/pumping_observer.h"
+#include "shredder/window/main_window.h"
+#include "shredder/window/progress_dlg.h"
 
 namespace shredder {
 
-class CShredderApp : public ui::App {
+class CShredderApp : public ui::App, private ProgressHost {
 public:
-    CShredderApp();
+    // `makeWindow` makes the main sheet; null runs without a window.
+    explicit CShredderApp(MainWindowFactory makeWindow);
     ~CShredderApp() override;
 
+    const ShredderTexts& Texts() const { return texts_; }
+    ShredderSettings& Settings() { return settings_; }
+    MainWindow* Sheet() const { return sheet_.get(); }
     std::string GetLangString(const char* key, const char* def) const { return texts_.Text(key, def); }
     const std::string& AppPath() const { return appPath_; }
     const suite::scourwell::ShredCommand& Command() const { return command_; }
@@ -54,12 +59,17 @@ protected:
     int ExitInstance() override;
 
 private:
+    HWND SheetWindow() override { return sheet_ ? sheet_->Window() : nullptr; }
+    void ProgressShown(bool shown) override;
+    bool& AbortFlag() override { return engine_.Abort(); }
     bool TakeInstanceMutex();
     void CheckSchedulerLibrary();
     bool ReadUserSid();
     std::string ConfirmationText() const;
     void SetProgressTotalForItems();
 
+    MainWindowFactory makeWindow_;
+    std::unique_ptr<MainWindow> sheet_;
     ShredderSettings settings_;
     ShredderTexts texts_;
     ShredLog log_;
@@ -68,7 +78,7 @@ private:
     AlgorithmTable algorithms_;
     PassBuffer buffer_;
     RuntimeRandom random_;
-    PumpingObserver observer_;
+    CProgressDlg progress_;
     ShredEngine engine_;
     SystemDriveEnvironment driveEnvironment_;
     DriveWipeActions driveActions_;

@@ -1,0 +1,27 @@
+#pragma once
+// The alert dialog (129): one notice (the old shell at start-up, or the
+// Recycle Bin conflict warning) with a "Don't show me this again." box.
+#include "platform/ui/dialog.h"
+#include "shredder/pages/shredding/alert.h"
+
+namespace shredder {
+
+class CAlertDlg : public ui::Dialog, public AlertPrompt {
+public:
+    CAlertDlg(const ShredderTexts& texts, HWND owner);
+
+    // Modal; the box's state is read when the dialog ends.
+    AlertResult ShowAlert(int mode) override;
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    const ShredderTexts& texts_;
+    HWND owner_;
+    int mode_ = kAlertOldShell;
+    bool dontShowAgain_ = false;
+};
+
+}  // namespace shredder

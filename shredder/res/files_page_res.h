@@ -1,0 +1,4 @@
+// The "Shred Files" page: the ids its template and its code share.
+#pragma once
+#define IDD_FILES_PAGE 105
+#define IDC_FILES_LIST 1008

@@ -13,11 +13,12 @@ namespace shredder {
 
 using namespace suite::scourwell;
 
-CShredderApp::CShredderApp()
-    : messenger_(prompt_, log_),
-      engine_(algorithms_, buffer_, observer_, messenger_, texts_, settings_, random_),
-      driveEnvironment_(nullptr),
-      driveActions_(engine_, observer_, messenger_, texts_, buffer_, random_, driveEnvironment_),
+CShredderApp::CShredderApp(MainWindowFactory makeWindow)
+    : makeWindow_(makeWindow),
+      messenger_(prompt_, log_),
+      progress_(texts_, *this),
+      engine_(algorithms_, buffer_, progress_, messenger_, texts_, settings_, random_),
+      driveActions_(engine_, progress_, messenger_, texts_, buffer_, random_, driveEnvironment_),
       collector_(messenger_, texts_, settings_, engine_.Abort()) {
     engine_.SetDriveActions(&driveActions_);
 }
@@ -53,7 +54,7 @@ bool CShredderApp::InitInstance() {
     messenger_.SetSilent(command_.silent);
     messenger_.SetCaption(texts_.Text(texts::kCaption));
     SetCaption(messenger_.Caption());
-    if (!commandLineRun && !TakeInstanceMutex()) {
+    if (!commandLineRun && !mutex_.Take(messenger_.Caption())) {
         messenger_.Ask(texts_.Text(texts::kAnotherInstance), MB_OK | MB_ICONINFORMATION);
         ExitProcess(0);
     }
@@ -82,20 +83,29 @@ bool CShredderApp::InitInstance() {
     switches.folderOption = command_.folderOption;
     switches.removeOption = command_.removeOption;
     engine_.SetSwitches(switches);
-    if (commandLineRun)
-        RunCommandLine();
-    else
-        messenger_.Ask(texts_.Text(texts::kWindowNotYet), MB_OK | MB_ICONINFORMATION);
+    if (makeWindow_) sheet_ = makeWindow_(*this);
+    driveEnvironment_.SetFormatOwner(sheet_.get());
+    if (!commandLineRun) {
+        if (sheet_) sheet_->RunModal();
+        return false;
+    }
+    if (sheet_) sheet_->CreateHidden();
+    RunCommandLine();
     return false;
 }
 
-bool CShredderApp::TakeInstanceMutex() {
-    mutex_ = CreateMutexA(nullptr, TRUE, messenger_.Caption().c_str());
-    const DWORD error = GetLastError();
-    if (mutex_ && error != ERROR_ALREADY_EXISTS) return true;
-    if (mutex_) CloseHandle(mutex_);
-    mutex_ = nullptr;
-    return false;
+void CShredderApp::ProgressShown(bool shown) {
+    if (!sheet_) return;
+    if (shown)
+        sheet_->StartBlinkTimer();
+    else
+        sheet_->StopBlinkTimer();
+}
+
+void CShredderApp::UseLanguage(const std::string& language) {
+    texts_.SetLanguage(appPath_, language);
+    messenger_.SetCaption(texts_.Text(texts::kCaption));
+    SetCaption(messenger_.Caption());
 }
 
 void CShredderApp::CheckSchedulerLibrary() {
@@ -188,12 +198,15 @@ void CShredderApp::RunCommandLine() {
 }
 
 int CShredderApp::ExitInstance() {
+    if (sheet_) sheet_->DeleteTrayIcon();
+    driveEnvironment_.SetFormatOwner(nullptr);
+    sheet_.reset();
     messenger_.WriteSuccessIfQuiet();
     job_.Driver().ReleaseDispatch();
     schedule_.Driver().ReleaseDispatch();
+    skin_.Release();
     if (comStarted_) CoUninitialize();
-    if (mutex_) CloseHandle(mutex_);
-    mutex_ = nullptr;
+    mutex_.Release();
     return App::ExitInstance();
 }
 

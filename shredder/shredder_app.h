@@ -10,8 +10,10 @@
 #include "common/suite/scourwell.h"
 #include "platform/ui/app.h"
 #include "platform/ui/message_prompt.h"
+#include "platform/ui/skin.h"
 #include "shredder/algorithms/algorithm.h"
 #include "shredder/algorithms/pass_buffer.h"
+#include "shredder/core/instance_mutex.h"
 #include "shredder/core/messenger.h"
 #include "shredder/core/scheduler_dispatch.h"
 #include "shredder/core/shred_log.h"
@@ -21,15 +23,20 @@
 #include "shredder/drive/system_drive_environment.h"
 #include "shredder/drive_wipe_actions.h"
 #include "shredder/engine/shred_engine.h"
-#include "shredder/engine/pumping_observer.h"
+#include "shredder/window/main_window.h"
+#include "shredder/window/progress_dlg.h"
 
 namespace shredder {
 
-class CShredderApp : public ui::App {
+class CShredderApp : public ui::App, private ProgressHost {
 public:
-    CShredderApp();
+    // `makeWindow` makes the main sheet; null runs without a window.
+    explicit CShredderApp(MainWindowFactory makeWindow);
     ~CShredderApp() override;
 
+    const ShredderTexts& Texts() const { return texts_; }
+    ShredderSettings& Settings() { return settings_; }
+    MainWindow* Sheet() const { return sheet_.get(); }
     std::string GetLangString(const char* key, const char* def) const { return texts_.Text(key, def); }
     const std::string& AppPath() const { return appPath_; }
     const suite::scourwell::ShredCommand& Command() const { return command_; }
@@ -39,6 +46,16 @@ public:
     TaskCollector& Collector() { return collector_; }
     bool SchedulerUnavailable() const { return schedulerUnavailable_; }
     bool RecycleBinSupported() const { return recycleBinSupported_; }
+    // The skin control every window draws with; the options page creates
+    // it, and while none is installed every skinning call does nothing.
+    CSkin& Skin() { return skin_; }
+    // The one-interactive-instance mutex, named with the caption.
+    InstanceMutex& Mutex() { return mutex_; }
+    // The whole-drive wipe of the drive page, and the drive options
+    // question of a command-line drive item.
+    DriveWipeActions& DriveWipes() { return driveActions_; }
+    // Texts and message-box caption in `language`, which the user chose.
+    void UseLanguage(const std::string& language);
 
     // Asks for a name and creates the task with our creator and program;
     // "" when cancelled. The caller sets its command line and saves it.
@@ -54,12 +71,16 @@ protected:
     int ExitInstance() override;
 
 private:
-    bool TakeInstanceMutex();
+    HWND SheetWindow() override { return sheet_ ? sheet_->Window() : nullptr; }
+    void ProgressShown(bool shown) override;
+    bool& AbortFlag() override { return engine_.Abort(); }
     void CheckSchedulerLibrary();
     bool ReadUserSid();
     std::string ConfirmationText() const;
     void SetProgressTotalForItems();
 
+    MainWindowFactory makeWindow_;
+    std::unique_ptr<MainWindow> sheet_;
     ShredderSettings settings_;
     ShredderTexts texts_;
     ShredLog log_;
@@ -68,7 +89,7 @@ private:
     AlgorithmTable algorithms_;
     PassBuffer buffer_;
     RuntimeRandom random_;
-    PumpingObserver observer_;
+    CProgressDlg progress_;
     ShredEngine engine_;
     SystemDriveEnvironment driveEnvironment_;
     DriveWipeActions driveActions_;
@@ -77,7 +98,8 @@ private:
     JobDispatch job_;
     suite::scourwell::ShredCommand command_;
     std::string appPath_;
-    HANDLE mutex_ = nullptr;
+    InstanceMutex mutex_;
+    CSkin skin_;
     bool comStarted_ = false;
     bool schedulerUnavailable_ = false;
     bool recycleBinSupported_ = false;

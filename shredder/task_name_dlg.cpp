@@ -31,6 +31,10 @@ void CTaskNameDlg::OnOK() {
         messenger_.Ask(texts_.Text(texts::kEnterTaskName), MB_OK | MB_ICONSTOP);
         return;
     }
+    if (!IsValidTaskName(name)) {
+        messenger_.Ask(texts_.Text(texts::kTaskNameCharacters), MB_OK | MB_ICONSTOP);
+        return;
+    }
     if (TaskNameTaken(schedule_, job_, name)) {
         messenger_.Ask(texts_.Text(texts::kTaskExists), MB_OK | MB_ICONSTOP);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // The task-name dialog (138): asks for a new scheduled task's name and
-// refuses an empty one or one that a task of any creator already has.
+// refuses an empty one, one with a character a task name cannot hold, and
+// one that a task of any creator already has in any letter case.
 #include <string>
 
 #include "platform/ui/dialog.h"

@@ -62,14 +62,37 @@ long ScheduleDispatch::GetCount() {
     return result.AsLong();
 }
 
-bool TaskNameTaken(ScheduleDispatch& schedule, JobDispatch& job, const std::string& name) {
-    schedule.Refresh();
-    const long count = schedule.GetCount();
-    for (long i = 1; i <= count && i <= 0x7FFF; ++i) {
-        job.Attach(schedule.GetJob(static_cast<short>(i)));
-        if (job.GetName() == name) return true;
+JobDispatch& DispatchTasks::Job(long position) {
+    job_.Attach(position >= 1 && position <= 0x7FFF ? schedule_.GetJob(static_cast<short>(position))
+                                                    : nullptr);
+    return job_;
+}
+
+std::string DispatchTasks::Name(long position) { return Job(position).GetName(); }
+std::string DispatchTasks::Creator(long position) { return Job(position).GetCreator(); }
+void DispatchTasks::Run(long position) { Job(position).Run(); }
+void DispatchTasks::ShowProperties(long position) { Job(position).ShowProperties(); }
+
+void DispatchTasks::Delete(long position) {
+    if (position >= 1 && position <= 0x7FFF) schedule_.Delete(static_cast<short>(position));
+}
+
+bool TaskNameTaken(ScheduledTasks& tasks, const std::string& name) {
+    tasks.Refresh();
+    const long count = tasks.Count();
+    for (long i = 1; i <= count; ++i) {
+        if (lstrcmpiA(tasks.Name(i).c_str(), name.c_str()) == 0) return true;
     }
     return false;
+}
+
+bool TaskNameTaken(ScheduleDispatch& schedule, JobDispatch& job, const std::string& name) {
+    DispatchTasks tasks(schedule, job);
+    return TaskNameTaken(tasks, name);
+}
+
+bool IsValidTaskName(const std::string& name) {
+    return !name.empty() && name.find_first_of("\\/:*?\"<>|") == std::string::npos;
 }
 
 std::string CreateScheduledTask(TaskNamePrompt& prompt, ScheduleDispatch& schedule,
@@ -77,8 +100,10 @@ std::string CreateScheduledTask(TaskNamePrompt& prompt, ScheduleDispatch& schedu
     std::string name;
     if (!prompt.AskTaskName(name)) return std::string();
     IDispatch* created = schedule.CreateTask(name);
-    if (!created) return std::string();
+    // Attached even when creation failed: the driver is then empty, so no
+    // later write reaches the task it held before.
     job.Attach(created);
+    if (!created) return std::string();
     job.SetCreator(suite::scourwell::kTaskCreator);
     job.SetApplicationName(appPath + "\\" + suite::scourwell::kProgramFile);
     return name;

@@ -45,6 +45,42 @@ private:
     ui::DispatchDriver driver_;
 };
 
+// The scheduler's tasks by 1-based position, as the Scheduler page and
+// the task-name check see them. Deleting a task moves the later ones down.
+class ScheduledTasks {
+public:
+    virtual ~ScheduledTasks() = default;
+    virtual void Refresh() = 0;
+    virtual long Count() = 0;
+    virtual std::string Name(long position) = 0;
+    virtual std::string Creator(long position) = 0;
+    virtual void Run(long position) = 0;
+    // The platform's own property sheet of the task.
+    virtual void ShowProperties(long position) = 0;
+    virtual void Delete(long position) = 0;
+};
+
+// The tasks through the scheduler library: the shared job driver is
+// attached to each task a call is about.
+class DispatchTasks : public ScheduledTasks {
+public:
+    DispatchTasks(ScheduleDispatch& schedule, JobDispatch& job) : schedule_(schedule), job_(job) {}
+
+    void Refresh() override { schedule_.Refresh(); }
+    long Count() override { return schedule_.GetCount(); }
+    std::string Name(long position) override;
+    std::string Creator(long position) override;
+    void Run(long position) override;
+    void ShowProperties(long position) override;
+    void Delete(long position) override;
+
+private:
+    JobDispatch& Job(long position);
+
+    ScheduleDispatch& schedule_;
+    JobDispatch& job_;
+};
+
 // Asks the user for a new task's name (the task-name dialog); false when
 // cancelled.
 class TaskNamePrompt {
@@ -59,7 +95,15 @@ public:
 std::string CreateScheduledTask(TaskNamePrompt& prompt, ScheduleDispatch& schedule,
                                 JobDispatch& job, const std::string& appPath);
 
-// Whether a task of that exact name exists (every creator counts).
+// Whether a task of that name exists, whoever made it. Letter case does
+// not count: the task files' names ignore it, so a case variant would
+// replace the other task.
+bool TaskNameTaken(ScheduledTasks& tasks, const std::string& name);
 bool TaskNameTaken(ScheduleDispatch& schedule, JobDispatch& job, const std::string& name);
+
+// A name can be a task's file name and sits quoted in the command line:
+// none of \ / : * ? " < > | (a quote would end the task name early and
+// make the rest an item to shred).
+bool IsValidTaskName(const std::string& name);
 
 }  // namespace shredder

@@ -12,6 +12,12 @@ std::string ShredderTexts::Text(const char* key, const char* def) const {
     return lang::ReadLangString(file_, lang::kMirrowick, key, def);
 }
 
+std::string ShredderTexts::Caption(const char* key, const char* def) const {
+    static const lang::LangParams kCaptionParams = {lang::kMirrowick.folder, lang::kMirrowick.section,
+                                                    0, 100};
+    return lang::ReadLangString(file_, kCaptionParams, key, def);
+}
+
 namespace texts {
 const TextRef kCaption = {"9606", "Velmora Scourwell"};
 const TextRef kAnotherInstance = {
@@ -36,10 +42,6 @@ const TextRef kConfirmMany = {"9051",
 const TextRef kNotFileSystemObject = {"9053", "Error:\n\"%s\"\nIs not a valid file system object"};
 const TextRef kNoSuchAlgorithm = {
     "9090", "The shredding algorithm number %d does not exist.\nNothing has been shredded."};
-const TextRef kWindowNotYet = {
-    "9091",
-    "The Velmora Scourwell window is not available in this version.\nShred files and folders "
-    "from their context menu in Explorer, or through a scheduled task."};
 const TextRef kUnableToAccess = {"9034", "Error: Unable to access\n%s"};
 const TextRef kAddAttributes = {"9054",
                                 "Warning\n%s\nis marked with the System, Hidden,\nand/or Read-only "
@@ -51,6 +53,8 @@ const TextRef kAllSubfolders = {"9055", "Do you want to shred all sub folders?"}
 const TextRef kRemoveSubfolders = {"9056", "Do you want to remove all sub folders after shredding?"};
 const TextRef kEnterTaskName = {"9057", "Please, Enter the task name."};
 const TextRef kTaskExists = {"9016", "There's a task with this name. Please, Specify another name."};
+const TextRef kTaskNameCharacters = {
+    "9093", "A task name cannot contain any of these characters:\n\\ / : * ? \" < > |"};
 const TextRef kTaskDialogTitle = {"10000", "Velmora Scourwell"};
 const TextRef kTaskDialogPrompt = {"10001", "Please Enter the task name"};
 const TextRef kTaskDialogOk = {"10002", "OK"};

@@ -18,6 +18,8 @@ public:
     // GetLangString: the text of `key`, `def` when the file lacks it.
     std::string Text(const char* key, const char* def) const override;
     std::string Text(const TextRef& ref) const { return Text(ref.key, ref.def); }
+    // A window caption or tab: cut to 99 characters, "#" kept.
+    std::string Caption(const char* key, const char* def) const;
     const std::string& File() const { return file_; }
 
 private:
@@ -40,7 +42,6 @@ extern const TextRef kConfirmOne;          // 9052
 extern const TextRef kConfirmMany;         // 9051
 extern const TextRef kNotFileSystemObject; // 9053
 extern const TextRef kNoSuchAlgorithm;     // 9090
-extern const TextRef kWindowNotYet;        // 9091
 // Tasks.
 extern const TextRef kUnableToAccess;      // 9034
 extern const TextRef kAddAttributes;       // 9054
@@ -50,6 +51,7 @@ extern const TextRef kAllSubfolders;       // 9055
 extern const TextRef kRemoveSubfolders;    // 9056
 extern const TextRef kEnterTaskName;       // 9057
 extern const TextRef kTaskExists;          // 9016
+extern const TextRef kTaskNameCharacters;  // 9093
 extern const TextRef kTaskDialogTitle;     // 10000
 extern const TextRef kTaskDialogPrompt;    // 10001
 extern const TextRef kTaskDialogOk;        // 10002

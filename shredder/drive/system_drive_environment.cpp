@@ -56,8 +56,9 @@ bool SystemDriveEnvironment::FormatDrive(char letter, bool ntfs) {
             reinterpret_cast<void*>(GetProcAddress(shell, "SHFormatDrive")));
     DWORD answer = kFormatError;
     if (format) {
-        if (ntfs && owner_) SetTimer(owner_, kFormatStartTimer, kFormatTimerMs, nullptr);
-        answer = format(owner_, UINT(letter - 'A'), kDefaultFormatSize, 0);
+        if (ntfs && owner_) owner_->BeginFormatAutomation(letter);
+        answer = format(owner_ ? owner_->Window() : nullptr, UINT(letter - 'A'), kDefaultFormatSize, 0);
+        if (owner_) owner_->EndFormatAutomation();
     }
     FreeLibrary(shell);
     return answer != kFormatError && answer != kFormatCancelled && answer != kFormatImpossible;

@@ -1,23 +1,29 @@
 #pragma once
 // The real system behind the whole-drive wipe: the NT volume device or the
 // 9x VWIN32 device, the volume's file-system name, the Windows folder's
-// drive and the shell's Format dialog, owned by the page that started the
-// wipe.
+// drive and the shell's Format dialog, owned by the program's main window.
 #include <windows.h>
 
 #include "shredder/drive/drive_environment.h"
 
 namespace shredder {
 
-// The owner page's timer that presses the NTFS Format dialog's buttons.
-constexpr UINT_PTR kFormatStartTimer = 10;
-constexpr UINT kFormatTimerMs = 200;
+// The window that owns the Format dialog and presses its buttons for an
+// NTFS drive, from just before the dialog opens until the call returns.
+class FormatDialogOwner {
+public:
+    virtual ~FormatDialogOwner() = default;
+    virtual HWND Window() const = 0;
+    virtual void BeginFormatAutomation(char letter) = 0;
+    virtual void EndFormatAutomation() = 0;
+};
 
 class SystemDriveEnvironment : public DriveEnvironment {
 public:
-    // `owner`: the window that owns the Format dialog and receives the
-    // NTFS Format timer; may be null.
-    explicit SystemDriveEnvironment(HWND owner) : owner_(owner) {}
+    // `owner` may be null: the Format dialog then has no owner and nobody
+    // presses its buttons.
+    explicit SystemDriveEnvironment(FormatDialogOwner* owner = nullptr) : owner_(owner) {}
+    void SetFormatOwner(FormatDialogOwner* owner) { owner_ = owner; }
 
     bool IsNtFamily() override;
     char WindowsDriveLetter() override;
@@ -26,7 +32,7 @@ public:
     bool FormatDrive(char letter, bool ntfs) override;
 
 private:
-    HWND owner_;
+    FormatDialogOwner* owner_ = nullptr;
 };
 
 }  // namespace shredder

@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/suite/scourwell.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/text.h"
 #include "shredder/core/scheduler_dispatch.h"
+#include "shredder/window/task_list_model.h"
 
 namespace shredder {
 namespace {
@@ -88,7 +91,7 @@ TEST_F(TaskCreation, TaskCarriesCreatorProgramAndTheWrittenLine) {
     EXPECT_EQ(S_OK, job_.SetCommandLine(line));
     EXPECT_EQ(S_OK, job_.Save());
     EXPECT_TRUE(TaskNameTaken(schedule_, job_, "ShredcoreTaskTest"));
-    EXPECT_FALSE(TaskNameTaken(schedule_, job_, "shredcoretasktest"));
+    EXPECT_TRUE(TaskNameTaken(schedule_, job_, "shredcoretasktest"));
 
     com::ComPtr<ITask> task = PlatformTask();
     ASSERT_TRUE(task);
@@ -118,6 +121,45 @@ TEST_F(TaskCreation, CancellingTheNameCreatesNothing) {
         job_.Attach(schedule_.GetJob(static_cast<short>(i)));
         EXPECT_NE("Velmora Scourwell", job_.GetCreator());
     }
+}
+
+TEST_F(TaskCreation, RefusedCreationLeavesTheJobDetached) {
+    AnswerName prompt("ShredcoreTaskTest");
+    ASSERT_EQ("ShredcoreTaskTest", CreateScheduledTask(prompt, schedule_, job_, "C:\\x"));
+    ASSERT_EQ(S_OK, job_.Save());
+    // The library refuses a second task of that name: the job that was
+    // attached must not take the new task's writes.
+    EXPECT_EQ("", CreateScheduledTask(prompt, schedule_, job_, "C:\\y"));
+    EXPECT_FALSE(job_.IsAttached());
+    com::ComPtr<ITask> task = PlatformTask();
+    ASSERT_TRUE(task);
+    LPWSTR text = nullptr;
+    ASSERT_EQ(S_OK, task->GetApplicationName(&text));
+    EXPECT_EQ(L"C:\\x\\Mirrowick.exe", com::TakeTaskMemString(text));
+}
+
+class SilentPrompt : public ui::MessagePrompt {
+public:
+    int Show(const std::string&, const std::string&, unsigned) override { return IDOK; }
+};
+
+TEST_F(TaskCreation, SchedulerListShowsAndDeletesOurTask) {
+    AnswerName prompt("ShredcoreTaskTest");
+    ASSERT_EQ("ShredcoreTaskTest", CreateScheduledTask(prompt, schedule_, job_, "C:\\x"));
+    ASSERT_EQ(S_OK, job_.Save());
+    SilentPrompt silent;
+    ShredLog log;
+    Messenger messenger(silent, log);
+    ShredderTexts texts;
+    DispatchTasks tasks(schedule_, job_);
+    TaskListModel model(tasks, messenger, texts);
+    const std::vector<std::string> rows = model.Fill();
+    const auto row = std::find(rows.begin(), rows.end(), "ShredcoreTaskTest");
+    ASSERT_NE(rows.end(), row);
+    ASSERT_TRUE(model.DeleteTask(static_cast<int>(row - rows.begin())));
+    EXPECT_FALSE(PlatformTask());
+    const std::vector<std::string> after = model.Fill();
+    EXPECT_EQ(after.end(), std::find(after.begin(), after.end(), "ShredcoreTaskTest"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "common/suite/scourwell.h"
 #include "platform/registry/reg_key.h"
+#include "shredder/algorithms/stored_algorithm.h"
 
 namespace shredder {
 
@@ -12,54 +13,38 @@ namespace {
 
 using suite::scourwell::kAlgorithmsKey;
 
-bool ReadPass(const std::string& algorithmName, int index, Pass& pass) {
-    CRegKey key;
-    const std::string name = std::string(kAlgorithmsKey) + "\\" + algorithmName + "\\Pass " +
-                             std::to_string(index);
-    if (!key.Open(HKEY_CURRENT_USER, name.c_str(), KEY_READ)) return false;
-    std::string write;
-    if (!key.ReadString("write", write)) return false;
-    if (write == "Random") {
-        pass.kind = PassKind::Random;
-        return true;
-    }
-    if (write == "Complement") {
-        pass.kind = PassKind::Complement;
-        return true;
-    }
-    if (write != "Pattern") return false;
-    pass.kind = PassKind::Pattern;
-    DWORD length = 0;
-    if (!key.ReadDword("Pattern Length", length) || length > kMaxPatternLength) return false;
-    pass.pattern.resize(length);
-    for (DWORD b = 0; b < length; ++b) {
-        DWORD value = 0;
-        if (!key.ReadDword(("Byte " + std::to_string(b)).c_str(), value)) return false;
-        pass.pattern[b] = static_cast<unsigned char>(value & 0xFF);
-    }
-    return true;
-}
+// The values of one algorithm's key and its pass subkeys, keeping the last
+// opened subkey so a long pattern is read through one open key.
+class RegistryValues : public StoredValues {
+public:
+    explicit RegistryValues(const std::string& algorithmName)
+        : base_(std::string(kAlgorithmsKey) + "\\" + algorithmName) {}
 
-bool ReadAlgorithm(const std::string& name, Algorithm& algorithm) {
-    CRegKey key;
-    if (!key.Open(HKEY_CURRENT_USER, (std::string(kAlgorithmsKey) + "\\" + name).c_str(), KEY_READ))
-        return false;
-    DWORD count = 0;
-    if (!key.ReadString("Description", algorithm.description, 200) ||
-        !key.ReadDword("PassesCount", count))
-        return false;
-    // The count is a signed value where it is written: 0, a "negative" one
-    // and one past the bound all mean no usable algorithm.
-    if (count == 0 || count > kMaxPasses) return false;
-    algorithm.name = name;
-    algorithm.custom = true;
-    algorithm.passes.resize(count);
-    for (DWORD i = 0; i < count; ++i) {
-        if (!ReadPass(name, static_cast<int>(i), algorithm.passes[i]))
-            return false;
+    bool ReadText(const std::string& subkey, const char* name, std::string& value,
+                  std::size_t bufferSize) override {
+        return Enter(subkey) && key_.ReadString(name, value, bufferSize);
     }
-    return true;
-}
+    bool ReadNumber(const std::string& subkey, const char* name, uint32_t& value) override {
+        DWORD number = 0;
+        if (!Enter(subkey) || !key_.ReadDword(name, number)) return false;
+        value = number;
+        return true;
+    }
+
+private:
+    bool Enter(const std::string& subkey) {
+        if (open_ && subkey == subkey_) return key_.IsOpen();
+        open_ = true;
+        subkey_ = subkey;
+        const std::string path = subkey.empty() ? base_ : base_ + "\\" + subkey;
+        return key_.Open(HKEY_CURRENT_USER, path.c_str(), KEY_READ);
+    }
+
+    const std::string base_;
+    CRegKey key_;
+    std::string subkey_;
+    bool open_ = false;
+};
 
 std::vector<std::string> SubkeyNames(HKEY key) {
     std::vector<std::string> names;
@@ -87,8 +72,9 @@ bool LoadCustomAlgorithms(AlgorithmTable& table) {
     std::vector<std::string> names = SubkeyNames(key);
     RegCloseKey(key);
     for (const std::string& name : names) {
+        RegistryValues values(name);
         Algorithm algorithm;
-        if (ReadAlgorithm(name, algorithm)) table.push_back(std::move(algorithm));
+        if (ReadStoredAlgorithm(name, values, algorithm)) table.push_back(std::move(algorithm));
     }
     return true;
 }

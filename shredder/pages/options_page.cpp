@@ -82,13 +82,13 @@ void CMyPropertyPage1::FillLanguageCombo() {
 
 void CMyPropertyPage1::OnNewAlgorithm() {
     CAlgorithmEditorDlg editor(App().Algorithms(), store_, -1, App().Texts(), App().Messages());
-    if (editor.DoModal(Handle()) == IDC_EDITOR_SAVE) algorithms_.AddString(App().Algorithms().back().name);
+    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) algorithms_.AddString(App().Algorithms().back().name);
 }
 
 void CMyPropertyPage1::OnEditAlgorithm() {
     const int index = algorithms_.GetCurSel();
     CAlgorithmEditorDlg editor(App().Algorithms(), store_, index, App().Texts(), App().Messages());
-    if (editor.DoModal(Handle()) == IDC_EDITOR_SAVE) FillAlgorithms(index);
+    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) FillAlgorithms(index);
 }
 
 void CMyPropertyPage1::OnDeleteAlgorithm() {

@@ -54,7 +54,7 @@ bool CShredderApp::InitInstance() {
     messenger_.SetSilent(command_.silent);
     messenger_.SetCaption(texts_.Text(texts::kCaption));
     SetCaption(messenger_.Caption());
-    if (!commandLineRun && !TakeInstanceMutex()) {
+    if (!commandLineRun && !mutex_.Take(messenger_.Caption())) {
         messenger_.Ask(texts_.Text(texts::kAnotherInstance), MB_OK | MB_ICONINFORMATION);
         ExitProcess(0);
     }
@@ -102,13 +102,10 @@ void CShredderApp::ProgressShown(bool shown) {
         sheet_->StopBlinkTimer();
 }
 
-bool CShredderApp::TakeInstanceMutex() {
-    mutex_ = CreateMutexA(nullptr, TRUE, messenger_.Caption().c_str());
-    const DWORD error = GetLastError();
-    if (mutex_ && error != ERROR_ALREADY_EXISTS) return true;
-    if (mutex_) CloseHandle(mutex_);
-    mutex_ = nullptr;
-    return false;
+void CShredderApp::UseLanguage(const std::string& language) {
+    texts_.SetLanguage(appPath_, language);
+    messenger_.SetCaption(texts_.Text(texts::kCaption));
+    SetCaption(messenger_.Caption());
 }
 
 void CShredderApp::CheckSchedulerLibrary() {
@@ -207,9 +204,9 @@ int CShredderApp::ExitInstance() {
     messenger_.WriteSuccessIfQuiet();
     job_.Driver().ReleaseDispatch();
     schedule_.Driver().ReleaseDispatch();
+    skin_.Release();
     if (comStarted_) CoUninitialize();
-    if (mutex_) CloseHandle(mutex_);
-    mutex_ = nullptr;
+    mutex_.Release();
     return App::ExitInstance();
 }
 

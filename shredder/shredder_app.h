@@ -10,8 +10,10 @@
 #include "common/suite/scourwell.h"
 #include "platform/ui/app.h"
 #include "platform/ui/message_prompt.h"
+#include "platform/ui/skin.h"
 #include "shredder/algorithms/algorithm.h"
 #include "shredder/algorithms/pass_buffer.h"
+#include "shredder/core/instance_mutex.h"
 #include "shredder/core/messenger.h"
 #include "shredder/core/scheduler_dispatch.h"
 #include "shredder/core/shred_log.h"
@@ -44,6 +46,16 @@ public:
     TaskCollector& Collector() { return collector_; }
     bool SchedulerUnavailable() const { return schedulerUnavailable_; }
     bool RecycleBinSupported() const { return recycleBinSupported_; }
+    // The skin control every window draws with; the options page creates
+    // it, and while none is installed every skinning call does nothing.
+    CSkin& Skin() { return skin_; }
+    // The one-interactive-instance mutex, named with the caption.
+    InstanceMutex& Mutex() { return mutex_; }
+    // The whole-drive wipe of the drive page, and the drive options
+    // question of a command-line drive item.
+    DriveWipeActions& DriveWipes() { return driveActions_; }
+    // Texts and message-box caption in `language`, which the user chose.
+    void UseLanguage(const std::string& language);
 
     // Asks for a name and creates the task with our creator and program;
     // "" when cancelled. The caller sets its command line and saves it.
@@ -62,7 +74,6 @@ private:
     HWND SheetWindow() override { return sheet_ ? sheet_->Window() : nullptr; }
     void ProgressShown(bool shown) override;
     bool& AbortFlag() override { return engine_.Abort(); }
-    bool TakeInstanceMutex();
     void CheckSchedulerLibrary();
     bool ReadUserSid();
     std::string ConfirmationText() const;
@@ -87,7 +98,8 @@ private:
     JobDispatch job_;
     suite::scourwell::ShredCommand command_;
     std::string appPath_;
-    HANDLE mutex_ = nullptr;
+    InstanceMutex mutex_;
+    CSkin skin_;
     bool comStarted_ = false;
     bool schedulerUnavailable_ = false;
     bool recycleBinSupported_ = false;

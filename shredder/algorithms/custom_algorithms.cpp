@@ -13,6 +13,8 @@ namespace {
 
 using suite::scourwell::kAlgorithmsKey;
 
+const char kProductKey[] = "Software\\Velmora Scourwell";
+
 // The values of one algorithm's key and its pass subkeys, keeping the last
 // opened subkey so a long pattern is read through one open key.
 class RegistryValues : public StoredValues {
@@ -63,6 +65,25 @@ std::vector<std::string> SubkeyNames(HKEY key) {
     return names;
 }
 
+bool SavePass(const std::string& algorithmKey, int index, const Pass& pass) {
+    CRegKey key;
+    if (!key.Create(HKEY_CURRENT_USER, (algorithmKey + "\\Pass " + std::to_string(index)).c_str(),
+                    KEY_ALL_ACCESS))
+        return false;
+    switch (pass.kind) {
+    case PassKind::Random: return key.WriteString("write", "Random");
+    case PassKind::Complement: return key.WriteString("write", "Complement");
+    case PassKind::Pattern: break;
+    }
+    if (!key.WriteString("write", "Pattern") ||
+        !key.WriteDword("Pattern Length", static_cast<DWORD>(pass.pattern.size())))
+        return false;
+    for (size_t b = 0; b < pass.pattern.size(); ++b) {
+        if (!key.WriteDword(("Byte " + std::to_string(b)).c_str(), pass.pattern[b])) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool LoadCustomAlgorithms(AlgorithmTable& table) {
@@ -75,6 +96,21 @@ bool LoadCustomAlgorithms(AlgorithmTable& table) {
         RegistryValues values(name);
         Algorithm algorithm;
         if (ReadStoredAlgorithm(name, values, algorithm)) table.push_back(std::move(algorithm));
+    }
+    return true;
+}
+
+bool SaveAlgorithm(const Algorithm& algorithm) {
+    CRegKey product;
+    if (!product.Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS)) return false;
+    const std::string name = std::string(kAlgorithmsKey) + "\\" + algorithm.name;
+    CRegKey key;
+    if (!key.Create(HKEY_CURRENT_USER, name.c_str(), KEY_ALL_ACCESS) ||
+        !key.WriteString("Description", algorithm.description) ||
+        !key.WriteDword("PassesCount", static_cast<DWORD>(algorithm.passes.size())))
+        return false;
+    for (size_t i = 0; i < algorithm.passes.size(); ++i) {
+        if (!SavePass(name, static_cast<int>(i), algorithm.passes[i])) return false;
     }
     return true;
 }

@@ -16,6 +16,13 @@ namespace shredder {
 // delete without overwriting. Returns whether the key exists.
 bool LoadCustomAlgorithms(AlgorithmTable& table);
 
+// Writes `algorithm` under its name (an existing key of that name is
+// written over): `Description`, `PassesCount`, then each "Pass <n>" with its
+// `write` and, for patterns, `Pattern Length` and "Byte <n>". Texts keep
+// their terminating zero. The product key "Software\Velmora Scourwell"
+// must exist. False at the first registry call that fails.
+bool SaveAlgorithm(const Algorithm& algorithm);
+
 // Deletes the subkey named exactly `name` with everything below it.
 // True when it is gone or was never there; false when deletion failed.
 bool DeleteCustomAlgorithm(const std::string& name);

@@ -71,6 +71,7 @@ DriveTable EnumerateDrives() {
         GetVolumeInformationA(root.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr, fileSystem,
                               MAX_PATH);
         FixedDrive drive;
+        drive.letter = letter;
         drive.displayName = DriveDisplayName(label, letter);
         drive.fileSystem = fileSystem;
         unsigned long long total = 0, free = 0, diskFree = 0;

@@ -16,6 +16,7 @@ struct DriveSlot {
 
 // A fixed drive as the drive page lists it.
 struct FixedDrive {
+    char letter = 'C';
     std::string displayName;  // "<label> (X:)" or "Local Disk (X:)"
     std::string fileSystem;
     double totalGiB = 0;

@@ -1,0 +1,73 @@
+#pragma once
+// The algorithm editor without its window: the pass rows, what each button
+// does to them, and Save with its checks. The table changes only after the
+// algorithm is stored; an edited algorithm's old key goes only after its
+// new one was written, and only when the name changed.
+#include <string>
+#include <vector>
+
+#include "shredder/algorithms/algorithm.h"
+#include "shredder/pages/option_rules/algorithm_store.h"
+
+namespace shredder {
+
+enum class EditorRefusal {
+    None,
+    BadPattern,     // a pattern row with no digit or a non-hexadecimal one
+    NoName,
+    BadName,        // "\" would split the registry key
+    DuplicateName,
+    NoDescription,
+    WriteFailed,
+};
+
+struct EditorSaveResult {
+    EditorRefusal refusal = EditorRefusal::None;
+    int badRow = -1;            // BadPattern: the first refused row
+    bool oldKeyKept = false;    // renamed, but the old key could not be removed
+};
+
+class AlgorithmEditorModel {
+public:
+    // `editIndex` -1: a new algorithm; otherwise the custom algorithm at
+    // that position, whose name, description and rows are taken.
+    AlgorithmEditorModel(AlgorithmTable& table, AlgorithmStore& store, int editIndex);
+
+    bool NewMode() const { return editIndex_ < 0; }
+    const std::string& Name() const { return name_; }
+    const std::string& Description() const { return description_; }
+    const std::vector<std::string>& Rows() const { return rows_; }
+
+    // A row "00" at the end; its position.
+    int AddPass();
+    void SetPattern(int row, const std::string& editText);
+    void SetRandom(int row);
+    // False for the first row: there is no previous pass to complement.
+    bool SetComplement(int row);
+    static bool ComplementAllowed(int row) { return row > 0; }
+    // The row to select afterwards, -1 when no row is left.
+    int DeletePass(int row);
+    // The moved row's new position (unchanged at the list's end).
+    int MoveUp(int row);
+    int MoveDown(int row);
+
+    // Checks, builds and stores the algorithm, then updates the table.
+    EditorSaveResult Save(const std::string& name, const std::string& description);
+
+private:
+    bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
+    bool NameTaken(const std::string& name) const;
+
+    AlgorithmTable& table_;
+    AlgorithmStore& store_;
+    int editIndex_;
+    std::string name_;
+    std::string description_;
+    std::vector<std::string> rows_;
+};
+
+// Edit limits of the name and description.
+constexpr size_t kMaxAlgorithmName = 30;
+constexpr size_t kMaxAlgorithmDescription = 199;
+
+}  // namespace shredder

@@ -105,7 +105,7 @@ bool CTracePage::OnNotify(NMHDR& header, LRESULT& result) {
 
 LRESULT CTracePage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
-    if (AnswerSeeThrough(msg, wp, result)) return result;
+    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
     switch (msg) {
     case WM_LANGUAGE_CHANGED:
         ApplyTexts();

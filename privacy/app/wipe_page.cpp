@@ -76,7 +76,7 @@ bool CWipePage::OnCommand(UINT id, UINT code, HWND control) {
 
 LRESULT CWipePage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
-    if (AnswerSeeThrough(msg, wp, result)) return result;
+    if (AnswerSeeThrough(Handle(), msg, wp, result)) return result;
     if (msg == WM_LANGUAGE_CHANGED) {
         ApplyItemTexts(Handle(), {{IDC_WIPE_CLEAR, 37}, {IDC_WIPE_LABEL, 38}});
         for (const WipeBox& b : kBoxes) SetDlgItemTextA(Handle(), b.box, Text(b.key).c_str());

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "platform/ui/tests/ui_driver.h"
+#include "shredder/res/about_dlg_res.h"
 #include "shredder/res/progress_dlg_res.h"
+#include "shredder/window/about_dlg.h"
 #include "shredder/window/progress_dlg.h"
 #include "shredder/window/shred_list_ctrl.h"
 
@@ -112,6 +114,36 @@ TEST_F(ListHost, ColumnFollowsTheWidestRow) {
     EXPECT_EQ(Fitted(middle), list_.GetColumnWidth(0));
     list_.DeleteAllItems();
     EXPECT_EQ(Fitted("Name"), list_.GetColumnWidth(0));
+}
+
+}  // namespace
+}  // namespace shredder
+
+namespace shredder {
+namespace {
+
+// The About box shows the value its static names, from the version block
+// of the file that holds its resources.
+TEST(AboutBox, ShowsItsTitleAndTheFilesVersion) {
+    ShredderTexts texts;
+    CAboutDlg about(texts);
+    uitest::Watchdog watchdog;
+    std::string version, title;
+    uitest::Steps steps({[&] {
+        HWND dialog = GetActiveWindow();
+        if (!dialog) return false;
+        char text[200] = {};
+        GetWindowTextA(dialog, text, sizeof text);
+        title = text;
+        GetDlgItemTextA(dialog, IDC_ABOUT_VERSION, text, sizeof text);
+        version = text;
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    }});
+    EXPECT_EQ(IDOK, about.DoModal());
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ("About Velmora Scourwell", title);
+    EXPECT_EQ("1.0.0.1", version);
 }
 
 }  // namespace

@@ -87,6 +87,25 @@ TEST_F(MainSheet, TabsTakeOnlyPresentKeysThatAreNotTheErrorMark) {
     EXPECT_FALSE(applyStyle & WS_VISIBLE) << "an Apply button";
 }
 
+TEST_F(MainSheet, SystemMenuHasNoSizingAndEndsWithAbout) {
+    Open();
+    HMENU menu = GetSystemMenu(sheet_.Handle(), FALSE);
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(static_cast<UINT>(-1), GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND));
+    EXPECT_EQ(static_cast<UINT>(-1), GetMenuState(menu, SC_SIZE, MF_BYCOMMAND));
+    EXPECT_TRUE(GetMenuState(menu, SC_RESTORE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(static_cast<UINT>(-1), GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND));
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(kAboutCommand, GetMenuItemID(menu, count - 1));
+    // Exactly one separator where two sat together: none lost, none doubled.
+    for (int i = 1; i < count; ++i) {
+        const bool both = (GetMenuState(menu, i - 1, MF_BYPOSITION) & MF_SEPARATOR) &&
+                          (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_FALSE(both) << i;
+    }
+}
+
 TEST_F(MainSheet, BlinkAlternatesAndStoppingLeavesTheIconShown) {
     Open();
     sheet_.StartBlinkTimer();

@@ -13,6 +13,7 @@
 #include "shredder/res/about_dlg_res.h"
 #include "shredder/res/progress_dlg_res.h"
 #include "shredder/window/about_dlg.h"
+#include "shredder/window/hyperlink_ctrl.h"
 #include "shredder/window/progress_dlg.h"
 #include "shredder/window/shred_list_ctrl.h"
 
@@ -144,6 +145,46 @@ TEST(AboutBox, ShowsItsTitleAndTheFilesVersion) {
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_EQ("About Velmora Scourwell", title);
     EXPECT_EQ("1.0.0.1", version);
+}
+
+}  // namespace
+}  // namespace shredder
+
+namespace shredder {
+namespace {
+
+// The link over a static: its tip is tool 1001 with the text given, the
+// hover colour goes with the capture however it is lost, and the cursor is
+// never empty.
+TEST(HyperLink, TipHoverAndCursor) {
+    ui::Window parent;
+    ASSERT_TRUE(parent.Create(0, "links", WS_POPUP | WS_VISIBLE, RECT{0, 0, 300, 100}, nullptr));
+    CreateWindowExA(0, "STATIC", "www.velmora.example", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20,
+                    parent.Handle(), reinterpret_cast<HMENU>(41), nullptr, nullptr);
+    CHyperLinkCtrl link;
+    ASSERT_TRUE(link.Attach(parent.Handle(), 41));
+    link.EnableToolTip(true);
+    link.SetToolTipText("Visit us");
+    ASSERT_TRUE(link.ToolTip());
+    char text[80] = {};
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = link.Handle();
+    tool.uId = kLinkToolId;
+    tool.lpszText = text;
+    SendMessageA(link.ToolTip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ("Visit us", text);
+    EXPECT_EQ(1, SendMessageA(link.ToolTip(), TTM_GETTOOLCOUNT, 0, 0));
+
+    EXPECT_EQ(RGB(255, 0, 0), link.TextColor());
+    link.Send(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_TRUE(link.Hovering());
+    EXPECT_EQ(link.Handle(), GetCapture());
+    ReleaseCapture();  // taken away without the mouse leaving
+    EXPECT_FALSE(link.Hovering());
+    EXPECT_NE(nullptr, ui::LinkCursor());
+    link.SetVisitedColour(RGB(0, 13, 0));
+    EXPECT_EQ(RGB(255, 0, 0), link.TextColor());
 }
 
 }  // namespace

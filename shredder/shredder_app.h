@@ -35,6 +35,7 @@ public:
     ~CShredderApp() override;
 
     const ShredderTexts& Texts() const { return texts_; }
+    ShredderTexts& Texts() { return texts_; }
     ShredderSettings& Settings() { return settings_; }
     MainWindow* Sheet() const { return sheet_.get(); }
     std::string GetLangString(const char* key, const char* def) const { return texts_.Text(key, def); }

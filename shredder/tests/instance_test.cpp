@@ -50,7 +50,9 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &owner);
     char name[32] = {};
     GetClassNameA(window, name, sizeof name);
-    if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window)) {
+    // The progress window of a run (its item bar is control 1027) is no box.
+    if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window) &&
+        !GetDlgItem(window, 1027)) {
         search->found = window;
         return FALSE;
     }

@@ -8,7 +8,8 @@ std::string FormatDialogTitle(FormatWindows windows, const std::string& displayN
     switch (windows) {
     case FormatWindows::Xp: return "Format " + displayName;
     case FormatWindows::Win2000OrNt4: {
-        const size_t open = displayName.find('(');
+        // The drive's own parentheses are the last: a label may hold some.
+        const size_t open = displayName.rfind('(');
         std::string drive = open == std::string::npos ? displayName : displayName.substr(open + 1);
         std::string bare;
         for (char c : drive) {

@@ -90,10 +90,8 @@ void CMyPropertySheet::TrimSystemMenu() {
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     // Only the separator Maximize leaves behind: on a menu laid out
     // otherwise the item there is a command the user needs.
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_TYPE;
-    if (GetMenuItemInfoA(menu, kTrimmedSeparator, TRUE, &item) && (item.fType & MFT_SEPARATOR))
+    const UINT state = GetMenuState(menu, kTrimmedSeparator, MF_BYPOSITION);
+    if (state != static_cast<UINT>(-1) && (state & MF_SEPARATOR))
         DeleteMenu(menu, kTrimmedSeparator, MF_BYPOSITION);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     EnableMenuItem(menu, SC_RESTORE, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);

@@ -188,7 +188,7 @@ void CShredderApp::RunCommandLine() {
     SetProgressTotalForItems();
     for (const std::string& item : command_.items) {
         if (item == kRecycleItem) {
-            engine_.ShredRecycleBin();
+            if (sheet_) sheet_->ShredRecycleBin();
         } else if (engine_.ShredItem(item) == kItemNotFound) {
             messenger_.Tell(FillIn(texts_.Text(texts::kNotFileSystemObject), "%s", item), MB_OK);
         }

@@ -25,6 +25,9 @@ public:
     // Tab, title and button texts from the language file (again after the
     // user picks another language).
     virtual void SetLanguageTexts() = 0;
+    // The Recycle Bin page's Shred Now, with its warning: what the item
+    // "recycle" of a command-line run does.
+    virtual void ShredRecycleBin() = 0;
 };
 
 using MainWindowFactory = std::unique_ptr<MainWindow> (*)(CShredderApp& app);

@@ -40,6 +40,7 @@ public:
     void EndFormatAutomation() override { format_.Stop(); }
 
     void SetLanguageTexts() override;
+    void ShredRecycleBin() override { recycle_.ShredRecycleBin(); }
     const SheetTrayIcon& Tray() const { return tray_; }
 
 protected:

@@ -13,8 +13,9 @@ namespace shredder {
 
 using namespace suite::scourwell;
 
-CShredderApp::CShredderApp(MainWindowFactory makeWindow)
+CShredderApp::CShredderApp(MainWindowFactory makeWindow, OldShellNotice oldShellNotice)
     : makeWindow_(makeWindow),
+      oldShellNotice_(oldShellNotice),
       messenger_(prompt_, log_),
       progress_(texts_, *this),
       engine_(algorithms_, buffer_, progress_, messenger_, texts_, settings_, random_),
@@ -66,6 +67,12 @@ bool CShredderApp::InitInstance() {
     engine_.SetProtectedFolders(BuildProtectedFolderList());
     CheckSchedulerLibrary();
     recycleBinSupported_ = CheckRecycleBinSupport();
+    // A silent run has no one to read it.
+    if (!recycleBinSupported_ && oldShellNotice_ != nullptr && !command_.silent &&
+        settings_.ReadDword(suite::scourwell::kAlertDisabledValue, 0) == 0 &&
+        oldShellNotice_(texts_)) {
+        settings_.WriteDword(suite::scourwell::kAlertDisabledValue, 1);
+    }
     const DriveTable drives = EnumerateDrives();
     engine_.SetDrives(drives);
     COsVersion os;

@@ -30,8 +30,13 @@ namespace shredder {
 
 class CShredderApp : public ui::App, private ProgressHost {
 public:
-    // `makeWindow` makes the main sheet; null runs without a window.
-    explicit CShredderApp(MainWindowFactory makeWindow);
+    // Shows the notice that the shell is too old for the Recycle Bin page;
+    // true when it was closed with OK and "Don't show me this again" ticked.
+    using OldShellNotice = bool (*)(const ShredderTexts& texts);
+
+    // `makeWindow` makes the main sheet; null runs without a window (and
+    // without the old-shell notice).
+    explicit CShredderApp(MainWindowFactory makeWindow, OldShellNotice oldShellNotice = nullptr);
     ~CShredderApp() override;
 
     const ShredderTexts& Texts() const { return texts_; }
@@ -81,6 +86,7 @@ private:
     void SetProgressTotalForItems();
 
     MainWindowFactory makeWindow_;
+    OldShellNotice oldShellNotice_;
     std::unique_ptr<MainWindow> sheet_;
     ShredderSettings settings_;
     ShredderTexts texts_;

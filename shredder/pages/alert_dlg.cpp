@@ -9,6 +9,11 @@ namespace shredder {
 CAlertDlg::CAlertDlg(const ShredderTexts& texts, HWND owner)
     : Dialog(IDD_ALERT), texts_(texts), owner_(owner) {}
 
+bool ShowOldShellNotice(const ShredderTexts& texts) {
+    CAlertDlg alert(texts, nullptr);
+    return alert.ShowAlert(kAlertOldShell).dontShowAgain;
+}
+
 AlertResult CAlertDlg::ShowAlert(int mode) {
     mode_ = mode;
     dontShowAgain_ = false;

@@ -24,4 +24,8 @@ private:
     bool dontShowAgain_ = false;
 };
 
+// Start-up's old-shell notice (no owner window yet): true when closed with
+// OK and the box ticked.
+bool ShowOldShellNotice(const ShredderTexts& texts);
+
 }  // namespace shredder

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/tests/recording_prompt.h"
 #include "platform/ui/tests/ui_driver.h"
 #include "shredder/pages/algorithm_editor_dlg.h"
 #include "shredder/res/algorithm_editor_dlg_res.h"
@@ -13,14 +14,7 @@
 namespace shredder {
 namespace {
 
-class RecordingPrompt : public ui::MessagePrompt {
-public:
-    int Show(const std::string& text, const std::string&, unsigned) override {
-        texts.push_back(text);
-        return IDOK;
-    }
-    std::vector<std::string> texts;
-};
+using ui::testing::RecordingPrompt;
 
 class RecordingStore : public AlgorithmStore {
 public:

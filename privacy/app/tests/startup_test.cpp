@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/testkit/scratch.h"
+#include "platform/ui/tests/recording_prompt.h"
 #include "platform/ui/tests/ui_driver.h"
 #include "privacy/app/corbelt_dlg.h"
 #include "privacy/app/res/corbelt_res.h"
@@ -26,14 +27,7 @@ namespace {
 const char kInternet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const char kRun[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-class RecordingPrompt : public ui::MessagePrompt {
-public:
-    int Show(const std::string& text, const std::string&, unsigned) override {
-        texts.push_back(text);
-        return IDOK;
-    }
-    std::vector<std::string> texts;
-};
+using ui::testing::RecordingPrompt;
 
 class NoCache : public UrlCacheCleaner {
 public:

@@ -21,7 +21,7 @@ void AddBuiltInAlgorithms(AlgorithmTable& table) {
                      {PatternPass({0x00})}, false});
     table.push_back({"U.S. Standard, DoD 5220.22-M",
                      "U.S. Department of Defence specifies a triple pass overwrite algorithm in the "
-                     "DoD 5220.22-M specification.",
+                     "DoD 5220.22-M standard.",
                      {RandomPass(), ComplementPass(), RandomPass()}, false});
     table.push_back({"NAVSO P-5239-26 (RLL)",
                      std::string(kNavsoText) +

@@ -17,6 +17,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_root="${VELMORA_BUILD_ROOT:-$root/build}"
+. "$root/scripts/loopback-test.sh"
 seconds="${PEER_BENCH_SECONDS:-5}"
 rounds="${PEER_BENCH_ROUNDS:-3}"
 connections=16
@@ -60,10 +61,9 @@ held = [socket.socket() for _ in range(2)]
 for s in held: s.bind(("127.0.0.1", 0))
 print(*(s.getsockname()[1] for s in held))')
 
-port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-wait_port() {
-  local i
-  for ((i = 0; i < $2 * 4; i++)); do port_open "$1" && return 0; sleep 0.25; done
+# Waits for a server of ours to answer; ends the run when it does not.
+await_port() {
+  wait_port "$1" 10 && return 0
   echo "peer_bench: nothing answers on port $1" >&2
   return 1
 }
@@ -102,7 +102,7 @@ EOF
   nginx -p "$scratch/nginx" -e "$scratch/nginx/error.log" -c "$scratch/nginx/nginx.conf" \
     -g 'daemon off;' </dev/null >/dev/null 2>&1 &
   nginx_pid=$!
-  wait_port "$origin_port" 10
+  await_port "$origin_port"
 }
 
 start_peer() {
@@ -111,7 +111,7 @@ start_peer() {
   echo "listen-address 127.0.0.1:$privoxy_port" >>"$scratch/privoxy.conf"
   privoxy --no-daemon "$scratch/privoxy.conf" </dev/null >/dev/null 2>&1 &
   privoxy_pid=$!
-  wait_port "$privoxy_port" 10
+  await_port "$privoxy_port"
 }
 
 # Through the run command, on its port, in its Wine world.

@@ -27,16 +27,6 @@ halvane_start() {
   HALVANE_PID=$!
 }
 
-# Waits up to <seconds> for the proxy to take connections on <port>.
-halvane_wait_port() {
-  local port="$1" seconds="$2" i
-  for ((i = 0; i < seconds * 4; i++)); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && return 0
-    sleep 0.25
-  done
-  return 1
-}
-
 # A value of the program's registry key.
 halvane_reg_value() {
   (cd "$WINEPREFIX/drive_c" && "$WINELOADER" reg query 'HKCU\Software\Velmora Blinkward' /v "$1" </dev/null 2>/dev/null) |

@@ -1,6 +1,7 @@
-# Sourced by the shell tests that drive programs under Wine from the Linux
-# side over the loopback: free ports, a local origin, and the proxy hosts
-# that run until a stop file appears.
+# Sourced by the shell tests, run commands and benchmarks that drive
+# programs under Wine from the Linux side over the loopback: free ports,
+# waiting for a port, a local origin, and the proxy hosts that run until a
+# stop file appears.
 
 # A free loopback port, on stdout.
 free_port() {
@@ -14,14 +15,23 @@ serve_folder() {
   origin_pid=$!
 }
 
-# wait_port <port>: waits up to 20 seconds for something to take
-# connections on <port>; ends the test when nothing does.
+# port_open <port>: whether something takes connections on <port>.
+port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+
+# wait_port <port> [seconds]: waits (20 seconds unless told) for something
+# to take connections on <port>; fails when nothing does.
 wait_port() {
-  local i
-  for ((i = 0; i < 80; i++)); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
+  local seconds="${2:-20}" i
+  for ((i = 0; i < seconds * 4; i++)); do
+    port_open "$1" && return 0
     sleep 0.25
   done
+  return 1
+}
+
+# require_port <port>: wait_port, ending the test when nothing listens.
+require_port() {
+  wait_port "$1" && return 0
   echo "nothing listens on port $1"
   exit 1
 }

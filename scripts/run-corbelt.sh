@@ -12,6 +12,7 @@
 # defines the corbelt_* functions.
 set -euo pipefail
 corbelt_scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$corbelt_scripts/loopback-test.sh"
 CORBELT_PORT=8100
 CORBELT_FOLDER='C:\Program Files\Velmora Veilstride'
 
@@ -22,22 +23,6 @@ corbelt_world() {
   corbelt_dir="$WINEPREFIX/drive_c/Program Files/Velmora Veilstride"
 }
 
-corbelt_port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-
-# Waits up to <seconds> for something to take connections on <port>.
-corbelt_wait_port() {
-  local port="$1" seconds="$2" i
-  for ((i = 0; i < seconds * 4; i++)); do
-    corbelt_port_open "$port" && return 0
-    sleep 0.25
-  done
-  return 1
-}
-
-corbelt_free_port() {
-  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
-
 # Runs the helper in the prefix: corbelt_poke options <file> | exit.
 corbelt_poke() {
   (cd "$WINEPREFIX/drive_c" && timeout 90 "$WINELOADER" corbelt_poke.exe "$@" </dev/null)
@@ -46,7 +31,7 @@ corbelt_poke() {
 # Starts tinyproxy on a free loopback port as the hub; CORBELT_HUB_PORT.
 corbelt_start_hub() {
   command -v tinyproxy >/dev/null || { echo "run-corbelt: tinyproxy is not installed" >&2; return 1; }
-  CORBELT_HUB_PORT="$(corbelt_free_port)"
+  CORBELT_HUB_PORT="$(free_port)"
   cat >"$CORBELT_WORLD/hub.conf" <<CONF
 Port $CORBELT_HUB_PORT
 Listen 127.0.0.1
@@ -57,7 +42,7 @@ LogLevel Info
 CONF
   tinyproxy -d -c "$CORBELT_WORLD/hub.conf" </dev/null >"$CORBELT_WORLD/hub.log" 2>&1 &
   echo $! >"$CORBELT_WORLD/hub.pid"
-  corbelt_wait_port "$CORBELT_HUB_PORT" 20 || { echo "run-corbelt: the hub did not start" >&2; return 1; }
+  wait_port "$CORBELT_HUB_PORT" 20 || { echo "run-corbelt: the hub did not start" >&2; return 1; }
 }
 
 # Lays the staged program folder <bin> into the prefix as installed, with a
@@ -105,7 +90,7 @@ corbelt_down() {
 # Both proxies use port 8100: while the popup blocker's run command (or
 # anything else) holds it, Corbelt cannot start.
 corbelt_refuse_taken_port() {
-  corbelt_port_open "$CORBELT_PORT" || return 0
+  port_open "$CORBELT_PORT" || return 0
   if pgrep -u "$(id -u)" -f 'Halvane\.exe' >/dev/null 2>&1; then
     echo "run-corbelt: the popup blocker Halvane runs and holds port $CORBELT_PORT, which Corbelt needs too;" \
          "end it first with scripts/run-halvane.sh stop" >&2
@@ -136,7 +121,7 @@ main() {
       corbelt_start_hub
       corbelt_install "$build_root/x86_64/bin/Veilstride" "$build_root/x86_64/tests/corbelt_poke.exe"
       corbelt_start
-      if ! corbelt_wait_port "$CORBELT_PORT" 90; then
+      if ! wait_port "$CORBELT_PORT" 90; then
         echo "run-corbelt: the proxy did not start; see $CORBELT_WORLD/corbelt.log" >&2
         corbelt_down
         exit 1

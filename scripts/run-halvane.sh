@@ -10,6 +10,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_root="${VELMORA_BUILD_ROOT:-$root/build}"
+. "$root/scripts/loopback-test.sh"
 export HALVANE_WORLD="$build_root/run"
 port=8100
 
@@ -42,14 +43,14 @@ start() {
   if [ "$(id -u)" = 0 ]; then "$root/scripts/setup.sh"; fi
   # Only what runs: the program with its data, and the tool that ends it.
   VELMORA_BUILD_ROOT="$build_root" "$root/scripts/build.sh" x86_64 halvane_program halvane_media halvane_poke
-  if halvane_port_open; then
+  if port_open "$port"; then
     echo "run-halvane: 127.0.0.1:$port is taken already (scripts/run-halvane.sh stop ends an earlier run)" >&2
     exit 1
   fi
   . "$root/scripts/halvane-wine.sh"
   halvane_install "$build_root/x86_64/bin/Blinkward" "$port"
   halvane_start
-  if ! halvane_wait_port "$port" 90; then
+  if ! wait_port "$port" 90; then
     echo "run-halvane: the proxy did not start; see $HALVANE_WORLD/halvane.log" >&2
     velmora_wine_down
     exit 1
@@ -58,8 +59,6 @@ start() {
   echo "  try:  curl -x 127.0.0.1:$port http://example.com/"
   echo "  stop: scripts/run-halvane.sh stop"
 }
-
-halvane_port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
 
 case "${1:-start}" in
   start) start ;;

@@ -1,5 +1,6 @@
 #include "popup/core/halvane_texts.h"
 
+#include "common/files/whole_file.h"
 #include "common/lang/lang_file.h"
 
 namespace popup {
@@ -14,11 +15,12 @@ std::string CHalvaneTexts::GetLangString(const char* key, const char* def) const
 
 void CHalvaneTexts::LoadDialogTexts(HWND wnd, const std::vector<std::string>& defaults,
                                     int firstKey, const std::vector<int>& ids) const {
-    const std::string file = FilePath();
+    std::string file;
+    files::ReadWholeFile(FilePath(), file);  // read once for every text; missing: the defaults
     for (size_t i = 0; i < ids.size() && i < defaults.size(); ++i) {
         const std::string key = std::to_string(firstKey + static_cast<int>(i));
         const std::string text =
-            lang::ReadLangString(file, lang::kHalvaneDialog, key.c_str(), defaults[i].c_str());
+            lang::LangText(file, lang::kHalvaneDialog, key.c_str(), defaults[i].c_str());
         if (ids[i] == kTitleControlId)
             SetWindowTextA(wnd, text.c_str());
         else

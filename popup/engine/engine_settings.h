@@ -72,8 +72,5 @@ struct IniEntry {
     std::string text;
 };
 std::vector<IniEntry> EngineSettingsEntries(const EngineSettings& settings);
-// An integer as written: unsigned decimal, so -1 is 4294967295, which
-// reads back as -1.
-std::string IniIntText(int value);
 
 }  // namespace popup

@@ -36,11 +36,17 @@ EngineSettings ReadEngineSettings(const std::string& fileText, const std::string
     return s;
 }
 
+namespace {
+
+// An integer as written: unsigned decimal, so -1 is 4294967295, which
+// reads back as -1.
 std::string IniIntText(int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(value));
     return text;
 }
+
+}  // namespace
 
 std::vector<IniEntry> EngineSettingsEntries(const EngineSettings& s) {
     return {{"PopupIP", lang::ProfileValueText(s.popupIP)},

@@ -39,7 +39,7 @@ origin_port="$(free_port)"
 serve_folder "$work" "$origin_port" 140
 
 halvane_start
-halvane_wait_port "$proxy_port" 45 || fail "the proxy never answered on $proxy_port"
+wait_port "$proxy_port" 45 || fail "the proxy never answered on $proxy_port"
 
 # Chromium in a process group of its own, so that the clean-up ends its
 # helpers too. Loopback addresses go through the proxy as well.

@@ -35,9 +35,9 @@ origin_port="$(free_port)"
 serve_folder "$work" "$origin_port" 250
 
 halvane_start
-halvane_wait_port "$proxy_port" 120 || fail "the proxy never answered on $proxy_port"
+wait_port "$proxy_port" 120 || fail "the proxy never answered on $proxy_port"
 
-wait_port "$origin_port"
+require_port "$origin_port"
 curl -s --max-time 30 -x "127.0.0.1:$proxy_port" -o "$work/body" \
   "http://127.0.0.1:$origin_port/index.html" || fail "curl through the proxy"
 grep -q 'Velmora Blinkward.com Catch Another Popup' "$work/body" || fail "no blocking script in: $(cat "$work/body")"

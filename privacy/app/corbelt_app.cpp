@@ -8,17 +8,6 @@
 #include "privacy/look/skin_classes.h"
 
 namespace privacy {
-namespace {
-
-std::string ModuleFileName() {
-    char path[MAX_PATH + 1] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length < MAX_PATH ? length : MAX_PATH);
-}
-
-}  // namespace
-
-CCorbeltApp::CCorbeltApp() : programPath_(ModuleFileName()) {}
 
 bool CCorbeltApp::InitInstance() {
     EnableControlContainer();
@@ -28,7 +17,7 @@ bool CCorbeltApp::InitInstance() {
     RegisterSkinWindowClasses();
     ui::ScreenMessagePrompt prompt;
     WinInetCacheCleaner cache;
-    CCorbeltDlg dialog(SystemSessionEnv(programPath_), prompt, cache);
+    CCorbeltDlg dialog(SystemSessionEnv(ModulePath()), prompt, cache);
     dialog.DoModal();
     return false;
 }

@@ -37,10 +37,6 @@ public:
     CCorbeltDlg(SessionEnv env, ui::MessagePrompt& prompt, UrlCacheCleaner& cache);
     ~CCorbeltDlg() override;
 
-    CorbeltSession& Session() { return session_; }
-    int CurrentPage() const { return pages_.Current(); }
-    CPageContainer& Pages() { return pages_; }
-
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

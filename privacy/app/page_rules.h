@@ -45,7 +45,6 @@ public:
     Plan Next(size_t count, uint64_t dropped);
     // The next refresh rebuilds (after a deletion, a clear, a language change).
     void Reset() { shown_ = 0; }
-    size_t Shown() const { return shown_; }
     // The dropped count of the rows shown: a row's event is numbered
     // Dropped() + its index.
     uint64_t Dropped() const { return dropped_; }

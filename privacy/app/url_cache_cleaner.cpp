@@ -1,7 +1,5 @@
 #include "privacy/app/url_cache_cleaner.h"
 
-#include <vector>
-
 #include "privacy/cache/url_cache.h"
 
 namespace privacy {
@@ -11,16 +9,9 @@ bool IsSiteCachedFile(DWORD entryType, const std::string& url, const std::string
 }
 
 void WinInetCacheCleaner::DeleteSiteFiles(const std::string& host) {
-    // Deleted after the walk: a deletion during it may skip entries.
-    std::vector<std::string> urls;
-    CUrlCacheEnum walk;
-    for (auto* entry = walk.FindFirst(); entry != nullptr; entry = walk.FindNext()) {
-        if (entry->lpszSourceUrlName != nullptr &&
-            IsSiteCachedFile(entry->CacheEntryType, entry->lpszSourceUrlName, host)) {
-            urls.emplace_back(entry->lpszSourceUrlName);
-        }
-    }
-    for (const std::string& url : urls) DeleteCacheEntry(url);
+    DeleteCacheEntries(nullptr, [&host](const INTERNET_CACHE_ENTRY_INFOA& entry) {
+        return IsSiteCachedFile(entry.CacheEntryType, entry.lpszSourceUrlName, host);
+    });
 }
 
 void WinInetCacheCleaner::DeleteAllFiles() { DeleteTempInternetFiles(); }

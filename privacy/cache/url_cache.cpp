@@ -5,26 +5,7 @@
 namespace privacy {
 namespace {
 
-// The source URLs of the entries of one walk that `wanted` accepts.
-template <class Accept>
-std::vector<std::string> SourceUrls(const char* pattern, Accept wanted) {
-    std::vector<std::string> urls;
-    CUrlCacheEnum walk;
-    for (auto* entry = walk.FindFirst(pattern); entry != nullptr; entry = walk.FindNext()) {
-        if (entry->lpszSourceUrlName != nullptr && wanted(entry->CacheEntryType)) {
-            urls.push_back(entry->lpszSourceUrlName);
-        }
-    }
-    return urls;
-}
-
-// Deletes after the walk, so no deletion moves the walk's position.
-template <class Accept>
-void DeleteEntries(const char* pattern, Accept wanted) {
-    for (const std::string& url : SourceUrls(pattern, wanted)) DeleteCacheEntry(url);
-}
-
-bool AnyEntry(DWORD) { return true; }
+bool AnyEntry(const INTERNET_CACHE_ENTRY_INFOA&) { return true; }
 
 }  // namespace
 
@@ -50,19 +31,32 @@ const INTERNET_CACHE_ENTRY_INFOA* CUrlCacheEnum::FindNext() {
     });
 }
 
+void DeleteCacheEntries(const char* pattern, const EntryFilter& wanted) {
+    // Deleted after the walk, so no deletion moves the walk's position.
+    std::vector<std::string> urls;
+    CUrlCacheEnum walk;
+    for (auto* entry = walk.FindFirst(pattern); entry != nullptr; entry = walk.FindNext()) {
+        if (entry->lpszSourceUrlName != nullptr && wanted(*entry))
+            urls.push_back(entry->lpszSourceUrlName);
+    }
+    for (const std::string& url : urls) DeleteCacheEntry(url);
+}
+
 bool DeleteCacheEntry(const std::string& sourceUrl) {
     return DeleteUrlCacheEntryA(sourceUrl.c_str()) != FALSE;
 }
 
-void DeleteCachedCookies() { DeleteEntries(CUrlCacheEnum::kCookiePattern, AnyEntry); }
+void DeleteCachedCookies() { DeleteCacheEntries(CUrlCacheEnum::kCookiePattern, AnyEntry); }
 
 void DeleteCachedHistory() {
-    DeleteEntries(CUrlCacheEnum::kVisitedPattern, AnyEntry);
+    DeleteCacheEntries(CUrlCacheEnum::kVisitedPattern, AnyEntry);
     ClearUrlHistory();
 }
 
 void DeleteTempInternetFiles() {
-    DeleteEntries(nullptr, [](DWORD type) { return IsCachedFileEntry(type); });
+    DeleteCacheEntries(nullptr, [](const INTERNET_CACHE_ENTRY_INFOA& entry) {
+        return IsCachedFileEntry(entry.CacheEntryType);
+    });
 }
 
 void ReadTraceList(CTraceList& list) {

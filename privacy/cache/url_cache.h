@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <functional>
 #include <string>
 
 #include "privacy/cache/cache_entry_buffer.h"
@@ -18,6 +19,8 @@ namespace privacy {
 // until the next Find call on the same object.
 class CUrlCacheEnum {
 public:
+    // The cookie and history containers' prefixes, spelt as the containers
+    // name themselves: some caches match a pattern by exact case.
     static constexpr const char* kCookiePattern = "Cookie:";
     static constexpr const char* kVisitedPattern = "Visited:";
 
@@ -29,10 +32,6 @@ public:
     // Closes a walk still open and starts one; null pattern: every entry.
     // Null when nothing matches or the cache cannot be read.
     const INTERNET_CACHE_ENTRY_INFOA* FindFirst(const char* pattern = nullptr);
-    // The cookie and history containers. Their prefixes are spelt as the
-    // containers name themselves: some caches match a pattern by exact case.
-    const INTERNET_CACHE_ENTRY_INFOA* FindFirstCookie() { return FindFirst(kCookiePattern); }
-    const INTERNET_CACHE_ENTRY_INFOA* FindFirstVisited() { return FindFirst(kVisitedPattern); }
     // Null when no walk is open or it has ended.
     const INTERNET_CACHE_ENTRY_INFOA* FindNext();
 
@@ -43,6 +42,11 @@ private:
     HANDLE find_ = nullptr;
 };
 
+using EntryFilter = std::function<bool(const INTERNET_CACHE_ENTRY_INFOA&)>;
+
+// Deletes every entry matching `pattern` (null: every entry) that `wanted`
+// accepts.
+void DeleteCacheEntries(const char* pattern, const EntryFilter& wanted);
 // Deletes one entry (and its local file) by its source URL.
 bool DeleteCacheEntry(const std::string& sourceUrl);
 // Every cookie entry.

@@ -7,9 +7,7 @@
 #include "privacy/core/text_routines.h"
 
 namespace privacy {
-namespace {
 
-// A special folder's path through the calls every shell version has.
 std::string SpecialFolder(int csidl) {
     LPITEMIDLIST list = nullptr;
     if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || list == nullptr) return "";
@@ -22,8 +20,6 @@ std::string SpecialFolder(int csidl) {
     }
     return ok ? std::string(path) : std::string();
 }
-
-}  // namespace
 
 std::string ProfileFolder() {
     return ParentFolder(SpecialFolder(CSIDL_DESKTOPDIRECTORY));

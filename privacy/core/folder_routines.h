@@ -13,6 +13,9 @@ std::string ProfileFolder();
 // The user's application-data folder as the system names it; on a system
 // that names none, "Application Data" in the profile folder.
 std::string AppDataFolder();
+// A special folder (a CSIDL value) through the calls every shell version
+// has; "" when the system names none.
+std::string SpecialFolder(int csidl);
 
 // Deletes everything matching folder\pattern (files and subfolders, with
 // their contents) without confirmation, progress or undo. Paths of any

@@ -27,8 +27,8 @@ public:
 
     // Settings as "Options.opt" holds them, taken under the lock.
     PrivacySettings Snapshot() const;
-    // Replaces defaults, flags, language and the sites (the pages' edits and
-    // the settings file at start-up).
+    // Replaces defaults, flags, language and the sites (the settings file at
+    // start-up; the pages change them through Edit).
     void Replace(const PrivacySettings& settings);
     // Saves under the lock, so no connection changes a record meanwhile.
     bool Save(const std::string& path) const;

@@ -1,5 +1,6 @@
 #include "privacy/look/language_texts.h"
 
+#include "common/files/whole_file.h"
 #include "common/lang/lang_file.h"
 #include "platform/ui/module.h"
 #include "privacy/look/look_messages.h"
@@ -94,12 +95,11 @@ std::string LanguageFilePath(const std::string& name) {
 
 void LoadLanguageTexts(const std::string& name) {
     LanguageState& state = State();
-    const std::string file = name.empty() ? std::string() : LanguageFilePath(name);
-    for (int k = 0; k < kTextCount; ++k) {
-        state.texts[k] = file.empty() ? kDefaults[k]
-                                      : lang::ReadLangString(file, kCorbeltTexts, std::to_string(k).c_str(),
-                                                             kDefaults[k]);
-    }
+    // Read once for all keys; no name or no file gives the defaults.
+    std::string text;
+    if (!name.empty()) files::ReadWholeFile(LanguageFilePath(name), text);
+    for (int k = 0; k < kTextCount; ++k)
+        state.texts[k] = lang::LangText(text, kCorbeltTexts, std::to_string(k).c_str(), kDefaults[k]);
 }
 
 void LoadLanguage() {

@@ -10,35 +10,9 @@
 namespace privacy {
 namespace {
 
-// Owner of a shell item list, freed with the shell's allocator (older
-// shells do not use the task allocator for it).
-class ShellItemList {
-public:
-    explicit ShellItemList(int csidl) {
-        if (SHGetSpecialFolderLocation(nullptr, csidl, &list_) != S_OK) list_ = nullptr;
-    }
-    ~ShellItemList() {
-        IMalloc* allocator = nullptr;
-        if (list_ != nullptr && SHGetMalloc(&allocator) == S_OK && allocator != nullptr) {
-            allocator->Free(list_);
-            allocator->Release();
-        }
-    }
-    ShellItemList(const ShellItemList&) = delete;
-    ShellItemList& operator=(const ShellItemList&) = delete;
-
-    std::string Path() const {
-        char path[MAX_PATH] = "";
-        return list_ != nullptr && SHGetPathFromIDListA(list_, path) ? std::string(path) : std::string();
-    }
-
-private:
-    LPITEMIDLIST list_ = nullptr;
-};
-
 // The shell's folder, else `name` in the profile folder, else "".
 std::string TraceFolder(int csidl, const char* name) {
-    const std::string named = ShellItemList(csidl).Path();
+    const std::string named = SpecialFolder(csidl);
     if (!named.empty()) return named;
     const std::string profile = ProfileFolder();
     return profile.empty() ? std::string() : profile + "\\" + name;

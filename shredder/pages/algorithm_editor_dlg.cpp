@@ -155,6 +155,7 @@ void CAlgorithmEditorDlg::OnSave() {
     const EditorSaveResult result =
         model_.Save(GetItemText(IDC_EDITOR_NAME), GetItemText(IDC_EDITOR_DESCRIPTION));
     switch (result.refusal) {
+    case EditorRefusal::NoPasses: Tell(texts::editor::kNoPass, MB_ICONEXCLAMATION); return;
     case EditorRefusal::BadPattern:
         passes_.SetItemState(result.badRow, kSelectedMask, kSelectedMask);
         Tell(texts::editor::kBadPattern, MB_ICONSTOP, IDC_EDITOR_PATTERN);

@@ -1,7 +1,7 @@
 #include "shredder/pages/drive_page.h"
 
 #include "common/suite/scourwell.h"
-#include "shredder/pages/control_texts.h"
+#include "shredder/pages/shred_control_texts.h"
 #include "shredder/pages/list_text_widths.h"
 #include "shredder/pages/option_rules/option_texts.h"
 #include "shredder/res/drive_page_res.h"

@@ -5,7 +5,7 @@
 #include "common/suite/scourwell.h"
 #include "shredder/core/system_places.h"
 #include "shredder/pages/algorithm_editor_dlg.h"
-#include "shredder/pages/control_texts.h"
+#include "shredder/pages/shred_control_texts.h"
 #include "shredder/pages/option_rules/option_texts.h"
 #include "shredder/res/algorithm_editor_dlg_res.h"
 #include "shredder/res/options_page_res.h"

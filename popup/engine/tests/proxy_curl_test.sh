@@ -29,7 +29,7 @@ proxy_port="$(free_port)"
 timeout 150 "$runner" "$host_exe" "$proxy_port" 100 >"$work/host.log" 2>&1 &
 host_pid=$!
 wait_host_ready "$host_pid" "$work/host.log" "$proxy_port"
-wait_port "$origin_port"
+require_port "$origin_port"
 
 curl -s --max-time 30 -x "127.0.0.1:$proxy_port" -D "$work/head" -o "$work/body" \
   "http://127.0.0.1:$origin_port/index.html"

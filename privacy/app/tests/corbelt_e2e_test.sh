@@ -15,7 +15,7 @@ mkdir -p "$CORBELT_WORLD"
 . "$scripts/run-corbelt.sh"
 corbelt_world
 command -v curl >/dev/null || { echo "curl is not installed"; exit 1; }
-if corbelt_port_open "$CORBELT_PORT"; then
+if port_open "$CORBELT_PORT"; then
   echo "127.0.0.1:$CORBELT_PORT is taken: another proxy runs (scripts/run-halvane.sh or run-corbelt.sh stop)"
   exit 1
 fi
@@ -44,13 +44,13 @@ rm -rf "$WINEPREFIX/drive_c/Program Files/Velmora Veilstride"
 corbelt_start_hub || fail "no hub"
 corbelt_install "$bin" "$poke" || fail "install"
 printf '%s' '<html><body>origin page</body></html>' >"$work/index.html"
-origin_port="$(corbelt_free_port)"
+origin_port="$(free_port)"
 (cd "$work" && exec timeout 250 python3 -m http.server "$origin_port" --bind 127.0.0.1 >/dev/null 2>&1) &
 origin_pid=$!
-corbelt_wait_port "$origin_port" 20 || fail "the origin did not start"
+wait_port "$origin_port" 20 || fail "the origin did not start"
 
 corbelt_start
-corbelt_wait_port "$CORBELT_PORT" 120 || fail "the proxy never answered on $CORBELT_PORT"
+wait_port "$CORBELT_PORT" 120 || fail "the proxy never answered on $CORBELT_PORT"
 [ "$(ie_proxy)" = 0x1 ] || fail "Internet Explorer does not point at the proxy while it runs ($(ie_proxy))"
 
 curl -s --max-time 30 -x "127.0.0.1:$CORBELT_PORT" -D "$work/head" -o "$work/body" \

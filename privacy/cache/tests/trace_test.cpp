@@ -32,12 +32,7 @@ bool Ours(std::string url) {
 }
 
 void RemoveOurEntries() {
-    std::vector<std::string> urls;
-    CUrlCacheEnum walk;
-    for (auto* e = walk.FindFirst(); e != nullptr; e = walk.FindNext()) {
-        if (e->lpszSourceUrlName != nullptr && Ours(e->lpszSourceUrlName)) urls.push_back(e->lpszSourceUrlName);
-    }
-    for (const auto& url : urls) DeleteCacheEntry(url);
+    DeleteCacheEntries(nullptr, [](const INTERNET_CACHE_ENTRY_INFOA& e) { return Ours(e.lpszSourceUrlName); });
 }
 
 // A cache entry as the browser leaves one: with a local file unless it is a
@@ -69,7 +64,9 @@ protected:
     static std::set<std::string> Walk(char which) {
         std::set<std::string> urls;
         CUrlCacheEnum walk;
-        auto* first = which == 'c' ? walk.FindFirstCookie() : which == 'h' ? walk.FindFirstVisited() : walk.FindFirst();
+        auto* first = walk.FindFirst(which == 'c'   ? CUrlCacheEnum::kCookiePattern
+                                     : which == 'h' ? CUrlCacheEnum::kVisitedPattern
+                                                    : nullptr);
         for (auto* e = first; e != nullptr; e = walk.FindNext()) {
             if (Ours(e->lpszSourceUrlName)) urls.insert(e->lpszSourceUrlName);
         }

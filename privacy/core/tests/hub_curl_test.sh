@@ -44,7 +44,7 @@ hub_a_port="$(free_port)"
 hub_a_pid="$(start_hub hubA "$hub_a_port")"
 hub_b_port="$(free_port)"
 hub_b_pid="$(start_hub hubB "$hub_b_port")"
-wait_port "$origin_port"; wait_port "$hub_a_port"; wait_port "$hub_b_port"
+require_port "$origin_port"; require_port "$hub_a_port"; require_port "$hub_b_port"
 
 proxy_port="$(free_port)"
 timeout 170 "$runner" "$host_exe" "$proxy_port" 150 "127.0.0.1:$hub_a_port" "127.0.0.1:$hub_b_port" \

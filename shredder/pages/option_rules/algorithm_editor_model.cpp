@@ -72,6 +72,10 @@ bool AlgorithmEditorModel::NameTaken(const std::string& name) const {
 EditorSaveResult AlgorithmEditorModel::Save(const std::string& name,
                                             const std::string& description) {
     EditorSaveResult result;
+    if (rows_.empty()) {
+        result.refusal = EditorRefusal::NoPasses;
+        return result;
+    }
     for (size_t i = 0; i < rows_.size(); ++i) {
         if (RowKind(rows_[i]) == PassKind::Pattern && !IsValidPatternRow(rows_[i])) {
             result.refusal = EditorRefusal::BadPattern;

@@ -13,6 +13,7 @@ namespace shredder {
 
 enum class EditorRefusal {
     None,
+    NoPasses,       // an algorithm without passes would delete without overwriting
     BadPattern,     // a pattern row with no digit or a non-hexadecimal one
     NoName,
     BadName,        // "\" would split the registry key

@@ -70,6 +70,7 @@ TEST(Editor, SaveRefusesBadInputAndKeepsTheTable) {
     AlgorithmTable table = TableWithCustom("Mine");
     RecordingStore store;
     AlgorithmEditorModel editor(table, store, -1);
+    EXPECT_EQ(EditorRefusal::NoPasses, editor.Save("New", "d").refusal);
     editor.AddPass();
     editor.SetPattern(0, "G1");
     EditorSaveResult result = editor.Save("New", "d");

@@ -73,8 +73,7 @@ void CTracePage::DeleteEntry() {
     const int row = entryList_.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) return;
     DeleteCacheEntry(traces_.entries()[entryList_.GetItemData(row)].url);
-    // Read the cache again: the list the rows index must not keep the entry.
-    Refresh();
+    entryList_.DeleteItem(row);
 }
 
 void CTracePage::DeleteSiteEntries() {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 
+#include "common/proxy/connection_hand_off.h"
 #include "common/proxy/dns_cache.h"
 #include "common/proxy/proxy_policy.h"
 #include "common/proxy/socket.h"
@@ -22,6 +23,10 @@ struct ProxyContext {
     int defaultReceiveSize = 0;         // the listening socket's buffer sizes
     int defaultSendSize = 0;
     DnsCache dns;
+    ConnectionHandOff handOff{kWaitingThreads};
+
+    // Connection threads kept waiting for the next socket, at most.
+    static const long kWaitingThreads = 16;
 };
 
 }  // namespace proxy

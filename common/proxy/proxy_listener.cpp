@@ -10,6 +10,8 @@ const DWORD kAcceptRetryDelay = 50;
 const DWORD kAcceptThreadWait = 5000;
 const DWORD kDrainWait = 10000;
 const unsigned kConnectionStack = 256 * 1024;
+// How long a connection thread whose connection ended waits for another.
+const DWORD kThreadLinger = 30 * 1000;
 
 }  // namespace
 
@@ -71,7 +73,10 @@ int CProxyListener::Start(unsigned short port, int backlog) {
 }
 
 void CProxyListener::Close() {
-    if (context_) context_->open = false;
+    if (context_) {
+        context_->open = false;
+        context_->handOff.Close();
+    }
     // An accept thread that does not end in time goes on alone: it co-owns
     // the context and its socket, and leaves at its next wake-up.
     if (!acceptThread_.Join(kAcceptThreadWait)) acceptThread_.Detach();
@@ -109,6 +114,7 @@ void CProxyListener::AcceptThreadProc(ThreadArgs& args) {
         SetBlocking(browser.get());
         context->accepted = true;
         ++context->live;
+        if (context->handOff.Give(browser)) continue;
         auto connection = std::make_shared<ThreadArgs>(ThreadArgs{context, std::move(browser)});
         if (!sync::StartDetached([connection] { ConnectionThreadProc(*connection); }, kConnectionStack,
                                  THREAD_PRIORITY_HIGHEST)) {
@@ -119,12 +125,18 @@ void CProxyListener::AcceptThreadProc(ThreadArgs& args) {
 }
 
 void CProxyListener::ConnectionThreadProc(ThreadArgs& args) {
+    do {
+        RunConnection(args.context, std::move(args.socket));
+    } while (args.context->handOff.Take(args.socket, kThreadLinger));
+}
+
+void CProxyListener::RunConnection(const std::shared_ptr<ProxyContext>& context, Socket browser) {
     // The count drops however the connection ends, an exception included.
     struct Leaving {
         ProxyContext& context;
         ~Leaving() { --context.live; }
-    } leaving{*args.context};
-    CProxyConnection connection(args.context, std::move(args.socket));
+    } leaving{*context};
+    CProxyConnection connection(context, std::move(browser));
     connection.Run();
 }
 

@@ -38,7 +38,9 @@ private:
     // Thread routines: the accept loop on the listening socket, and one
     // browser connection.
     static void AcceptThreadProc(ThreadArgs& args);
+    // Runs the connection, then the next ones handed to the thread.
     static void ConnectionThreadProc(ThreadArgs& args);
+    static void RunConnection(const std::shared_ptr<ProxyContext>& context, Socket browser);
 
     std::shared_ptr<ProxyPolicy> policy_;
     std::shared_ptr<ProxyContext> context_;

@@ -27,6 +27,20 @@ bool Event::Wait(DWORD milliseconds) const {
     return !event_ || WaitForSingleObject(event_, milliseconds) == WAIT_OBJECT_0;
 }
 
+Semaphore::Semaphore() : semaphore_(CreateSemaphoreA(nullptr, 0, 0x7fffffff, nullptr)) {}
+
+Semaphore::~Semaphore() {
+    if (semaphore_) CloseHandle(semaphore_);
+}
+
+void Semaphore::Release(long count) {
+    if (semaphore_ && count > 0) ReleaseSemaphore(semaphore_, count, nullptr);
+}
+
+bool Semaphore::Wait(DWORD milliseconds) const {
+    return !semaphore_ || WaitForSingleObject(semaphore_, milliseconds) == WAIT_OBJECT_0;
+}
+
 namespace {
 
 using Routine = std::function<void()>;

@@ -56,6 +56,25 @@ private:
     HANDLE event_;
 };
 
+// A kernel semaphore counting what is ready for waiters. Handle() is null
+// when the system could not make one; Wait then reports a signal at once.
+class Semaphore {
+public:
+    Semaphore();
+    ~Semaphore();
+    Semaphore(const Semaphore&) = delete;
+    Semaphore& operator=(const Semaphore&) = delete;
+
+    // Lets `count` more waits through.
+    void Release(long count = 1);
+    // True when a count was taken within `milliseconds`.
+    bool Wait(DWORD milliseconds = INFINITE) const;
+    HANDLE Handle() const { return semaphore_; }
+
+private:
+    HANDLE semaphore_;
+};
+
 // One thread running one routine behind the exception firewall. The thread
 // owns its routine (and whatever the routine captured) until it ends, so a
 // Thread object may let a running thread go on alone (Detach) or be

@@ -2,6 +2,7 @@
 // between it and the test's clients.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,28 +34,33 @@ public:
     }
 };
 
-// Forwards every request to the host it names and marks HTML pages.
+// Forwards every request to the host it names and marks HTML pages; notes
+// the thread each request came on.
 class DirectPolicy : public ProxyPolicy {
 public:
     RelaySettings Relay() const override { return RelaySettings(); }
     RequestDecision OnRequest(const RequestLine& request, std::vector<std::string>&) override {
+        lastThread = GetCurrentThreadId();
         RequestDecision decision;
         decision.host = request.host;
         decision.port = request.port;
         decision.filter = std::make_shared<MarkFilter>();
         return decision;
     }
+    std::atomic<DWORD> lastThread{0};
 };
 
 class ProxyOnLoopback : public ::testing::Test {
 protected:
     void SetUp() override {
-        listener = std::make_unique<CProxyListener>(std::make_shared<DirectPolicy>());
+        policy = std::make_shared<DirectPolicy>();
+        listener = std::make_unique<CProxyListener>(policy);
         ASSERT_EQ(1, listener->Start(0, 5)) << listener->LastError();
     }
     std::string Url(unsigned short port, const char* path = "/") {
         return "http://127.0.0.1:" + std::to_string(port) + path;
     }
+    std::shared_ptr<DirectPolicy> policy;
     std::unique_ptr<CProxyListener> listener;
 };
 
@@ -211,6 +217,26 @@ TEST_F(ProxyOnLoopback, TwoHundredKeepAliveClientsAreServedAndCloseEndsEveryRela
     int closed = 0;
     for (Socket& client : clients) closed += ReceiveAll(client.get(), 2000).empty();
     EXPECT_EQ(kClients, closed);
+}
+
+TEST_F(ProxyOnLoopback, NextConnectionRunsOnTheThreadThePreviousOneEndedOn) {
+    const std::string page = "<html>again</html>";
+    RecordingOrigin origin(HttpResponse("text/html", page));
+    DWORD threads[2] = {};
+    for (DWORD& thread : threads) {
+        Socket client = Connect(listener->Port());
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n"));
+        EXPECT_EQ(HttpResponse("text/html", "<!--F-->" + page), ReceiveMessage(client.get()));
+        thread = policy->lastThread;
+        client.Close();
+        ASSERT_TRUE(listener->WaitForConnections(5000));
+        Sleep(100);  // from the count's drop to waiting for the next is a few steps
+    }
+    EXPECT_EQ(threads[0], threads[1]);
+    // A thread waiting for work is no connection: closing does not wait on it.
+    const DWORD start = GetTickCount();
+    listener.reset();
+    EXPECT_LT(GetTickCount() - start, 3000u);
 }
 
 TEST_F(ProxyOnLoopback, ListenerGoneBeforeItsConnectionsTouchesNothingFreed) {

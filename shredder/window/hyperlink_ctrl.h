@@ -24,12 +24,10 @@ public:
     void SetToolTipText(const std::string& text);
     void SetToolTipBkColour(COLORREF colour);
     void SetToolTipTextColour(COLORREF colour);
-    HWND ToolTip() const { return toolTip_; }
 
 private:
     Colors LinkColors(COLORREF visited) const;
 
-    HWND toolTip_ = nullptr;
     bool tipEnabled_ = false;
     std::string tipText_;
 };

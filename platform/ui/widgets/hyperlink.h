@@ -52,6 +52,9 @@ public:
     // Opens the address: through the shell, else with the program that opens
     // .htm files. Success marks the link visited; failure beeps.
     bool Follow();
+    // The link's tip window (owned by the dialog), null before Attach or
+    // when the system made none.
+    HWND ToolTip() const { return toolTip_; }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

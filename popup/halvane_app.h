@@ -14,7 +14,7 @@
 #include "popup/core/halvane_settings.h"
 #include "popup/core/halvane_startup.h"
 #include "popup/core/hosts_file.h"
-#include "popup/core/instance_mutex.h"
+#include "platform/sync/sync.h"
 #include "platform/ui/message_prompt.h"
 #include "popup/engine/engine_settings.h"
 
@@ -65,7 +65,7 @@ public:
     std::string Text(const char* key, const char* def) const { return texts_->Text(key, def); }
     ui::MessagePrompt& Prompt() { return *prompt_; }
     // The single-instance mutex start-up took.
-    CInstanceMutex& Mutex() { return mutex_; }
+    sync::InstanceMutex& Mutex() { return mutex_; }
     const std::string& ProgramTitle() const;
     const CHostsFile& Hosts() const { return hosts_; }
     CCounterDlg& Counter() { return *counter_; }
@@ -122,7 +122,7 @@ private:
     const lang::TextSource* texts_;
     ui::ScreenMessagePrompt screenPrompt_;
     ui::MessagePrompt* prompt_;
-    CInstanceMutex mutex_;
+    sync::InstanceMutex mutex_;
     CHostsFile hosts_;
     BrowserState browsers_;
     std::unique_ptr<browser::ConnectionOptionWriter> optionWriter_;

@@ -13,7 +13,7 @@
 #include "platform/ui/skin.h"
 #include "shredder/algorithms/algorithm.h"
 #include "shredder/algorithms/pass_buffer.h"
-#include "shredder/core/instance_mutex.h"
+#include "platform/sync/sync.h"
 #include "shredder/core/messenger.h"
 #include "shredder/core/scheduler_dispatch.h"
 #include "shredder/core/shred_log.h"
@@ -56,7 +56,7 @@ public:
     // it, and while none is installed every skinning call does nothing.
     CSkin& Skin() { return skin_; }
     // The one-interactive-instance mutex, named with the caption.
-    InstanceMutex& Mutex() { return mutex_; }
+    sync::InstanceMutex& Mutex() { return mutex_; }
     // The whole-drive wipe of the drive page, and the drive options
     // question of a command-line drive item.
     DriveWipeActions& DriveWipes() { return driveActions_; }
@@ -105,7 +105,7 @@ private:
     JobDispatch job_;
     suite::scourwell::ShredCommand command_;
     std::string appPath_;
-    InstanceMutex mutex_;
+    sync::InstanceMutex mutex_;
     CSkin skin_;
     bool comStarted_ = false;
     bool schedulerUnavailable_ = false;

@@ -41,6 +41,22 @@ bool Semaphore::Wait(DWORD milliseconds) const {
     return !semaphore_ || WaitForSingleObject(semaphore_, milliseconds) == WAIT_OBJECT_0;
 }
 
+bool InstanceMutex::Take(const std::string& name) {
+    Release();
+    name_ = name;
+    handle_ = CreateMutexA(nullptr, TRUE, name.c_str());
+    if (handle_ && GetLastError() != ERROR_ALREADY_EXISTS) return true;
+    Release();
+    return false;
+}
+
+void InstanceMutex::Release() {
+    if (!handle_) return;
+    ReleaseMutex(handle_);
+    CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
 namespace {
 
 using Routine = std::function<void()>;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 namespace sync {
 
@@ -73,6 +74,28 @@ public:
 
 private:
     HANDLE semaphore_;
+};
+
+// The single-instance rule of the programs: a named mutex this process
+// takes owned and holds while it runs.
+class InstanceMutex {
+public:
+    InstanceMutex() = default;
+    ~InstanceMutex() { Release(); }
+    InstanceMutex(const InstanceMutex&) = delete;
+    InstanceMutex& operator=(const InstanceMutex&) = delete;
+
+    // Drops any held name and takes `name`. False when another process
+    // holds it (or it names an object of another kind): none is held then.
+    bool Take(const std::string& name);
+    void Release();
+    bool Held() const { return handle_ != nullptr; }
+    // The name of the last Take.
+    const std::string& Name() const { return name_; }
+
+private:
+    HANDLE handle_ = nullptr;
+    std::string name_;
 };
 
 // One thread running one routine behind the exception firewall. The thread

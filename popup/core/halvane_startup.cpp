@@ -6,7 +6,7 @@
 #include "popup/core/first_run_backup.h"
 #include "popup/core/first_run_prompt.h"
 #include "popup/core/halvane_settings.h"
-#include "popup/core/instance_mutex.h"
+#include "platform/sync/sync.h"
 #include "platform/ui/message_prompt.h"
 #include "popup/res/resource_ids.h"
 
@@ -14,7 +14,7 @@
 namespace popup {
 
 CHalvaneStartup::CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers,
-                                 CInstanceMutex& mutex, const lang::TextSource& texts,
+                                 sync::InstanceMutex& mutex, const lang::TextSource& texts,
                                  ui::MessagePrompt& prompt, StartupWindowSteps& steps,
                                  const CHostsFile& hosts)
     : settings_(settings),
@@ -26,7 +26,7 @@ CHalvaneStartup::CHalvaneStartup(CHalvaneSettings& settings, BrowserState& brows
       hosts_(hosts) {}
 
 StartupEnd CHalvaneStartup::Run() {
-    if (!mutex_.Acquire(texts_.Text(kInstanceKey, kInstanceDefault))) {
+    if (!mutex_.Take(texts_.Text(kInstanceKey, kInstanceDefault))) {
         return StartupEnd::AnotherInstance;
     }
     settings_.ReadStartFlags();

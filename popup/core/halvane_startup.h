@@ -8,6 +8,10 @@
 #include "popup/core/browser_state.h"
 #include "popup/core/hosts_file.h"
 
+namespace sync {
+class InstanceMutex;
+}
+
 namespace ui {
 class MessagePrompt;
 }
@@ -18,7 +22,6 @@ class TextSource;
 namespace popup {
 
 class CHalvaneSettings;
-class CInstanceMutex;
 
 class StartupWindowSteps {
 public:
@@ -50,7 +53,7 @@ enum class StartupEnd {
 
 class CHalvaneStartup {
 public:
-    CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers, CInstanceMutex& mutex,
+    CHalvaneStartup(CHalvaneSettings& settings, BrowserState& browsers, sync::InstanceMutex& mutex,
                     const lang::TextSource& texts, ui::MessagePrompt& prompt,
                     StartupWindowSteps& steps, const CHostsFile& hosts);
 
@@ -67,7 +70,7 @@ private:
 
     CHalvaneSettings& settings_;
     BrowserState& browsers_;
-    CInstanceMutex& mutex_;
+    sync::InstanceMutex& mutex_;
     const lang::TextSource& texts_;
     ui::MessagePrompt& prompt_;
     StartupWindowSteps& steps_;

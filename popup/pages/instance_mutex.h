@@ -1,11 +1,13 @@
 #pragma once
 // The program's single-instance mutex as the Options page sees it, and the
-// program's own one over CInstanceMutex.
+// program's own one over sync::InstanceMutex.
 #include <string>
 
-namespace popup {
+namespace sync {
+class InstanceMutex;
+}
 
-class CInstanceMutex;
+namespace popup {
 
 class InstanceMutex {
 public:
@@ -19,13 +21,13 @@ public:
 // The mutex start-up took, under the name it took it with.
 class ProgramInstanceMutex : public InstanceMutex {
 public:
-    ProgramInstanceMutex(CInstanceMutex& mutex, const std::string& name)
+    ProgramInstanceMutex(sync::InstanceMutex& mutex, const std::string& name)
         : mutex_(mutex), name_(name) {}
     std::string Name() const override { return name_; }
     bool Recreate(const std::string& name) override;
 
 private:
-    CInstanceMutex& mutex_;
+    sync::InstanceMutex& mutex_;
     std::string name_;
 };
 

@@ -33,13 +33,11 @@ CorbeltSession::CorbeltSession(SessionEnv env)
 CorbeltSession::~CorbeltSession() { Stop(); }
 
 bool CorbeltSession::ClaimInstance() {
-    mutex_ = CreateMutexA(nullptr, TRUE, env_.mutexName.c_str());
-    owner_ = mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
-    return owner_;
+    return mutex_.Take(env_.mutexName);
 }
 
 void CorbeltSession::Prepare() {
-    if (!owner_) return;
+    if (!mutex_.Held()) return;
     CRegistryKey(env_.runKeyPath).WriteString(kRunValueName, env_.programPath);
     // The hub is tested by connecting to it, so sockets must work first.
     winsock_.reset(new proxy::WinsockSession());
@@ -63,12 +61,7 @@ void CorbeltSession::Stop() {
     if (browsersSetUp_) SetUpBrowsers(false);
     browsersSetUp_ = false;
     winsock_.reset();
-    if (mutex_ != nullptr) {
-        if (owner_) ReleaseMutex(mutex_);
-        CloseHandle(mutex_);
-    }
-    mutex_ = nullptr;
-    owner_ = false;
+    mutex_.Release();
 }
 
 void CorbeltSession::RemoveRunValue() const {

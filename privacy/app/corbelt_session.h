@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/proxy/socket.h"
+#include "platform/sync/sync.h"
 #include "privacy/core/browser_setup.h"
 #include "privacy/core/privacy_proxy.h"
 
@@ -70,8 +71,7 @@ private:
 
     SessionEnv env_;
     CorbeltProxy proxy_;
-    HANDLE mutex_ = nullptr;
-    bool owner_ = false;
+    sync::InstanceMutex mutex_;
     std::unique_ptr<proxy::WinsockSession> winsock_;
     bool loaded_ = false;
     bool browsersSetUp_ = false;

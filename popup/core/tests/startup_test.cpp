@@ -5,7 +5,7 @@
 
 #include "platform/testkit/scratch.h"
 #include "popup/core/halvane_settings.h"
-#include "popup/core/instance_mutex.h"
+#include "platform/sync/sync.h"
 #include "popup/core/tests/fakes.h"
 
 namespace popup {
@@ -62,7 +62,7 @@ protected:
     testkit::ScratchDir dir_;
     CHalvaneSettings settings_;
     BrowserState browsers_;
-    CInstanceMutex mutex_;
+    sync::InstanceMutex mutex_;
     FakeTexts texts_;
     NiceMock<MockPrompt> prompt_;
     NiceMock<MockSteps> steps_;
@@ -108,8 +108,8 @@ TEST_F(StartupTest, FirstRunIsStoredAsDoneBeforeAnyQuestion) {
 }
 
 TEST_F(StartupTest, SecondInstanceEndsSilently) {
-    CInstanceMutex running;
-    ASSERT_TRUE(running.Acquire("Velmora Blinkward.com"));
+    sync::InstanceMutex running;
+    ASSERT_TRUE(running.Take("Velmora Blinkward.com"));
     EXPECT_CALL(prompt_, Show(_, _, _)).Times(0);
     EXPECT_CALL(steps_, ReadBrowserState(_)).Times(0);
     EXPECT_CALL(steps_, RunMainSheet()).Times(0);

@@ -12,7 +12,7 @@
 #include "shredder/core/shredder_settings.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/pages/option_rules/algorithm_store.h"
-#include "shredder/core/instance_mutex.h"
+#include "platform/sync/sync.h"
 
 namespace shredder {
 
@@ -63,7 +63,7 @@ public:
 struct LanguageChangeParts {
     const ShredderSettings& settings;
     const ShredderTexts& texts;  // the program's, switched by the host
-    InstanceMutex& mutex;
+    sync::InstanceMutex& mutex;
     ui::MessagePrompt& prompt;
     LanguageChangeHost& host;
 };

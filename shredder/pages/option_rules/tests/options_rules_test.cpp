@@ -91,7 +91,7 @@ struct LanguageFixture {
     testkit::ScratchRegistry registry;
     ShredderSettings settings;
     ShredderTexts texts;
-    InstanceMutex mutex;
+    sync::InstanceMutex mutex;
     RecordingHost host;
 };
 

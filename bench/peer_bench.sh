@@ -43,7 +43,7 @@ halvane_up=
 finish() {
   local status=$?
   trap - EXIT INT TERM
-  [ -n "$halvane_up" ] && stop_halvane
+  [ -n "$halvane_up" ] && "$root/scripts/run-halvane.sh" stop >/dev/null
   for pid in $nginx_pid $privoxy_pid; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -120,11 +120,6 @@ start_halvane() {
   halvane_up=1
 }
 
-stop_halvane() {
-  "$root/scripts/run-halvane.sh" stop >/dev/null
-  # The stop kills Wine's processes without waiting for them to go.
-  (export VELMORA_BUILD="$build_root/run" && . "$root/scripts/wine-env.sh" && timeout 30 "$WINESERVER" -w) || true
-}
 
 # The proxy option of each path for curl, and the wrk script that sends its
 # requests with an absolute URL.

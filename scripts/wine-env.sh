@@ -82,7 +82,9 @@ velmora_wine_up() {
 
 # Stops what velmora_wine_up started.
 velmora_wine_down() {
+  # The kill does not wait for Wine's processes to go; the wait does.
   "$WINESERVER" -k >/dev/null 2>&1 || true
+  timeout 30 "$WINESERVER" -w >/dev/null 2>&1 || true
   local pidfile="$VELMORA_STATE/xvfb.pid"
   if [ -f "$pidfile" ]; then
     kill "$(cat "$pidfile")" 2>/dev/null || true

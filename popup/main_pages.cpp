@@ -9,7 +9,7 @@ CMainPages::CMainPages(CHalvaneApp& app, CMainPage& window)
       browsers_(app),
       host_(app, window, context_),
       adBlock_(app.Hosts(), app.Settings().path),
-      mutex_(app.Mutex(), app.Mutex().Name()),
+      mutex_(app.Mutex()),
       context_{settings_, browsers_, host_, app.LanguageTexts(), app.Skin(), adBlock_, cleaner_,
                mutex_},
       popup_(context_),

@@ -4,9 +4,8 @@
 
 namespace popup {
 
-bool ProgramInstanceMutex::Recreate(const std::string& name) {
-    name_ = name;
-    return mutex_.Take(name);
-}
+std::string ProgramInstanceMutex::Name() const { return mutex_.Name(); }
+
+bool ProgramInstanceMutex::Recreate(const std::string& name) { return mutex_.Take(name); }
 
 }  // namespace popup

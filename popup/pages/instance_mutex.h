@@ -18,17 +18,15 @@ public:
     virtual bool Recreate(const std::string& name) = 0;
 };
 
-// The mutex start-up took, under the name it took it with.
+// The mutex start-up took.
 class ProgramInstanceMutex : public InstanceMutex {
 public:
-    ProgramInstanceMutex(sync::InstanceMutex& mutex, const std::string& name)
-        : mutex_(mutex), name_(name) {}
-    std::string Name() const override { return name_; }
+    explicit ProgramInstanceMutex(sync::InstanceMutex& mutex) : mutex_(mutex) {}
+    std::string Name() const override;
     bool Recreate(const std::string& name) override;
 
 private:
     sync::InstanceMutex& mutex_;
-    std::string name_;
 };
 
 }  // namespace popup

@@ -9,8 +9,10 @@ transparent (set in the icon's mask).
 """
 import math
 import os
-import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from icon_file import write_icon  # noqa: E402
 
 NAVY = (24, 44, 84)
 STEEL = (77, 115, 148)
@@ -99,9 +101,12 @@ def greyed(layers):
     return [(grey(colour), shape) for colour, shape in layers]
 
 
+def picture(layers):
+    """The layers as a picture: each pixel sampled at its centre."""
+    return lambda size: render(layers, size)
+
+
 def render(layers, size):
-    """Rows of colours (None: transparent), top row first; each pixel is
-    sampled at its centre."""
     rows = []
     for py in range(size):
         row = []
@@ -116,56 +121,14 @@ def render(layers, size):
     return rows
 
 
-def icon_image(rows):
-    """One 4-bit icon image: header, palette, colour bits, mask bits."""
-    size = len(rows)
-    palette = [(0, 0, 0)]
-    for row in rows:
-        for c in row:
-            if c is not None and c not in palette:
-                palette.append(c)
-    if len(palette) > 16:
-        raise ValueError("more than 16 colours")
-    palette += [(0, 0, 0)] * (16 - len(palette))
-
-    def padded(data):
-        return data + b"\0" * (-len(data) % 4)
-
-    colour_bits = b""
-    mask_bits = b""
-    for row in reversed(rows):  # bitmaps are stored bottom row first
-        indices = [0 if c is None else palette.index(c) for c in row]
-        colour_bits += padded(bytes(indices[i] << 4 | indices[i + 1]
-                                    for i in range(0, size, 2)))
-        mask = 0
-        for c in row:
-            mask = mask << 1 | (c is None)
-        mask_bits += padded(mask.to_bytes(size // 8, "big"))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
-                         len(colour_bits) + len(mask_bits), 0, 0, 16, 0)
-    colours = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in palette)
-    return header + colours + colour_bits + mask_bits
-
-
-def write_icon(path, layers, sizes):
-    images = [(size, icon_image(render(layers, size))) for size in sizes]
-    offset = 6 + 16 * len(images)
-    directory = struct.pack("<HHH", 0, 1, len(images))
-    for size, image in images:
-        directory += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
-        offset += len(image)
-    with open(path, "wb") as f:
-        f.write(directory + b"".join(image for _, image in images))
-
-
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    write_icon(os.path.join(out, "halvane.ico"), BLOCKER, (32, 16))
-    write_icon(os.path.join(out, "tray_on.ico"), BLOCKER, (16,))
-    write_icon(os.path.join(out, "tray_off.ico"), greyed(BLOCKER), (16,))
+    write_icon(os.path.join(out, "halvane.ico"), picture(BLOCKER), (32, 16))
+    write_icon(os.path.join(out, "tray_on.ico"), picture(BLOCKER), (16,))
+    write_icon(os.path.join(out, "tray_off.ico"), picture(greyed(BLOCKER)), (16,))
     for name, layers in ZONES.items():
-        write_icon(os.path.join(out, name), layers, (16,))
+        write_icon(os.path.join(out, name), picture(layers), (16,))
 
 
 if __name__ == "__main__":

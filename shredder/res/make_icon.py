@@ -4,8 +4,11 @@ writes it as a 16-colour .ico file with a 32x32 and a 16x16 picture.
 
 Usage: make_icon.py <output file>
 """
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from icon_file import indexed, write_icon  # noqa: E402
 
 PALETTE = [(0, 0, 0), (24, 44, 84), (77, 115, 148), (255, 255, 255),
            (204, 24, 24)] + [(0, 0, 0)] * 11
@@ -24,34 +27,9 @@ def colour_at(x, y):
     return None
 
 
-def picture(size):
-    """The BITMAPINFOHEADER, palette, 4-bit colour rows and 1-bit mask rows."""
-    colours, mask = [], []
-    for row in range(size - 1, -1, -1):
-        line, bits = [], []
-        for col in range(size):
-            value = colour_at((col + 0.5) / size, (row + 0.5) / size)
-            line.append(value or 0)
-            bits.append(1 if value is None else 0)
-        colours.append(bytes((line[i] << 4) | line[i + 1] for i in range(0, size, 2)))
-        packed = bytes(int("".join(map(str, bits[i:i + 8])), 2) for i in range(0, size, 8))
-        mask.append(packed + b"\0" * ((4 - len(packed) % 4) % 4))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + b"".join(colours) + b"".join(mask)
-
-
-def main():
-    sizes = [32, 16]
-    images = [picture(size) for size in sizes]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, image in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
-        offset += len(image)
-    with open(sys.argv[1], "wb") as handle:
-        handle.write(out + b"".join(images))
+def pixel(x, y, size):
+    return colour_at((x + 0.5) / size, (y + 0.5) / size)
 
 
 if __name__ == "__main__":
-    main()
+    write_icon(sys.argv[1], indexed(pixel, PALETTE), (32, 16))

@@ -3,8 +3,11 @@
 
 Usage: make_icon.py <output file>
 """
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from icon_file import indexed, write_icon  # noqa: E402
 
 # The standard 16-colour palette; pictures name colours by index.
 PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -30,36 +33,5 @@ def pixel(x, y, size):
     return NAVY
 
 
-def image(size):
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    xor_rows, and_rows = [], []
-    for y in reversed(range(size)):
-        colours = [pixel(x, y, size) for x in range(size)]
-        row = bytearray()
-        for x in range(0, size, 2):
-            hi, lo = colours[x] or 0, colours[x + 1] or 0
-            row.append((hi << 4) | lo)
-        xor_rows.append(bytes(row) + b'\0' * ((4 - len(row) % 4) % 4))
-        mask = bytearray((size + 31) // 32 * 4)
-        for x, colour in enumerate(colours):
-            if colour is None:
-                mask[x // 8] |= 0x80 >> (x % 8)
-        and_rows.append(bytes(mask))
-    return header + palette + b''.join(xor_rows) + b''.join(and_rows)
-
-
-def main():
-    sizes = (32, 16)
-    images = [image(size) for size in sizes]
-    data = struct.pack('<HHH', 0, 1, len(sizes))
-    offset = 6 + 16 * len(sizes)
-    for size, img in zip(sizes, images):
-        data += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(img), offset)
-        offset += len(img)
-    with open(sys.argv[1], 'wb') as out:
-        out.write(data + b''.join(images))
-
-
 if __name__ == '__main__':
-    main()
+    write_icon(sys.argv[1], indexed(pixel, PALETTE), (32, 16))

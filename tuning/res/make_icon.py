@@ -4,8 +4,11 @@
 Usage: make_icon.py <output file>
 """
 import math
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from icon_file import indexed, write_icon  # noqa: E402
 
 SIZE = 32
 PALETTE = [(0, 0, 0), (24, 44, 84), (77, 115, 148), (255, 255, 255), (204, 24, 24),
@@ -34,30 +37,5 @@ def pixel(x, y):
     return WHITE
 
 
-def icon():
-    rows = [[pixel(x, y) for x in range(SIZE)] for y in range(SIZE)]
-    colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    colours += b"\0" * (64 - len(colours))
-    xor = b""
-    mask = b""
-    for row in reversed(rows):
-        nibbles = [0 if p is None else p for p in row]
-        xor += bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, SIZE, 2))
-        bits = 0
-        line = b""
-        for i, p in enumerate(row):
-            bits = (bits << 1) | (1 if p is None else 0)
-            if i % 8 == 7:
-                line += bytes([bits])
-                bits = 0
-        mask += line
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, len(xor) + len(mask), 0, 0,
-                         16, 0)
-    image = header + colours + xor + mask
-    return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4,
-                                                      len(image), 22) + image
-
-
 if __name__ == "__main__":
-    with open(sys.argv[1], "wb") as out:
-        out.write(icon())
+    write_icon(sys.argv[1], indexed(lambda x, y, size: pixel(x, y), PALETTE), (SIZE,))

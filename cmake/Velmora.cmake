@@ -51,8 +51,12 @@ function(velmora_stage_data target folder dir)
   add_dependencies(${target} ${target}_data)
 endfunction()
 
-# The output names, folder and data every deliverable shares.
+# The output names, folder and data every deliverable shares. The 32-bit
+# product also links platform/runtime: the compiler runtime's locks on 9x.
 function(velmora_deliverable target output folder data)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:velmora_runtime>)
+  endif()
   velmora_folder(dest ${folder})
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME ${output}
@@ -121,6 +125,11 @@ function(velmora_dll target)
   velmora_deliverable(${target} ${A_OUTPUT} ${A_FOLDER} "${A_DATA}")
   # Keep the exports' plain names (no stdcall decoration) as the .def gives them.
   target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup -Wl,--kill-at)
+  # No static TLS directory in a 32-bit DLL: platform/runtime/dll_start.cpp.
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:velmora_dll_start>)
+    target_link_options(${target} PRIVATE -Wl,--entry,_VelmoraDllStart@12)
+  endif()
 endfunction()
 
 # velmora_test(<target> SOURCES ... [LIBS ...] [RESOURCES ...] [TIMEOUT <s>]

@@ -7,6 +7,10 @@ the reviewed table scripts/imports/allowed-imports.tsv. Fails on:
   - an import the table lacks (review it, then add a row),
   - an import some target system lacks (load it by name with a fallback,
     or record a reasoned exception in scripts/imports/exceptions.tsv),
+  - an import that 95, 98 and Me export only as a stub that fails, in a
+    deliverable scripts/imports/stubs-9x.tsv does not allow it in,
+  - a static TLS directory in a DLL (Windows 95 cannot load such a DLL at
+    run time; NT before Vista loads it without setting its TLS up),
   - a subsystem version other than 4.0 or a 64-bit file.
 
   check-imports.py [BIN_DIR]   check the deliverables (default build/i686/bin)
@@ -24,8 +28,12 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 TABLE = os.path.join(HERE, "imports", "allowed-imports.tsv")
 EXCEPTIONS = os.path.join(HERE, "imports", "exceptions.tsv")
+STUBS = os.path.join(HERE, "imports", "stubs-9x.tsv")
 OBJDUMP = "i686-w64-mingw32-objdump"
-COMPILER = "i686-w64-mingw32-gcc-win32"
+COMPILER = "i686-w64-mingw32-g++-win32"
+# What every 32-bit deliverable links to run on 9x (cmake/Velmora.cmake).
+RUNTIME = os.path.join(ROOT, "platform", "runtime")
+DLL_START = [os.path.join(RUNTIME, "dll_start.cpp"), "-Wl,--entry,_VelmoraDllStart@12"]
 SUFFIXES = (".exe", ".dll", ".ocx")
 
 # The two lines of target systems, oldest first. "+IE4": with Internet
@@ -83,14 +91,30 @@ def load_exceptions(path):
     return exceptions
 
 
+def load_stubs(path):
+    """{(dll, function): (set of deliverables allowed, reason)}, names in lower
+    case but the function; "*" allows every deliverable, "-" none."""
+    stubs = {}
+    for number, fields in read_rows(path, (4, 4)):
+        dll, function, where, reason = fields
+        if not reason:
+            raise TableError("%s:%d: a stub needs the reason it may be imported (or not)" %
+                             (path, number))
+        allowed = set() if where == "-" else {name.strip().lower() for name in where.split(",")}
+        stubs[(dll.lower(), function)] = (allowed, reason)
+    return stubs
+
+
 def dump(path):
-    """(is PE32, subsystem version, [(dll, function)]) of one file."""
+    """(is PE32, subsystem version, has a TLS directory, [(dll, function)]) of one file."""
     text = subprocess.run([OBJDUMP, "-p", path], check=True, capture_output=True,
                           text=True, errors="replace").stdout
     pe32 = "file format pei-i386" in text
     major = re.search(r"^MajorSubsystemVersion\s+(\d+)", text, re.M)
     minor = re.search(r"^MinorSubsystemVersion\s+(\d+)", text, re.M)
     version = "%s.%s" % (major.group(1) if major else "?", minor.group(1) if minor else "?")
+    tls = re.search(r"^Entry 9 ([0-9a-fA-F]+) ([0-9a-fA-F]+) Thread Storage Directory", text, re.M)
+    has_tls = bool(tls) and int(tls.group(1), 16) != 0
     imports = []
     section = None
     dll = None
@@ -107,7 +131,7 @@ def dump(path):
             hint, name = entry.groups()
             # Imports by ordinal have no name: the table lists them as #n.
             imports.append((dll, "#" + hint if name == "<none>" else name))
-    return pe32, version, imports
+    return pe32, version, has_tls, imports
 
 
 def missing_on(since):
@@ -120,20 +144,33 @@ def never(first):
     return "no system" if first == "-" else first
 
 
-def check_file(path, shown, table, exceptions):
-    """Problems of one deliverable, as text lines."""
+def check_file(path, shown, table, exceptions, stubs):
+    """(problems as text lines, number of imports, the 9x stubs it imports)."""
     problems = []
     try:
-        pe32, version, imports = dump(path)
+        pe32, version, has_tls, imports = dump(path)
     except subprocess.CalledProcessError as error:
-        return ["%s: objdump cannot read it: %s" % (shown, error.stderr.strip())], 0
+        return ["%s: objdump cannot read it: %s" % (shown, error.stderr.strip())], 0, []
     if not pe32:
         problems.append("%s: not a 32-bit (PE32) file" % shown)
     if version != "4.0":
         problems.append("%s: subsystem version %s; Windows 95 and NT 4 need 4.0" % (shown, version))
     name = os.path.basename(path).lower()
+    if has_tls and name.endswith((".dll", ".ocx")):
+        problems.append("%s: carries a static TLS directory: Windows 95 cannot load it at run time "
+                        "(error 1114) and NT before Vista leaves its TLS unset" % shown)
+    stubbed = []
     for dll, function in imports:
         key = (dll.lower(), function)
+        if key in stubs:
+            allowed, reason = stubs[key]
+            if "*" in allowed or name in allowed:
+                stubbed.append(function)
+            else:
+                problems.append("%s: imports %s %s, which 95, 98 and Me export only as a stub that "
+                                "fails; stubs-9x.tsv allows it in %s only (%s)" %
+                                (shown, dll, function, ", ".join(sorted(allowed)) or "no deliverable",
+                                 reason))
         since = table.get(key) or table.get((dll.lower(), "*"))
         if (name, key[0], function) in exceptions or ("*", key[0], function) in exceptions:
             continue
@@ -144,7 +181,7 @@ def check_file(path, shown, table, exceptions):
                             "line, %s on the NT line); load it by name with a fallback%s" %
                             (shown, dll, function, never(since[0]), never(since[1]),
                              " (%s)" % since[2] if since[2] else ""))
-    return problems, len(imports)
+    return problems, len(imports), stubbed
 
 
 def deliverables(bin_dir):
@@ -154,11 +191,12 @@ def deliverables(bin_dir):
                 yield os.path.join(folder, file)
 
 
-def check(bin_dir, table_path=TABLE, exceptions_path=EXCEPTIONS, quiet=False):
+def check(bin_dir, table_path=TABLE, exceptions_path=EXCEPTIONS, stubs_path=STUBS, quiet=False):
     """0 when every deliverable below bin_dir passes, else 1 (problems printed)."""
     try:
         table = load_table(table_path)
         exceptions = load_exceptions(exceptions_path)
+        stubs = load_stubs(stubs_path)
     except (OSError, TableError) as error:
         print("check-imports: %s" % error)
         return 1
@@ -169,28 +207,32 @@ def check(bin_dir, table_path=TABLE, exceptions_path=EXCEPTIONS, quiet=False):
     failed = False
     for path in files:
         shown = os.path.relpath(path, bin_dir)
-        problems, count = check_file(path, shown, table, exceptions)
+        problems, count, stubbed = check_file(path, shown, table, exceptions, stubs)
         for problem in problems:
             print("check-imports: " + problem)
         failed = failed or bool(problems)
         if not quiet and not problems:
-            print("check-imports: ok %s (%d imports)" % (shown, count))
+            print("check-imports: ok %s (%d imports%s)" %
+                  (shown, count, "; stubs on 9x: " + ", ".join(stubbed) if stubbed else ""))
     return 1 if failed else 0
 
 
 def build(folder, name, source, extra=()):
     path = os.path.join(folder, name)
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    code = os.path.join(folder, "probe.c")
+    code = os.path.join(folder, "probe.cpp")
     with open(code, "w") as f:
         f.write("#include <windows.h>\n" + source)
-    subprocess.run([COMPILER, "-O1", "-D_WIN32_WINNT=0x0600", "-o", path, code] + list(extra),
-                   check=True, capture_output=True)
+    shared = ["-shared"] if name.lower().endswith(".dll") else []
+    subprocess.run([COMPILER, "-O1", "-D_WIN32_WINNT=0x0600", "-static", "-o", path, code] +
+                   shared + list(extra), check=True, capture_output=True)
 
 
 def self_test():
     """Builds probes and checks that the check tells them apart; 0 when it does."""
     ticks = "int main(void) { return (int)GetTickCount%s(); }\n"
+    dll = "extern \"C\" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }\n"
+    semaphore = "int main(void) { return CreateSemaphoreW(NULL, 0, 1, NULL) != NULL; }\n"
     failures = []
 
     def expect(title, bin_dir, status, text, **tables):
@@ -223,6 +265,31 @@ def self_test():
             f.writelines(line for line in source if "\tGetTickCount\t" not in line)
         expect("an import the table lacks", good, 1,
                "imports KERNEL32.dll GetTickCount, which allowed-imports.tsv lacks", table_path=table)
+
+        tls = os.path.join(scratch, "tls")
+        build(tls, "Family/Helper.dll", dll)
+        expect("a DLL with the C runtime's TLS directory", tls, 1,
+               "Family/Helper.dll: carries a static TLS directory")
+
+        started = os.path.join(scratch, "started")
+        build(started, "Family/Helper.dll", dll, DLL_START)
+        expect("a DLL started by platform/runtime/dll_start.cpp", started, 0, "")
+
+        stub = os.path.join(scratch, "stub")
+        build(stub, "Family/Locks.exe", semaphore)
+        expect("a program importing the 9x stub CreateSemaphoreW", stub, 1,
+               "Family/Locks.exe: imports KERNEL32.dll CreateSemaphoreW, which 95, 98 and Me "
+               "export only as a stub")
+
+        stubs = os.path.join(scratch, "stubs.tsv")
+        with open(stubs, "w") as f:
+            f.write("KERNEL32.dll\tCreateSemaphoreW\tlocks.exe\tcopes with the failure\n")
+        expect("a 9x stub where stubs-9x.tsv allows it", stub, 0, "", stubs_path=stubs)
+
+        answered = os.path.join(scratch, "answered")
+        build(answered, "Family/Locks.exe", semaphore,
+              [os.path.join(RUNTIME, "runtime_semaphore.cpp")])
+        expect("CreateSemaphoreW answered by platform/runtime/runtime_semaphore.cpp", answered, 0, "")
 
         subsystem = os.path.join(scratch, "subsystem")
         build(subsystem, "Family/New.exe", ticks % "", ["-Wl,--subsystem,console:6.0"])

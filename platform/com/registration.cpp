@@ -44,7 +44,61 @@ HRESULT ModuleTypeLib(ComPtr<ITypeLib>& library, TLIBATTR& attributes) {
     return S_OK;
 }
 
+// The key RegisterTypeLib gives one version of the library ("1.0": the
+// version numbers in hexadecimal).
+std::string VersionKey(const TLIBATTR& attr) {
+    char version[16];
+    wsprintfA(version, "%x.%x", attr.wMajorVerNum, attr.wMinorVerNum);
+    return "TypeLib\\" + GuidText(attr.guid) + "\\" + version;
+}
+
+// Whether HKCR\path has no subkey left (or is gone).
+bool HasNoSubkey(const std::string& path) {
+    CRegKey key;
+    return !key.Open(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ) || key.SubKeyCount() == 0;
+}
+
+// UnRegisterTypeLib came with a later oleaut32 than Windows 95 and NT 4
+// shipped: taken by name, so the module loads with theirs. Null where
+// oleaut32 lacks it.
+using UnRegisterTypeLibCall = HRESULT(STDAPICALLTYPE*)(REFGUID, WORD, WORD, LCID, SYSKIND);
+UnRegisterTypeLibCall SystemUnRegisterTypeLib() {
+    HMODULE oleaut = GetModuleHandleA("oleaut32.dll");
+    return oleaut ? reinterpret_cast<UnRegisterTypeLibCall>(
+                        reinterpret_cast<void*>(GetProcAddress(oleaut, "UnRegisterTypeLib")))
+                  : nullptr;
+}
+
 }  // namespace
+
+HRESULT RemoveTypeLibKeys(ITypeLib& library) {
+    TLIBATTR* attr = nullptr;
+    if (FAILED(library.GetLibAttr(&attr))) return SELFREG_E_TYPELIB;
+    const TLIBATTR attributes = *attr;
+    library.ReleaseTLibAttr(attr);
+    const std::string libId = GuidText(attributes.guid);
+    bool ok = true;
+    for (UINT i = 0, count = library.GetTypeInfoCount(); i < count; ++i) {
+        ComPtr<ITypeInfo> info;
+        TYPEATTR* type = nullptr;
+        if (FAILED(library.GetTypeInfo(i, info.put())) || FAILED(info->GetTypeAttr(&type))) continue;
+        const bool isInterface = type->typekind == TKIND_INTERFACE || type->typekind == TKIND_DISPATCH;
+        const std::string key = "Interface\\" + GuidText(type->guid);
+        info->ReleaseTypeAttr(type);
+        // Only the interface keys that name this library as theirs.
+        std::string owner;
+        {
+            CRegKey typeLib;
+            if (isInterface && typeLib.Open(HKEY_CLASSES_ROOT, (key + "\\TypeLib").c_str(), KEY_READ))
+                typeLib.ReadString(nullptr, owner);
+        }
+        if (!owner.empty() && lstrcmpiA(owner.c_str(), libId.c_str()) == 0) ok = RemoveKey(key) && ok;
+    }
+    ok = RemoveKey(VersionKey(attributes)) && ok;
+    const std::string libraryKey = "TypeLib\\" + libId;
+    if (HasNoSubkey(libraryKey)) ok = RemoveKey(libraryKey) && ok;
+    return ok ? S_OK : SELFREG_E_TYPELIB;
+}
 
 HRESULT RegisterServerClass(const ServerClass& cls) {
     const std::string key = "CLSID\\" + GuidText(*cls.clsid);
@@ -84,8 +138,9 @@ HRESULT UnregisterModuleTypeLib() {
     TLIBATTR attr;
     HRESULT hr = ModuleTypeLib(library, attr);
     if (FAILED(hr)) return SELFREG_E_TYPELIB;
-    hr = UnRegisterTypeLib(attr.guid, attr.wMajorVerNum, attr.wMinorVerNum, attr.lcid,
-                           attr.syskind);
+    UnRegisterTypeLibCall unregister = SystemUnRegisterTypeLib();
+    if (!unregister) return RemoveTypeLibKeys(*library.get());
+    hr = unregister(attr.guid, attr.wMajorVerNum, attr.wMinorVerNum, attr.lcid, attr.syskind);
     return FAILED(hr) && hr != TYPE_E_REGISTRYACCESS ? SELFREG_E_TYPELIB : S_OK;
 }
 

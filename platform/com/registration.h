@@ -2,6 +2,7 @@
 // Registration of a server's classes and type library under
 // HKEY_CLASSES_ROOT, for DllRegisterServer and DllUnregisterServer.
 #include <windows.h>
+#include <oaidl.h>
 
 #include <string>
 
@@ -33,7 +34,15 @@ HRESULT RegisterServerClass(const ServerClass& cls);
 HRESULT UnregisterServerClass(const ServerClass& cls);
 
 // Registers / unregisters the type library embedded in this module.
+// Unregistering takes oleaut32's UnRegisterTypeLib by name and, where
+// oleaut32 lacks it (95 and NT 4 as shipped), removes the keys itself.
 HRESULT RegisterModuleTypeLib();
 HRESULT UnregisterModuleTypeLib();
+
+// What unregistering does without UnRegisterTypeLib: removes the library
+// version's key under TypeLib (and the library's key once no version is
+// left) and the Interface keys that name this library as theirs. Missing
+// keys count as removed; SELFREG_E_TYPELIB when a present one stays.
+HRESULT RemoveTypeLibKeys(ITypeLib& library);
 
 }  // namespace com

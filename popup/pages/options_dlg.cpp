@@ -105,15 +105,20 @@ void COptionsPage::OnSoundChange() {
     ShowSounds();
 }
 
-std::string COptionsPage::AskForSoundFile() const {
-    char file[MAX_PATH] = "";
+OPENFILENAMEA SoundFileRequest(HWND owner, char* file, DWORD size) {
     OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog.hwndOwner = owner;
     dialog.lpstrFilter = "Wav Files (*.wav)\0*.wav\0\0";
     dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof(file);
+    dialog.nMaxFile = size;
     dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    return dialog;
+}
+
+std::string COptionsPage::AskForSoundFile() const {
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA dialog = SoundFileRequest(Handle(), file, sizeof(file));
     return GetOpenFileNameA(&dialog) ? file : "";
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The Options page: start mode, always on top, close to tray, the language
 // box with its flags and the alert sound with its custom entry and Test.
+#include <windows.h>
+#include <commdlg.h>
+
 #include "platform/ui/controls.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/property_sheet.h"
@@ -8,6 +11,11 @@
 #include "popup/pages/page_context.h"
 
 namespace popup {
+
+// The custom sound's file dialog request for `file` (`size` bytes), in the
+// structure size every target system's dialog accepts (95 and NT 4 open
+// nothing for the larger one).
+OPENFILENAMEA SoundFileRequest(HWND owner, char* file, DWORD size);
 
 class COptionsPage : public ui::PropertyPage {
 public:

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/com/com_ptr.h"
+#include "platform/com/registration.h"
 #include "platform/com/text.h"
 #include "platform/testkit/scratch.h"
 #include "scheduler/tests/scheduler_fixture.h"
@@ -68,6 +70,33 @@ TEST(SundraveRegistration, WritesClassProgIdAndTypeLibrary) {
     EXPECT_EQ("Quintelle Task Scheduler Class v1.1",
               testkit::RegString(HKEY_CLASSES_ROOT,
                                  "TypeLib\\{74604565-EFDB-4CC1-AB64-79DDA02D2BF6}\\1.0", ""));
+}
+
+// Where oleaut32 has no UnRegisterTypeLib (95 and NT 4 as shipped),
+// unregistering removes the library's keys itself, and only its own: an
+// interface key another library has claimed since stays.
+TEST(SundraveRegistration, TypeLibraryKeysGoWithoutTheSystemsUnregistering) {
+    const std::string libraryKey = "TypeLib\\{74604565-EFDB-4CC1-AB64-79DDA02D2BF6}";
+    const std::string schedule = "Interface\\{83920365-50DA-493D-A5A9-13A07A0EC777}";
+    const std::string claimed = "Interface\\{5E1389EF-2A61-4EEF-9FB9-8C527879E1AD}";
+    ASSERT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, schedule));
+    testkit::SetRegString(HKEY_CLASSES_ROOT, claimed + "\\TypeLib", "",
+                          "{6D1E0C4A-3F2B-4E8D-A190-550B7E213C0A}");
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    {
+        com::ComPtr<ITypeLib> library;
+        ASSERT_EQ(S_OK, LoadTypeLibEx(com::Widen(ServerPath()).c_str(), REGKIND_NONE, library.put()));
+        EXPECT_EQ(S_OK, com::RemoveTypeLibKeys(*library.get()));
+        EXPECT_EQ(S_OK, com::RemoveTypeLibKeys(*library.get()));
+    }
+    CoUninitialize();
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, libraryKey));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, schedule));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, claimed));
+    ASSERT_EQ(0u, RunRegsvr32(false));
+    EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, libraryKey));
+    EXPECT_EQ("{74604565-EFDB-4CC1-AB64-79DDA02D2BF6}",
+              testkit::RegString(HKEY_CLASSES_ROOT, claimed + "\\TypeLib", ""));
 }
 
 TEST(SundraveRegistration, TypeLibraryCarriesVersionHelpStringAndEnumerations) {

@@ -285,6 +285,16 @@ TEST_F(PageWindowsTest, PopupPageUnticksCatchingWithoutAConfiguredBrowser) {
     EXPECT_EQ((std::vector<std::string>{"options", "attach"}), cleaner.Calls());
 }
 
+// Windows 95, 98 and NT 4 open no file dialog for the structure 2000 grew.
+TEST(SoundFileRequestTest, HasTheSizeEveryTargetSystemAccepts) {
+    char file[MAX_PATH] = "";
+    const OPENFILENAMEA request = SoundFileRequest(nullptr, file, sizeof(file));
+    EXPECT_EQ(static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A), request.lStructSize);
+    EXPECT_LT(request.lStructSize, sizeof(OPENFILENAMEA));
+    EXPECT_EQ(file, request.lpstrFile);
+    EXPECT_EQ(sizeof(file), request.nMaxFile);
+}
+
 }  // namespace
 
 }  // namespace popup

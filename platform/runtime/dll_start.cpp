@@ -1,0 +1,36 @@
+// Every DLL's entry point, ahead of the C runtime's own (cmake/Velmora.cmake
+// names it with the linker's --entry).
+//
+// A DLL must not carry a static TLS directory: Windows 95 refuses to load
+// such a DLL at run time (LoadLibrary fails with error 1114), and NT before
+// Vista loads it without setting its TLS up. The C runtime's TLS support
+// brings one in only because the runtime's DLL start refers to
+// __dyn_tls_init_callback; defining it here, empty, keeps that support out
+// (the compiler emulates thread-locals with TlsAlloc, which needs no
+// directory). What the directory's callbacks did, this entry point does:
+// it hands every attach and detach to the runtime's per-thread bookkeeping:
+// attaches before the runtime's start for the DLL and DllMain see them,
+// detaches after, so static destructors and DllMain still find the leaving
+// thread's thread-locals that the bookkeeping then frees.
+#include <windows.h>
+
+extern "C" {
+
+// The TLS initialisation the runtime's DLL start calls when it is not null.
+extern const PIMAGE_TLS_CALLBACK __dyn_tls_init_callback;
+const PIMAGE_TLS_CALLBACK __dyn_tls_init_callback = nullptr;
+
+// The runtime's own: its per-thread destructor list (a cdecl function), and
+// the DLL start that runs the static constructors and DllMain.
+BOOL __cdecl __mingw_TLScallback(HANDLE module, DWORD reason, LPVOID reserved);
+BOOL WINAPI DllMainCRTStartup(HANDLE module, DWORD reason, LPVOID reserved);
+
+BOOL WINAPI VelmoraDllStart(HANDLE module, DWORD reason, LPVOID reserved) {
+    const bool attach = reason == DLL_PROCESS_ATTACH || reason == DLL_THREAD_ATTACH;
+    if (attach) __mingw_TLScallback(module, reason, reserved);
+    BOOL result = DllMainCRTStartup(module, reason, reserved);
+    if (!attach) __mingw_TLScallback(module, reason, reserved);
+    return result;
+}
+
+}  // extern "C"

@@ -37,7 +37,8 @@ std::string ReadIniString(const std::string& section, const std::string& key,
     // value would be written back cut.
     for (DWORD size = 1024;; size *= 2) {
         std::vector<char> buffer(size, '\0');
-        DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, file.c_str());
+        DWORD length =
+            GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, file.c_str());
         if (length < size - 2 || size >= (1u << 22)) {
             std::string value = ValueInSection(buffer, length, key);
             return value.size() < 2 ? std::string() : value;

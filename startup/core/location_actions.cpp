@@ -134,7 +134,8 @@ std::string DisableStartupEntry(const EntryRow& row, const Places& places) {
     const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
     if (!FileThere(live)) return std::string();
     if (FileThere(kept))
-        return Failure("Could not take out", row, "a disabled shortcut of that name is kept already");
+        return Failure("Could not take out", row,
+                       "a disabled shortcut of that name is kept already in " + kept);
     CreateDirectoryA(places.KeptFolder().c_str(), nullptr);
     CreateDirectoryA(kept.substr(0, kept.rfind('\\')).c_str(), nullptr);
     return MoveFileA(live.c_str(), kept.c_str())

@@ -187,7 +187,8 @@ TEST_F(KeepsEntriesTest, ValuesKeepTheirTypeAndBytesThroughTheStoreAndAProfile) 
     later.LoadProfile(profile);
     Apply(later);
     for (const auto& [name, type, bytes] :
-         {std::make_tuple("Flags", REG_DWORD, flags), std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
+         {std::make_tuple("Flags", REG_DWORD, flags),
+          std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
         std::string text, data;
         DWORD found = 0;
         ASSERT_TRUE(ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));

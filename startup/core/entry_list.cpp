@@ -59,9 +59,9 @@ bool EntryList::HasLiveRow(int place, const std::string& taskName) const {
     probe.place = place;
     probe.entry.taskName = taskName;
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (SameEntry(rows_[i], probe) && StatusAt(i) != Status::Remove) return true;
+        if (SameEntry(rows_[i], probe)) return StatusAt(i) != Status::Remove;
     }
-    return false;
+    return LiveEntryExists(probe, places_);
 }
 
 void EntryList::ResetAll() {

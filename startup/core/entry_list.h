@@ -51,7 +51,8 @@ public:
     bool MarkRemove(size_t row);
     // A row of the add dialog, applied as new.
     void AddRow(const EntryRow& row);
-    // A live row (not marked for removal) of this place and name.
+    // A live entry of this place and name that stays: its row is not marked
+    // for removal, or the system holds one the list does not show.
     bool HasLiveRow(int place, const std::string& taskName) const;
     // Reset All: the snapshot's entries that are not disabled, then the
     // store's records. The snapshot stays.

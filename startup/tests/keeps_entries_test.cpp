@@ -69,8 +69,13 @@ TEST_F(KeepsEntriesTest, ProfileLoadKeepsStoredEntriesItDoesNotHold) {
     EntryList list = Loaded();
     list.ToggleDisable(RowOf(list, "Kept"));
     Apply(list);
+    SetRun(HKEY_CURRENT_USER, "Run", "Unlisted", "unlisted.exe");
     list.LoadProfile({{"Other", "Enabled", "Registry(User Run)", "u", "w", "other.exe"}});
     EXPECT_EQ(list.StatusAt(RowOf(list, "Kept", true)), Status::Disabled);
+    // What an added entry would replace: live ones, listed or not.
+    EXPECT_TRUE(list.HasLiveRow(kUserRun, "OTHER"));
+    EXPECT_TRUE(list.HasLiveRow(kUserRun, "Unlisted"));
+    EXPECT_FALSE(list.HasLiveRow(kUserRun, "Kept"));
     Apply(list);
     std::vector<StartupEntry> stored;
     ASSERT_TRUE(ReadEntriesFromFile(places_.StoreFile(), stored));

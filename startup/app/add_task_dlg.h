@@ -22,8 +22,8 @@ struct AddTaskOptions {
     // an entry added there replaces the whole value, so the user is asked.
     std::string winIniLoad;
     std::string winIniRun;
-    // True when the list holds a live entry of this place and name, which
-    // an added one would replace; the user is asked.
+    // True when a live entry of this place and name stays (in the list or
+    // in the system), which an added one would replace; the user is asked.
     std::function<bool(int place, const std::string& name)> nameTaken;
 };
 

@@ -25,7 +25,7 @@ private:
     void SetCaptions();
     void OnLocationChosen();
     void OnBrowse();
-    bool ConfirmWinIniReplace(const AddTaskInput& input);
+    bool ConfirmReplace(const AddTaskInput& input);
 
     const AddTaskOptions& options_;
     EntryRow* added_;
@@ -82,10 +82,16 @@ void CAddTaskDlg::OnBrowse() {
                                   nullptr));
 }
 
-bool CAddTaskDlg::ConfirmWinIniReplace(const AddTaskInput& input) {
+bool CAddTaskDlg::ConfirmReplace(const AddTaskInput& input) {
+    if (NameFieldEnabled(input.place)) {
+        if (!options_.nameTaken || !options_.nameTaken(input.place, input.name)) return true;
+        return options_.prompt->Show(MessageText(*options_.language, kMsgReplaceOnAdd) + "\n\n" +
+                                         input.name + " (" + input.placeLabel + ")",
+                                     options_.caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
     const bool load = input.place == kWinIniLoad;
     const std::string& current = load ? options_.winIniLoad : options_.winIniRun;
-    if (NameFieldEnabled(input.place) || current.empty()) return true;
+    if (current.empty()) return true;
     const std::string text = std::string("The win.ini \"") + (load ? "Load" : "Run") +
                              "\" value already holds:\n" + current +
                              "\n\nThe new entry replaces the whole value. Add it anyway?";
@@ -112,7 +118,7 @@ void CAddTaskDlg::OnOK() {
             options_.caption, MB_OK | MB_ICONEXCLAMATION);
         return;
     case AddTaskCheck::Ok:
-        if (!ConfirmWinIniReplace(input)) return;
+        if (!ConfirmReplace(input)) return;
         *added_ = MakeAddedRow(input, LabelsFrom(*options_.language), *options_.language);
         EndDialog(IDOK);
         return;

@@ -3,6 +3,7 @@
 // line become a new enabled row of the main list (applied later).
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/ui/message_prompt.h"
@@ -21,6 +22,9 @@ struct AddTaskOptions {
     // an entry added there replaces the whole value, so the user is asked.
     std::string winIniLoad;
     std::string winIniRun;
+    // True when a live entry of this place and name stays (in the list or
+    // in the system), which an added one would replace; the user is asked.
+    std::function<bool(int place, const std::string& name)> nameTaken;
 };
 
 // True with `added` filled when the user added an entry.

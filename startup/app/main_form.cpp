@@ -171,6 +171,9 @@ void CMainForm::OnAddTask() {
         if (row.place == kWinIniLoad) options.winIniLoad = row.entry.location;
         if (row.place == kWinIniRun) options.winIniRun = row.entry.location;
     }
+    options.nameTaken = [this](int place, const std::string& name) {
+        return list_.HasLiveRow(place, name);
+    };
     EntryRow added;
     if (!ShowAddTask(Handle(), options, &added)) return;
     list_.AddRow(added);

@@ -71,6 +71,7 @@ private:
     void LoadProfile();
     void EditRootFile(const char* name);
     void OpenRegistryEditor();
+    void OpenHelp();
     void RunProgram(const std::string& commandLine);
     void Tell(const std::string& text, UINT flags);
 

@@ -25,7 +25,7 @@ bool CMainForm::OnMenu(UINT id) {
     case ID_EDIT_AUTOEXEC: EditRootFile("autoexec.bat"); return true;
     case ID_EDIT_CONFIG: EditRootFile("CONFIG.SYS"); return true;
     case ID_EDIT_REGISTRY: OpenRegistryEditor(); return true;
-    case ID_HELP_INDEX: seams_.shell->Open(seams_.programFolder + "\\Olvendt.chm", "C:\\"); return true;
+    case ID_HELP_INDEX: OpenHelp(); return true;
     case ID_HELP_UPDATE: RunProgram("\"" + seams_.programFolder + "\\Quorvane.exe\""); return true;
     case ID_HELP_ABOUT: about_.Show(Handle()); return true;
     default: return false;
@@ -36,7 +36,12 @@ bool CMainForm::OnMenu(UINT id) {
 // told what did not, and those rows show the status the system still has.
 bool CMainForm::ApplyNow() {
     const int selected = SelectedRow();
-    const ApplyResult result = list_.ApplyNow();
+    const ApplyResult result = list_.ApplyNow([this](const EntryRow& stored) {
+        return seams_.prompt->Show(MessageText(language_, kMsgReplaceLive) + "\n\n" +
+                                       stored.entry.taskName + " (" + stored.entry.loadFrom +
+                                       ")\n" + stored.entry.location,
+                                   kAppTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    });
     ShowRows(selected);
     if (result.storeFailed) {
         Tell("The list of disabled entries could not be written to " +
@@ -100,6 +105,15 @@ void CMainForm::OpenRegistryEditor() {
         return;
     }
     RunProgram("\"" + seams_.places.windowsFolder + "\\regedit.exe\"");
+}
+
+void CMainForm::OpenHelp() {
+    const std::string help = seams_.programFolder + "\\Olvendt.chm";
+    if (files::FileExists(help)) {
+        seams_.shell->Open(help, "C:\\");
+    } else {
+        Tell(MessageText(language_, kMsgNoHelp), MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void CMainForm::RunProgram(const std::string& commandLine) {

@@ -20,6 +20,15 @@ constexpr MessageKey kMsgRegistryWarning = {
     "Changing the registry by hand can stop Windows or your programs from working. Open the "
     "Registry Editor anyway?"};
 constexpr MessageKey kMsgRegistryCaption = {"425", "Warning"};
+constexpr MessageKey kMsgReplaceLive = {
+    "435",
+    "This disabled entry has a live entry of the same name in its place again. Put the disabled "
+    "one back in its place, replacing the live one?"};
+constexpr MessageKey kMsgReplaceOnAdd = {
+    "436",
+    "An entry of this name is in this place already; the new one replaces it when you apply. "
+    "Add it anyway?"};
+constexpr MessageKey kMsgNoHelp = {"437", "Cannot locate HTML Help file Olvendt.chm"};
 
 inline std::string MessageText(const lang::TextSource& texts, const MessageKey& message) {
     return texts.Text(message.key, message.english);

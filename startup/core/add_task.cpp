@@ -1,14 +1,8 @@
 #include "startup/core/add_task.h"
 
+#include "startup/core/shortcut.h"
+
 namespace startup {
-namespace {
-
-bool ValidFileName(const std::string& name) {
-    return name.find_first_of("\\/:*?\"<>|") == std::string::npos &&
-           name.find("..") == std::string::npos;
-}
-
-}  // namespace
 
 bool NameFieldEnabled(int place) { return place != kWinIniLoad && place != kWinIniRun; }
 
@@ -16,7 +10,7 @@ AddTaskCheck CheckAddTask(const AddTaskInput& input) {
     if (input.location.empty() || (NameFieldEnabled(input.place) && input.name.empty()))
         return AddTaskCheck::EmptyField;
     if ((input.place == kUserStartup || input.place == kCommonStartup) &&
-        !ValidFileName(input.name)) {
+        !ValidShortcutName(input.name)) {
         return AddTaskCheck::BadShortcutName;
     }
     return AddTaskCheck::Ok;

@@ -2,7 +2,9 @@
 // The working copy of the start-up entries that the main form shows: the
 // rows, the snapshot of what was last applied (AppliedEntries), the pending
 // status changes and the apply that carries them to the system and the
-// disabled-entry store.
+// disabled-entry store. A row and its snapshot row are the same entry by
+// place, name and side of the store, wherever either stands in its list.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,10 @@ struct ApplyResult {
     // One line per entry the system refused; those rows keep their status.
     std::vector<std::string> failures;
 };
+
+// Asked before a stored entry is put back over a live entry of the same
+// place and name; false (or no question) keeps both as they are.
+using ReplaceQuestion = std::function<bool(const EntryRow& stored)>;
 
 class EntryList {
 public:
@@ -45,24 +51,30 @@ public:
     bool MarkRemove(size_t row);
     // A row of the add dialog, applied as new.
     void AddRow(const EntryRow& row);
+    // A live entry of this place and name that stays: its row is not marked
+    // for removal, or the system holds one the list does not show.
+    bool HasLiveRow(int place, const std::string& taskName) const;
     // Reset All: the snapshot's entries that are not disabled, then the
     // store's records. The snapshot stays.
     void ResetAll();
-    // A loaded profile replaces the rows; the snapshot stays, and every row
-    // is applied by its own status at the next apply.
+    // A loaded profile replaces the rows; each stands for the snapshot's
+    // entry of its place and name and is applied where it differs from it.
+    // Stored entries the profile does not hold stay, as disabled rows.
     void LoadProfile(const std::vector<StartupEntry>& records);
     // Every row as its six texts (profiles).
     std::vector<StartupEntry> Entries() const;
 
-    ApplyResult ApplyNow();
-    // SaveDisabledEntries: the disabled rows to the store, or the store
-    // removed when there are none. False when the file could not be changed.
+    ApplyResult ApplyNow(const ReplaceQuestion& mayReplace = ReplaceQuestion());
+    // SaveDisabledEntries: the snapshot's stored entries to the store, or
+    // the store removed when there are none. False when a file could not
+    // be changed.
     bool SaveDisabledEntries() const;
 
 private:
-    bool PendingAt(size_t row) const;
+    int SnapshotOf(const EntryRow& row) const;
     bool KeepInStoreFirst() const;
-    void ApplyRow(size_t index, ApplyResult& result);
+    bool ApplyRow(EntryRow& row, const EntryRow* before, const ReplaceQuestion& mayReplace,
+                  std::string& failure);
 
     Places places_;
     LabelBook book_;

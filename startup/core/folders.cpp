@@ -55,6 +55,11 @@ const std::string& Places::StartupFolder(int place) const {
     return place == kCommonStartup ? commonStartup : userStartup;
 }
 
+std::string Places::KeptShortcut(int place, const std::string& taskName) const {
+    return KeptFolder() + (place == kCommonStartup ? "\\All Users\\" : "\\Current User\\") +
+           taskName + ".lnk";
+}
+
 Places SystemPlaces() {
     Places places;
     places.windowsFolder = GetWindowsFolder();

@@ -23,6 +23,12 @@ struct Places {
     std::string WinIni() const { return windowsFolder + "\\win.ini"; }
     std::string StoreFile() const { return windowsFolder + "\\SaveProf.pro"; }
     const std::string& StartupFolder(int place) const;
+    // The program's own folder beside the store: the shortcut files of
+    // disabled Startup-folder entries, kept whole, and the registry values
+    // of disabled entries with their types.
+    std::string KeptFolder() const { return windowsFolder + "\\SaveProf"; }
+    std::string KeptShortcut(int place, const std::string& taskName) const;
+    std::string ValuesFile() const { return KeptFolder() + "\\Values.txt"; }
 };
 
 // The machine's own folders.

@@ -52,6 +52,9 @@ Labels LabelsFrom(const lang::TextSource& texts) {
     labels.userLogsOn = texts.Text("418", "Current User logs On");
     labels.userLogsOnFolder = texts.Text("418", "Current User Logs On");
     labels.anyUserLogsOn = texts.Text("420", "Any User Logs On");
+    labels.unknownPlace = texts.Text("434",
+                                     "no language file knows this place any more, so it stays "
+                                     "among the disabled entries");
     return labels;
 }
 

@@ -25,6 +25,7 @@ struct Labels {
     std::string userLogsOn;              // 418 as the user Run rows default it
     std::string userLogsOnFolder;        // 418 as the Startup folder rows default it
     std::string anyUserLogsOn;           // 420
+    std::string unknownPlace;            // 434, why a stored entry cannot be put back
 };
 
 // Every text looked up with its English default.

@@ -1,10 +1,10 @@
 #include "startup/core/loaders.h"
 
 #include "common/files/folder_list.h"
+#include "startup/core/disabled_store.h"
 #include "startup/core/ini_routines.h"
 #include "startup/core/registry_routines.h"
 #include "startup/core/shortcut.h"
-#include "startup/core/store_file.h"
 
 namespace startup {
 namespace {
@@ -53,7 +53,8 @@ void SetRegRunIntoList(HKEY root, const char* keyName, const Labels& labels,
                                       labels.registryWord + "(Machine " + keyName + ")",
                                       labels.allUsers, labels.anyUserLogsOn, place);
         DWORD type = 0;
-        if (ReadRegValue(root, path, name, row.entry.location, &type)) row.valueType = type;
+        if (ReadRegValue(root, path, name, row.entry.location, &type, &row.valueData))
+            row.valueType = type;
         rows.push_back(row);
     }
 }
@@ -95,10 +96,14 @@ void LoadDisabledEntries(const Places& places, const LabelBook& book, std::vecto
     std::vector<StartupEntry> records;
     if (!ReadEntriesFromFile(places.StoreFile(), records)) return;
     // The store holds disabled entries only, whatever language wrote them.
+    std::vector<EntryRow> stored;
     for (const StartupEntry& record : records) {
-        rows.push_back(RowFromRecord(record, book));
-        rows.back().entry.status = book.current.disabled;
+        stored.push_back(RowFromRecord(record, book));
+        stored.back().entry.status = book.current.disabled;
+        stored.back().stored = true;
     }
+    AttachStoreValues(places, stored);
+    rows.insert(rows.end(), stored.begin(), stored.end());
 }
 
 std::vector<EntryRow> RowsFromProfile(const std::vector<StartupEntry>& records,
@@ -108,7 +113,6 @@ std::vector<EntryRow> RowsFromProfile(const std::vector<StartupEntry>& records,
         EntryRow row = RowFromRecord(record, book);
         const Status status = book.StatusAcross(record.status);
         if (status != Status::Other) row.entry.status = StatusText(book.current, status);
-        row.changed = true;
         rows.push_back(row);
     }
     return rows;

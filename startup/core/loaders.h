@@ -22,11 +22,12 @@ void SetWinIniIntoList(const Places& places, const Labels& labels, std::vector<E
 void SetStartupFolderIntoList(const Places& places, const Labels& labels,
                               std::vector<EntryRow>& rows);
 
-// LoadDisabledEntries: the store's records as rows, each disabled, with its
-// place and texts carried over into the current language.
+// LoadDisabledEntries: the store's records as rows, each disabled and
+// stored, with its place and texts carried over into the current language
+// and its kept registry value.
 void LoadDisabledEntries(const Places& places, const LabelBook& book, std::vector<EntryRow>& rows);
 // Rows of a profile: statuses and places carried over into the current
-// language, each marked changed.
+// language.
 std::vector<EntryRow> RowsFromProfile(const std::vector<StartupEntry>& records,
                                       const LabelBook& book);
 

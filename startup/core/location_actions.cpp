@@ -43,8 +43,54 @@ std::string Failure(const char* what, const EntryRow& row, const std::string& re
 
 const char* IniKey(int place) { return place == kWinIniLoad ? "Load" : "Run"; }
 
+bool ShortcutPlace(int place) { return place == kUserStartup || place == kCommonStartup; }
+
 std::string ShortcutPath(const EntryRow& row, const Places& places) {
     return places.StartupFolder(row.place) + "\\" + row.entry.taskName + ".lnk";
+}
+
+bool FileGone(BOOL deleted) {
+    return deleted || GetLastError() == ERROR_FILE_NOT_FOUND ||
+           GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+bool FileThere(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A name from a file must not lead out of the Startup folder.
+std::string CheckShortcutName(const char* what, const EntryRow& row) {
+    return ValidShortcutName(row.entry.taskName)
+               ? std::string()
+               : Failure(what, row, "the name cannot be a shortcut file name");
+}
+
+std::string RestoreShortcut(const EntryRow& row, const Places& places) {
+    const std::string live = ShortcutPath(row, places);
+    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
+    if (row.stored && FileThere(kept)) {
+        if (!FileGone(DeleteFileA(live.c_str())) || !MoveFileA(kept.c_str(), live.c_str()))
+            return Failure("Could not put back", row, SystemError(GetLastError()));
+        if (ReadShortcutTarget(live) == row.entry.location) return std::string();
+    }
+    return MakeShortcut(live, row.entry.location)
+               ? std::string()
+               : Failure("Could not put back", row, "the shortcut could not be saved");
+}
+
+std::string RestoreValue(const EntryRow& row, HKEY root, const std::string& path) {
+    const bool kept = row.valueType != 0 &&
+                      RegValueText(row.valueType, row.valueData) == row.entry.location;
+    LONG result = kept ? WriteRegBytes(root, path, row.entry.taskName, row.valueData,
+                                       row.valueType)
+                       : WriteRegValue(root, path, row.entry.taskName, row.entry.location,
+                                       ValueTypeFor(row));
+    return result == ERROR_SUCCESS ? std::string()
+                                   : Failure("Could not put back", row, SystemError(result));
+}
+
+std::string UnknownPlace(const char* what, const EntryRow& row) {
+    return Failure(what, row, "its place is not known");
 }
 
 }  // namespace
@@ -66,47 +112,73 @@ std::string RemoveStartupEntry(const EntryRow& row, const Places& places) {
         return result == ERROR_SUCCESS ? std::string()
                                        : Failure("Could not take out", row, SystemError(result));
     }
-    switch (row.place) {
-    case kUserStartup:
-    case kCommonStartup:
-        if (DeleteFileA(ShortcutPath(row, places).c_str()) ||
-            GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND) {
-            return std::string();
-        }
-        return Failure("Could not take out", row, SystemError(GetLastError()));
-    case kWinIniLoad:
-    case kWinIniRun:
+    if (ShortcutPlace(row.place)) {
+        std::string failure = CheckShortcutName("Could not take out", row);
+        if (failure.empty() && !FileGone(DeleteFileA(ShortcutPath(row, places).c_str())))
+            failure = Failure("Could not take out", row, SystemError(GetLastError()));
+        return failure;
+    }
+    if (row.place == kWinIniLoad || row.place == kWinIniRun) {
         return ClearIniKey("Windows", IniKey(row.place), places.WinIni())
                    ? std::string()
                    : Failure("Could not take out", row, SystemError(GetLastError()));
-    default:
-        return std::string();
     }
+    return UnknownPlace("Could not take out", row);
+}
+
+std::string DisableStartupEntry(const EntryRow& row, const Places& places) {
+    if (!ShortcutPlace(row.place)) return RemoveStartupEntry(row, places);
+    std::string failure = CheckShortcutName("Could not take out", row);
+    if (!failure.empty()) return failure;
+    const std::string live = ShortcutPath(row, places);
+    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
+    if (!FileThere(live)) return std::string();
+    if (FileThere(kept))
+        return Failure("Could not take out", row,
+                       "a disabled shortcut of that name is kept already in " + kept);
+    CreateDirectoryA(places.KeptFolder().c_str(), nullptr);
+    CreateDirectoryA(kept.substr(0, kept.rfind('\\')).c_str(), nullptr);
+    return MoveFileA(live.c_str(), kept.c_str())
+               ? std::string()
+               : Failure("Could not take out", row, SystemError(GetLastError()));
 }
 
 std::string RestoreStartupEntry(const EntryRow& row, const Places& places) {
     HKEY root = nullptr;
     std::string path;
-    if (RegistryPlace(row.place, root, path)) {
-        LONG result = WriteRegValue(root, path, row.entry.taskName, row.entry.location,
-                                    ValueTypeFor(row));
-        return result == ERROR_SUCCESS ? std::string()
-                                       : Failure("Could not put back", row, SystemError(result));
+    if (RegistryPlace(row.place, root, path)) return RestoreValue(row, root, path);
+    if (ShortcutPlace(row.place)) {
+        const std::string failure = CheckShortcutName("Could not put back", row);
+        return failure.empty() ? RestoreShortcut(row, places) : failure;
     }
-    switch (row.place) {
-    case kUserStartup:
-    case kCommonStartup:
-        return MakeShortcut(ShortcutPath(row, places), row.entry.location)
-                   ? std::string()
-                   : Failure("Could not put back", row, "the shortcut could not be saved");
-    case kWinIniLoad:
-    case kWinIniRun:
+    if (row.place == kWinIniLoad || row.place == kWinIniRun) {
         return WriteIniString("Windows", IniKey(row.place), row.entry.location, places.WinIni())
                    ? std::string()
                    : Failure("Could not put back", row, SystemError(GetLastError()));
-    default:
-        return std::string();
     }
+    return UnknownPlace("Could not put back", row);
+}
+
+std::string ForgetStoredEntry(const EntryRow& row, const Places& places) {
+    if (!ShortcutPlace(row.place) || !ValidShortcutName(row.entry.taskName)) return std::string();
+    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return FileGone(DeleteFileA(kept.c_str()))
+               ? std::string()
+               : Failure("Could not remove", row, SystemError(GetLastError()));
+}
+
+bool LiveEntryExists(const EntryRow& row, const Places& places) {
+    HKEY root = nullptr;
+    std::string path;
+    std::string text;
+    if (RegistryPlace(row.place, root, path))
+        return ReadRegValue(root, path, row.entry.taskName, text, nullptr);
+    if (ShortcutPlace(row.place))
+        return ValidShortcutName(row.entry.taskName) && FileThere(ShortcutPath(row, places));
+    if (row.place == kWinIniLoad || row.place == kWinIniRun)
+        return !ReadIniString("Windows", IniKey(row.place), places.WinIni()).empty();
+    return false;
 }
 
 }  // namespace startup

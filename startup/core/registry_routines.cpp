@@ -61,8 +61,18 @@ bool EnumRegValueName(const RegKey& key, DWORD index, std::string& name) {
     return false;
 }
 
+std::string RegValueText(DWORD type, const std::string& data) {
+    if (type == REG_DWORD && data.size() == sizeof(DWORD)) {
+        DWORD number = 0;
+        data.copy(reinterpret_cast<char*>(&number), sizeof(number));
+        return std::to_string(number);
+    }
+    // Text up to its terminator (or all of it when it carries none).
+    return data.substr(0, data.find('\0'));
+}
+
 bool ReadRegValue(HKEY root, const std::string& path, const std::string& name, std::string& text,
-                  DWORD* type) {
+                  DWORD* type, std::string* data) {
     RegKey key;
     if (key.Open(root, path, KEY_QUERY_VALUE) != ERROR_SUCCESS) return false;
     DWORD valueType = 0;
@@ -71,31 +81,31 @@ bool ReadRegValue(HKEY root, const std::string& path, const std::string& name, s
         ERROR_SUCCESS) {
         return false;
     }
-    std::vector<char> data(size + 1, '\0');
+    std::vector<char> bytes(size + 1, '\0');
     if (size && RegQueryValueExA(key.Handle(), name.c_str(), nullptr, &valueType,
-                                 reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
+                                 reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS) {
         return false;
     }
+    const std::string raw(bytes.data(), size);
     if (type) *type = valueType;
-    if (valueType == REG_DWORD && size == sizeof(DWORD)) {
-        DWORD number = *reinterpret_cast<const DWORD*>(data.data());
-        text = std::to_string(number);
-    } else {
-        // Text up to its terminator (or all of it when it carries none).
-        text.assign(data.data(), size);
-        text.resize(text.find('\0') == std::string::npos ? size : text.find('\0'));
-    }
+    if (data) *data = raw;
+    text = RegValueText(valueType, raw);
     return true;
 }
 
 LONG WriteRegValue(HKEY root, const std::string& path, const std::string& name,
                    const std::string& text, DWORD type) {
+    return WriteRegBytes(root, path, name, std::string(text.c_str(), text.size() + 1), type);
+}
+
+LONG WriteRegBytes(HKEY root, const std::string& path, const std::string& name,
+                   const std::string& data, DWORD type) {
     RegKey key;
     LONG result = key.Create(root, path);
     if (result != ERROR_SUCCESS) return result;
     return RegSetValueExA(key.Handle(), name.c_str(), 0, type,
-                          reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1));
+                          reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size()));
 }
 
 LONG DeleteRegValue(HKEY root, const std::string& path, const std::string& name) {

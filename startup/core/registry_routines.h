@@ -36,13 +36,19 @@ DWORD GetRegKeyCount(const RegKey& key, int mode);
 // false when there is none.
 bool EnumRegValueName(const RegKey& key, DWORD index, std::string& name);
 
-// One value as text: string data without its terminator, a DWORD as its
-// decimal number. `type` receives the registry type. False when missing.
+// A value's data as the list shows it: string data up to its terminator
+// (the first string of a REG_MULTI_SZ), a DWORD as its decimal number.
+std::string RegValueText(DWORD type, const std::string& data);
+// One value as text (RegValueText); `type` receives the registry type and
+// `data` the data byte for byte. False when missing.
 bool ReadRegValue(HKEY root, const std::string& path, const std::string& name,
-                  std::string& text, DWORD* type);
+                  std::string& text, DWORD* type, std::string* data = nullptr);
 // Creates the key when needed; `type` is REG_SZ or REG_EXPAND_SZ.
 LONG WriteRegValue(HKEY root, const std::string& path, const std::string& name,
                    const std::string& text, DWORD type);
+// The same with the data as given, byte for byte, under any type.
+LONG WriteRegBytes(HKEY root, const std::string& path, const std::string& name,
+                   const std::string& data, DWORD type);
 // A value or key already missing counts as deleted.
 LONG DeleteRegValue(HKEY root, const std::string& path, const std::string& name);
 

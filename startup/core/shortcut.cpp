@@ -29,7 +29,10 @@ bool OpenLink(com::ComPtr<IShellLinkA>& link, com::ComPtr<IPersistFile>& file) {
 bool MakeShortcut(const std::string& path, const std::string& target) {
     com::ComPtr<IShellLinkA> link;
     com::ComPtr<IPersistFile> file;
-    return OpenLink(link, file) && SUCCEEDED(link->SetPath(target.c_str())) &&
+    if (!OpenLink(link, file)) return false;
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        file->Load(Wide(path).c_str(), STGM_READ);
+    return SUCCEEDED(link->SetPath(target.c_str())) &&
            SUCCEEDED(file->Save(Wide(path).c_str(), TRUE));
 }
 
@@ -43,6 +46,11 @@ std::string ReadShortcutTarget(const std::string& path) {
     char target[MAX_PATH] = {};
     if (FAILED(link->GetPath(target, MAX_PATH, nullptr, 0))) return std::string();
     return target;
+}
+
+bool ValidShortcutName(const std::string& name) {
+    return name.find_first_of("\\/:*?\"<>|") == std::string::npos &&
+           name.find("..") == std::string::npos;
 }
 
 }  // namespace startup

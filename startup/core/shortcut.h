@@ -5,10 +5,14 @@
 
 namespace startup {
 
-// Creates or replaces the shortcut at `path` pointing at `target`; only the
-// target path is set. False when the shell refused.
+// Points the shortcut at `path` to `target`, creating it when missing; an
+// existing shortcut keeps its arguments, working folder, icon, hot key and
+// window state. False when the shell refused.
 bool MakeShortcut(const std::string& path, const std::string& target);
 // The target path of a shortcut; "" when the file cannot be read as one.
 std::string ReadShortcutTarget(const std::string& path);
+// A task name that can stand as a shortcut's file name in its folder: no
+// path separators, wildcards or "..".
+bool ValidShortcutName(const std::string& name);
 
 }  // namespace startup

@@ -42,13 +42,15 @@ struct StartupEntry {
 struct EntryRow {
     StartupEntry entry;
     int place = kUnknownPlace;
-    // REG_SZ or REG_EXPAND_SZ as found in the registry; 0 when unknown
-    // (read back from a record file).
+    // The registry value as found: its type and its data byte for byte
+    // (REG_DWORD, REG_MULTI_SZ and the rest come back as they were); type 0
+    // and no data when unknown (a record written by an older store).
     unsigned long valueType = 0;
-    // Applied by its own status at the next apply, whatever the snapshot
-    // holds at its position (rows of a loaded profile, rows whose last
-    // apply failed).
-    bool changed = false;
+    std::string valueData;
+    // Kept in the disabled-entry store as of the last apply (or load), not
+    // in its start-up place. With the place and the name it tells a row
+    // apart from a live entry of the same name.
+    bool stored = false;
 };
 
 }  // namespace startup

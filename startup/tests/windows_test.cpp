@@ -182,6 +182,23 @@ TEST_F(WindowsTest, MainFormDisablesAppliesLogsOffAndKeepsTheLanguage) {
     EXPECT_EQ(ReadLanguageSetting(), "Deutsch.ini");
 }
 
+TEST_F(WindowsTest, HelpSaysSoWhenTheHelpFileIsMissing) {
+    uitest::Watchdog watchdog(20000);
+    uitest::Steps steps({
+        [&] {
+            HWND form = WindowWith(IDC_LIST);
+            if (!form) return false;
+            Command(form, ID_HELP_INDEX, 0);
+            PostMessageA(form, WM_CLOSE, 0, 0);
+            return true;
+        },
+    });
+    EXPECT_EQ(RunQuarrow(seams_, instance_.c_str()), 0);
+    EXPECT_TRUE(steps.Done());
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ(prompt_.texts, std::vector<std::string>{"Cannot locate HTML Help file Olvendt.chm"});
+}
+
 class AddTaskTest : public WindowsTest {
 protected:
     bool Run(std::vector<uitest::Step> steps, EntryRow* row) {
@@ -190,6 +207,9 @@ protected:
         options.prompt = &prompt_;
         options.shell = &shell_;
         options.winIniLoad = winIniLoad_;
+        options.nameTaken = [this](int place, const std::string& name) {
+            return place == taken_.place && name == taken_.entry.taskName;
+        };
         uitest::Watchdog watchdog(10000);
         uitest::Steps driver(std::move(steps));
         const bool added = ShowAddTask(nullptr, options, row);
@@ -198,6 +218,7 @@ protected:
         return added;
     }
     std::string winIniLoad_;
+    EntryRow taken_;
 };
 
 TEST_F(AddTaskTest, WinIniLocationNamesTheEntryAndAsksBeforeReplacing) {
@@ -223,6 +244,32 @@ TEST_F(AddTaskTest, WinIniLocationNamesTheEntryAndAsksBeforeReplacing) {
     EXPECT_EQ(row.place, kWinIniLoad);
     ASSERT_EQ(prompt_.texts.size(), 1u);
     EXPECT_NE(prompt_.texts[0].find("old.exe"), std::string::npos);
+}
+
+TEST_F(AddTaskTest, NameInUseAsksBeforeReplacingAndNoKeepsTheOldEntry) {
+    taken_.place = kUserRun;
+    taken_.entry.taskName = "Tool";
+    prompt_.answer = IDNO;
+    EntryRow row;
+    HWND dialog = nullptr;
+    const bool added = Run({[&] {
+                                dialog = WindowWith(IDC_ADD_IN);
+                                if (!dialog) return false;
+                                SetDlgItemTextA(dialog, IDC_TASK_NAME, "Tool");
+                                SetDlgItemTextA(dialog, IDC_LOCATION, "C:\\other.exe");
+                                Command(dialog, IDOK);
+                                return true;
+                            },
+                            [&] {
+                                // Still open: the user may pick another name.
+                                EXPECT_TRUE(IsWindow(dialog));
+                                Command(dialog, IDCANCEL);
+                                return true;
+                            }},
+                           &row);
+    EXPECT_FALSE(added);
+    ASSERT_EQ(prompt_.texts.size(), 1u);
+    EXPECT_NE(prompt_.texts[0].find("Tool (Registry(User Run))"), std::string::npos);
 }
 
 TEST_F(AddTaskTest, EmptyFieldShowsTheMessageAndAddsNothing) {

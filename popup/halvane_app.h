@@ -115,6 +115,8 @@ private:
     void ShowTrayNotice() override;
     void RunMainSheet() override;
     void OnLastBrowserClosed();
+    // What the proxy engine could not do (save its settings file, listen).
+    void ReportEngineError(const std::string& reason);
 
     std::string programFolder_;
     CHalvaneSettings settings_;

@@ -288,6 +288,14 @@ TEST_F(HalvaneAppTest, ApplyWithTheActiveXPageUnchangedKeepsTheZoneAsItIs) {
         });
 }
 
+TEST_F(HalvaneAppTest, ASettingsFileThatCannotBeSavedIsReportedOnce) {
+    // A folder where the file should be: nothing can be written there.
+    dir_.file("product\\QXINI.ini\\.");
+    EXPECT_CALL(prompt_, Show(HasSubstr("QXINI.ini"), _, MB_OK | MB_ICONERROR)).Times(1);
+    ActThenCheck([&](CHalvaneApp&) { PostMessageA(Sheet(), WM_COMMAND, ID_APPLY_NOW, 0); },
+                 [&](CHalvaneApp&) {});
+}
+
 TEST_F(HalvaneAppTest, LanguageChangeGivesThePagesTheirNewTexts) {
     dir_.write("product\\Language\\Test.ini",
                "[VelmoraBlinkward]\r\n1001=Catch them\r\n9001=Starting\r\n");

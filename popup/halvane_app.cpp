@@ -117,6 +117,8 @@ bool CHalvaneApp::CreateHiddenOwnerWindow(const std::string& title) {
     return hiddenWindow_->Create(title);
 }
 
+HWND CHalvaneApp::HiddenOwner() const { return hiddenWindow_ ? hiddenWindow_->Handle() : nullptr; }
+
 void CHalvaneApp::Enable3dControls() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -197,6 +197,8 @@ TEST_F(HalvaneAppTest, TheCounterShowsAtHomeForFiveSecondsSlidesOutAndComesBackF
                 if (!visible) return false;
                 shownAt = GetTickCount();
                 home = now;
+                // Owned by the hidden window: no taskbar button of its own.
+                EXPECT_EQ(HiddenWindow(), GetWindow(counter, GW_OWNER));
                 EXPECT_EQ(screenRight, now.right);
                 EXPECT_EQ(screenBottom, now.bottom);
                 EXPECT_EQ("1", ItemText(counter, IDC_COUNTER_COUNT));

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string opera = browser::ConfigureOperaProxy(text, server);
     FUZZ_CHECK(browser::OperaIniUsesProxy(opera, server));
     FUZZ_CHECK(browser::ConfigureOperaProxy(opera, server) == opera);
-    FUZZ_CHECK(!browser::OperaIniUsesProxy(browser::ClearOperaProxy(opera), server));
+    FUZZ_CHECK(!browser::OperaIniUsesProxy(browser::ClearOperaProxy(opera, server), server));
 
     const std::vector<std::string> lines = browser::ProxyPrefLines("VelmoraBlinkward", "8100");
     const std::string userJs = browser::MergePrefLines(text, lines);

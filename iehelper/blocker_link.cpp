@@ -16,8 +16,8 @@ HWND FindMainWindow() {
         key.ReadString("Language", language);
     }
     const std::string file = lang::LangFilePath(path, bw::kLanguageFolder, language);
-    const std::string title =
-        lang::ReadLangString(file, lang::kVintabar, bw::kTitleKey, bw::kTitleDefault);
+    const std::string title = bw::WindowTitle(
+        lang::ReadLangString(file, lang::kVintabar, bw::kTitleKey, bw::kTitleDefault));
     return FindWindowA(nullptr, title.c_str());
 }
 

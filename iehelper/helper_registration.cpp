@@ -33,10 +33,16 @@ std::string HelperKey() { return kHelpersKey + com::GuidText(CLSID_CookieHlprObj
 
 HRESULT RegisterHelper() {
     HRESULT hr = com::RegisterServerClass(HelperClass());
-    if (FAILED(hr)) return hr;
-    CRegKey helper;
-    if (!helper.Create(HKEY_LOCAL_MACHINE, HelperKey().c_str(), KEY_WRITE)) return SELFREG_E_CLASS;
-    return com::RegisterModuleTypeLib();
+    if (SUCCEEDED(hr)) {
+        CRegKey helper;
+        hr = helper.Create(HKEY_LOCAL_MACHINE, HelperKey().c_str(), KEY_WRITE)
+                 ? com::RegisterModuleTypeLib()
+                 : SELFREG_E_CLASS;
+    }
+    // Whole or nothing: a class without its helper key (or library) would
+    // be half installed.
+    if (FAILED(hr)) UnregisterHelper();
+    return hr;
 }
 
 HRESULT UnregisterHelper() {

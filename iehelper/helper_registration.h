@@ -6,6 +6,7 @@
 
 namespace iehelper {
 
+// On any failure what was already written is taken out again.
 HRESULT RegisterHelper();
 // Takes out the class and the helper key; the type library stays
 // registered. Missing keys count as removed.

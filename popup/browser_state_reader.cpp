@@ -61,6 +61,10 @@ bool ReadBrowserState(browser::BrowserEnv& env) {
     DetectInstalled(state);
     {
         const browser::ProxySettingKey stored;
+        // The user may have put his own proxy into the LAN settings since
+        // they were configured: the stored flag must not outlive that.
+        if (state.LanConfigured && !browser::LanUsesProxy())
+            stored.Set(state.LanConfigured, browser::kLanFlag, 0);
         if (!state.NetscapeInstalled) stored.Set(state.NetscapeConfigured, browser::kNetscapeFlag, 0);
         if (!state.Opera6Installed) stored.Set(state.Opera6Configured, browser::kOpera6Flag, 0);
         if (!state.Opera7Installed) stored.Set(state.Opera7Configured, browser::kOpera7Flag, 0);

@@ -52,6 +52,7 @@ bool CHalvaneApp::InitInstance() {
 
 StartupEnd CHalvaneApp::Start() {
     engine_ = std::make_unique<popup::PopupEngine>(programFolder_ + "\\", popup::ControlKeyDown);
+    engine_->SetErrorHook([this](const std::string& reason) { ReportEngineError(reason); });
     startup_ = std::make_unique<CHalvaneStartup>(settings_, browsers_, mutex_, *texts_,
                                                  *prompt_, static_cast<StartupWindowSteps&>(*this),
                                                  hosts_);
@@ -116,6 +117,8 @@ bool CHalvaneApp::CreateHiddenOwnerWindow(const std::string& title) {
     return hiddenWindow_->Create(title);
 }
 
+HWND CHalvaneApp::HiddenOwner() const { return hiddenWindow_ ? hiddenWindow_->Handle() : nullptr; }
+
 void CHalvaneApp::Enable3dControls() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -149,6 +152,12 @@ void CHalvaneApp::OnLastBrowserClosed() {
     }
     lastBrowserClosedEarly_ = true;
     if (notice_) notice_->EndDialog(IDCANCEL);
+}
+
+void CHalvaneApp::ReportEngineError(const std::string& reason) {
+    prompt_->Show(Text("6010", "Error, the popup blocker's proxy reports a problem:") + "\n\n" +
+                      reason,
+                  ProgramTitle(), MB_OK | MB_ICONERROR);
 }
 
 void CHalvaneApp::PublishEngine() {

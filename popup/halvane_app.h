@@ -69,6 +69,9 @@ public:
     const std::string& ProgramTitle() const;
     const CHostsFile& Hosts() const { return hosts_; }
     CCounterDlg& Counter() { return *counter_; }
+    // The hidden window the peers find; it owns the counter window, so that
+    // no taskbar button comes with it.
+    HWND HiddenOwner() const;
     // The skin pointer the dialogs share (the counter window has its own).
     CSkin& Skin() { return skin_; }
     CSkin& CounterSkin() { return counterSkin_; }
@@ -115,6 +118,8 @@ private:
     void ShowTrayNotice() override;
     void RunMainSheet() override;
     void OnLastBrowserClosed();
+    // What the proxy engine could not do (save its settings file, listen).
+    void ReportEngineError(const std::string& reason);
 
     std::string programFolder_;
     CHalvaneSettings settings_;

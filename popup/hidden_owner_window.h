@@ -1,6 +1,6 @@
 #pragma once
 // The hidden top-level tool window whose title the browser helper and the
-// uninstaller look for: never shown, owns no window. The helper posts it
+// uninstaller look for: never shown; it owns the counter window. The helper posts it
 // WM_LAST_BROWSER_CLOSED when the last browser window has gone.
 #include <functional>
 #include <string>

@@ -47,7 +47,7 @@ bool CMainPage::OnInitDialog() {
     tray_ = std::make_unique<ui::TrayIcon>(Handle(), TRAY_ICON_ID, taskbarMsg_);
     SetTimer(TIMER_TITLE_SCAN, 1);
     CCounterDlg& counter = app_.Counter();
-    counter.Create();
+    counter.Create(app_.HiddenOwner());
     if (app_.Engine().catching && app_.Settings().blockedPopups != "0" && !app_.Settings().firstRun) {
         counter.ShowCount();
     }

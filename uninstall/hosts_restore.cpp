@@ -4,6 +4,7 @@
 
 #include "common/browser/file_rewrite.h"
 #include "common/files/whole_file.h"
+#include "common/hosts/hosts_text.h"
 
 namespace uninstall {
 namespace {
@@ -19,21 +20,26 @@ bool Readable(const std::string& path) {
 
 std::string FindHostsFile(const std::string& windowsFolder, bool nt) {
     const std::string hosts = windowsFolder + (nt ? "\\system32\\drivers\\etc\\hosts" : "\\hosts");
-    if (Readable(hosts)) return hosts;
-    if (Readable(hosts + ".sam")) return hosts + ".sam";
+    if (Readable(hosts) || Readable(hosts + ".sam")) return hosts;
     return std::string();
 }
 
-HostsRestore RestoreHosts(const std::string& backup, const std::string& target) {
-    std::string bytes;
-    if (!files::ReadWholeFile(backup, bytes)) return HostsRestore::NoBackup;
+HostsRestore RestoreHosts(const std::string& backup, const std::string& target,
+                          const std::string& alias) {
+    std::string current, bytes;
+    if (files::ReadWholeFile(target, current))
+        bytes = hosts::WithoutProgramLines(current, alias);
+    else if (!files::ReadWholeFile(backup, bytes))
+        return HostsRestore::NoBackup;
     const DWORD before = GetFileAttributesA(target.c_str());
-    SetFileAttributesA(target.c_str(), kHidden);
-    if (!browser::RewriteFile(target, bytes)) {
-        if (before != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), before);
-        return HostsRestore::WriteFailed;
+    if (before == INVALID_FILE_ATTRIBUTES || bytes != current) {
+        SetFileAttributesA(target.c_str(), kHidden);
+        if (!browser::RewriteFile(target, bytes)) {
+            if (before != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), before);
+            return HostsRestore::WriteFailed;
+        }
+        SetFileAttributesA(target.c_str(), kHidden | FILE_ATTRIBUTE_READONLY);
     }
-    SetFileAttributesA(target.c_str(), kHidden | FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(backup.c_str(), kHidden);
     DeleteFileA(backup.c_str());
     return HostsRestore::Restored;

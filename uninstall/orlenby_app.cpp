@@ -28,7 +28,7 @@ bool COrlenbyApp::InitInstance() {
     }
     const COrlenbyTexts texts(Path, Language);
     RestoreZones(texts);
-    Title = texts.Text(bw::kTitleKey, bw::kTitleDefault);
+    Title = bw::WindowTitle(texts.Text(bw::kTitleKey, bw::kTitleDefault));
     NotifyBlocker();
     const bool netscape = ResetBrowsers(texts);
     RestoreHostsFile(texts);
@@ -69,7 +69,8 @@ void COrlenbyApp::RestoreHostsFile(const lang::TextSource& texts) {
                      texts.Text("99990", "Velmora Blinkward"), MB_OK);
         return;
     }
-    if (!Path.empty()) RestoreHosts(Path + "\\" + bw::kHostsBackupFile, target);
+    RestoreHosts(Path.empty() ? std::string() : Path + "\\" + bw::kHostsBackupFile, target,
+                 browser::kProxyHost);
 }
 
 }  // namespace uninstall

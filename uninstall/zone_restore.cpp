@@ -43,13 +43,23 @@ std::string ReadValue(const std::string& file, const char* section, const char* 
     return std::string(buffer, length);
 }
 
+// The policy still holds what the popup blocker wrote into it.
+bool StillOurs(const CRegKey& policies, const CRegKey& written, const char* action) {
+    DWORD ours = 0, now = 0;
+    return written.ReadDword(action, ours) && policies.ReadDword(action, now) && now == ours;
+}
+
 void RestoreZone(const std::string& file, int zone) {
     CRegKey key;
     if (!key.Open(HKEY_CURRENT_USER, (kZonesKey + std::to_string(zone)).c_str(), KEY_ALL_ACCESS))
         return;
+    CRegKey written;
+    written.Open(HKEY_CURRENT_USER,
+                 (std::string(bw::kZonesSetKey) + "\\" + std::to_string(zone)).c_str(), KEY_READ);
     const char* section = bw::kZoneSections[zone - 1];
     const std::set<std::string> saved = SectionKeys(file, section);
     for (const char* action : bw::kZoneActions) {
+        if (!StillOurs(key, written, action)) continue;
         if (!saved.count(action)) {
             key.DeleteValue(action);
             continue;

@@ -20,7 +20,7 @@ struct BrowserEnv {
     std::string caption;
 
     void ShowError(const std::string& message) {
-        messages.Show(message, caption, MB_OK | MB_ICONEXCLAMATION);
+        messages.Show(message, caption, MB_OK | MB_ICONERROR);
     }
 };
 

@@ -20,7 +20,7 @@ uint32_t ReadLittleEndian32(const std::string& blob, size_t at) {
 
 bool BlobCarriesProxy(const std::string& blob, const std::string& proxy) {
     if (blob.size() < kProxyAt) return false;
-    if (static_cast<unsigned char>(blob[kFlagsAt]) != kFlagsDirectAndProxy) return false;
+    if ((static_cast<unsigned char>(blob[kFlagsAt]) & kFlagProxy) == 0) return false;
     uint32_t length = ReadLittleEndian32(blob, kLengthAt);
     if (length > blob.size() - kProxyAt) return false;
     return blob.compare(kProxyAt, length, proxy) == 0;

@@ -8,10 +8,12 @@
 namespace browser {
 
 constexpr unsigned char kFlagsDirect = 1;
+constexpr unsigned char kFlagProxy = 2;
 constexpr unsigned char kFlagsDirectAndProxy = 3;
 
-// True when the blob switches the proxy on (flags exactly direct plus
-// proxy) and names exactly `proxy`. A blob too short for its header, or
+// True when the blob switches the proxy on (its proxy bit is set, whatever
+// else the user ticked, such as automatic detection) and names exactly
+// `proxy`. A blob too short for its header, or
 // whose stored length runs past its end, carries no proxy.
 bool BlobCarriesProxy(const std::string& blob, const std::string& proxy);
 

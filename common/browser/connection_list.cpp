@@ -71,6 +71,10 @@ bool CConnectionList::AnyConnectionConfigured() const {
     return false;
 }
 
+bool LanUsesProxy() {
+    return IsConnectionConfigured(kLanSettings) || LegacySettingsCarryProxy();
+}
+
 bool CConnectionList::IsIEProxyConfigured() const {
     return LegacySettingsCarryProxy() || AnyConnectionConfigured();
 }
@@ -91,12 +95,13 @@ void CConnectionList::ResetIEProxy(bool lanChosen, bool dialUpChosen) {
 }
 
 void CConnectionList::ResetIEProxy() {
-    // A LAN proxy the user set up himself is not ours to switch off.
-    const bool lanIsOurs = env_.state.LanConfigured || IsConnectionConfigured(kLanSettings) ||
-                           LegacySettingsCarryProxy();
+    // A LAN proxy the user set up himself is not ours to switch off, whatever
+    // an older run stored: only the settings themselves tell.
+    const bool lanIsOurs = LanUsesProxy();
     EnumDialUpConnections(false);
     for (ConnectionEntry& entry : Entries) entry.Chosen = entry.Greyed ? 0 : 1;
     ResetIEProxy(lanIsOurs, true);
+    if (!lanIsOurs) ProxySettingKey().Set(env_.state.LanConfigured, kLanFlag, 0);
 }
 
 bool SetConnectionOptions(BrowserEnv& env, const std::string& name, const std::string& proxy) {

@@ -43,7 +43,8 @@ public:
     void ResetIEProxy(bool lanChosen, bool dialUpChosen);
 
     // Reset side of the uninstaller: every configured connection, and the
-    // LAN when it is flagged or carries the program's proxy.
+    // LAN when its settings name the program's proxy (a stored flag alone
+    // is not enough: the user may have set up his own proxy since).
     void ResetIEProxy();
 
     std::vector<ConnectionEntry> Entries;
@@ -58,6 +59,10 @@ private:
 
 // The named value of the Connections key carries the program's proxy.
 bool IsConnectionConfigured(const std::string& name);
+
+// The LAN uses the program's proxy: its connection settings carry it, or the
+// legacy `ProxyEnable`/`ProxyServer` pair switches it on.
+bool LanUsesProxy();
 
 // The empty name stands for the LAN. Failures show their message.
 bool SetConnectionOptions(BrowserEnv& env, const std::string& name, const std::string& proxy);

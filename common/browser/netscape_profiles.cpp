@@ -110,56 +110,73 @@ bool CNetscapeProfiles::MergeIntoUserJs(const std::vector<std::string>& lines) {
     return true;
 }
 
-void CNetscapeProfiles::ReportMissingPrefs(const char* key, const char* def,
-                                           const ProfileEntry& entry) {
+void CNetscapeProfiles::ReportProfile(const char* key, const char* def, const ProfileEntry& entry,
+                                      const std::string& file) {
     std::string text = env_.text.Text(key, def);
     text = ReplaceAll(text, "%s1", entry.Name);
-    env_.ShowError(ReplaceAll(text, "%s2", PrefsJsPath));
+    env_.ShowError(ReplaceAll(text, "%s2", file));
 }
 
 bool CNetscapeProfiles::WriteNetscapeProxyPrefs(const std::string& host, const std::string& port,
                                                 const ProfileEntry& entry) {
     ProxySettingKey flags;
     if (!FindMozillaProfileFolder(entry)) {
-        ReportMissingPrefs("2242",
-                           "Error, Failed to set Netscape's profile %s1 proxy setting because %s2 "
-                           "doesn't exist.",
-                           entry);
+        ReportProfile("2242",
+                      "Error, Failed to set Netscape's profile %s1 proxy setting because %s2 "
+                      "doesn't exist.",
+                      entry, PrefsJsPath);
         return false;
     }
-    // prefs.js first: user.js (and with it Changed) follows only once that edit held.
-    if (!EditFile(PrefsJsPath, [](const std::string& prefs) {
-            return RemoveFirstLineContaining(prefs, kHttpPrefStart);
-        }))
+    // user.js first: the user's own proxy line leaves prefs.js only once the
+    // program's lines stand in user.js, so a failed write loses nothing.
+    if (!MergeIntoUserJs(ProxyPrefLines(host, port))) {
+        ReportProfile("2259",
+                      "Error, Failed to set Netscape's profile %s1 proxy setting because %s2 "
+                      "can't be written.",
+                      entry, UserJsPath);
         return false;
-    if (!MergeIntoUserJs(ProxyPrefLines(host, port))) return false;
+    }
     flags.Set(env_.state.NetscapeConfigured, kNetscapeFlag, 1);
+    // user.js takes effect over prefs.js whatever this edit does.
+    EditFile(PrefsJsPath, [](const std::string& prefs) {
+        return RemoveFirstLineContaining(prefs, kHttpPrefStart);
+    });
     return true;
 }
 
-void CNetscapeProfiles::SetNetscapeProxyAll(const std::string& host, const std::string& port) {
+bool CNetscapeProfiles::SetNetscapeProxyAll(const std::string& host, const std::string& port) {
+    bool all = true;
     for (const ProfileEntry& entry : Entries)
-        if (entry.Chosen) WriteNetscapeProxyPrefs(host, port, entry);
+        if (entry.Chosen) all = WriteNetscapeProxyPrefs(host, port, entry) && all;
+    return all;
 }
 
 bool CNetscapeProfiles::ResetNetscapeProxyPrefs(const ProfileEntry& entry) {
     ProxySettingKey flags;
     if (!FindMozillaProfileFolder(entry)) {
-        ReportMissingPrefs("2243",
-                           "Error, Failed to reset Netscape's profile %s1 proxy setting because "
-                           "%s2 doesn't exist.",
-                           entry);
+        ReportProfile("2243",
+                      "Error, Failed to reset Netscape's profile %s1 proxy setting because %s2 "
+                      "doesn't exist.",
+                      entry, PrefsJsPath);
         return false;
     }
-    if (!MergeIntoUserJs(NeutralProxyPrefLines())) return false;
+    if (!MergeIntoUserJs(NeutralProxyPrefLines())) {
+        ReportProfile("2260",
+                      "Error, Failed to reset Netscape's profile %s1 proxy setting because %s2 "
+                      "can't be written.",
+                      entry, UserJsPath);
+        return false;
+    }
     if (ConfiguredCount > 0 && --ConfiguredCount == 0)
         flags.Set(env_.state.NetscapeConfigured, kNetscapeFlag, 0);
     return true;
 }
 
-void CNetscapeProfiles::ResetNetscapeProxyAll() {
+bool CNetscapeProfiles::ResetNetscapeProxyAll() {
+    bool all = true;
     for (const ProfileEntry& entry : Entries)
-        if (entry.Chosen) ResetNetscapeProxyPrefs(entry);
+        if (entry.Chosen) all = ResetNetscapeProxyPrefs(entry) && all;
+    return all;
 }
 
 void CNetscapeProfiles::ResetAllConfigured() {

@@ -37,12 +37,13 @@ public:
     bool FindMozillaProfileFolder(const ProfileEntry& entry);
     bool IsNetscapeProfileConfigured(const ProfileEntry& entry);
 
-    // Configure side: every chosen entry.
-    void SetNetscapeProxyAll(const std::string& host, const std::string& port);
+    // Configure side: every chosen entry. Each profile that fails shows its
+    // message; the result is true when every chosen profile was written.
+    bool SetNetscapeProxyAll(const std::string& host, const std::string& port);
     bool WriteNetscapeProxyPrefs(const std::string& host, const std::string& port,
                                  const ProfileEntry& entry);
-    // Reset side: every chosen entry.
-    void ResetNetscapeProxyAll();
+    // Reset side: every chosen entry; the result as for the configure side.
+    bool ResetNetscapeProxyAll();
     bool ResetNetscapeProxyPrefs(const ProfileEntry& entry);
     // The uninstaller's reset: chooses every configured entry of a reset-mode
     // list, then resets them.
@@ -63,7 +64,9 @@ private:
     std::vector<std::string> DefaultFolderProfiles() const;
     // Puts `lines` into the profile's user.js, keeping its other lines.
     bool MergeIntoUserJs(const std::vector<std::string>& lines);
-    void ReportMissingPrefs(const char* key, const char* def, const ProfileEntry& entry);
+    // The error box of one profile: "%s1" its name, "%s2" the file.
+    void ReportProfile(const char* key, const char* def, const ProfileEntry& entry,
+                       const std::string& file);
 
     BrowserEnv& env_;
 };

@@ -53,6 +53,10 @@ const FindMessage kResetMessages[] = {
      "Error, Failed to reset Opera 6 and Opera 7 proxy setting because %s1 and %s2 don't "
      "exist."},
 };
+const FindMessage kConfigureWriteMessage = {
+    "2261", "Error, Failed to set Opera proxy setting because %s can't be written."};
+const FindMessage kResetWriteMessage = {
+    "2262", "Error, Failed to reset Opera proxy setting because %s can't be written."};
 const FindMessage kKeyMissingMessage = {
     "2251", "Error, Failed to set Opera proxy setting because Opera key doesn't exist in the "
             "Registry."};
@@ -110,6 +114,11 @@ void COperaConfig::ReportFindFailure(int result, bool configure) {
         ReplaceAll(text, "%s", result == kOpera6IniMissing ? Opera6IniPath : Opera7IniPath));
 }
 
+void COperaConfig::ReportWriteFailure(bool configure, const std::string& file) {
+    const FindMessage& message = configure ? kConfigureWriteMessage : kResetWriteMessage;
+    env_.ShowError(ReplaceAll(env_.text.Text(message.key, message.def), "%s", file));
+}
+
 void COperaConfig::SetFlagsFor(const std::string& file, int value) {
     ProxySettingKey flags;
     if (WantOpera6 && file == Opera6IniPath)
@@ -135,8 +144,10 @@ bool COperaConfig::WriteOperaProxySection(const std::string& host, const std::st
     const std::string server = host + ":" + port;
     if (!EditFile(file, [&server](const std::string& ini) {
             return ConfigureOperaProxy(ini, server);
-        }))
+        })) {
+        ReportWriteFailure(true, file);
         return false;
+    }
     SetFlagsFor(file, 1);
     return true;
 }
@@ -158,7 +169,11 @@ bool COperaConfig::ResetOperaProxy() {
 }
 
 bool COperaConfig::ClearOperaProxySection(const std::string& file) {
-    if (!EditFile(file, ClearOperaProxy)) return false;
+    const std::string server = ProxyServer();
+    if (!EditFile(file, [&server](const std::string& ini) { return ClearOperaProxy(ini, server); })) {
+        ReportWriteFailure(false, file);
+        return false;
+    }
     SetFlagsFor(file, 0);
     return true;
 }

@@ -51,6 +51,8 @@ public:
 private:
     // Shows the message of a FindOperaIni failure, configure or reset side.
     void ReportFindFailure(int result, bool configure);
+    // The error box of a settings file that could not be written.
+    void ReportWriteFailure(bool configure, const std::string& file);
     // The configured flag of the version whose file `file` is.
     void SetFlagsFor(const std::string& file, int value);
 

@@ -77,9 +77,10 @@ std::string ConfigureOperaProxy(const std::string& ini, const std::string& serve
     return JoinLines(lines);
 }
 
-std::string ClearOperaProxy(const std::string& ini) {
+std::string ClearOperaProxy(const std::string& ini, const std::string& server) {
     std::vector<TextLine> lines = SplitLines(ini);
     ProxySection section = FindSection(lines);
+    if (ValueOf(lines, section.server) != server) return ini;
     if (section.use != kNone) PutLine(lines, section.use, std::string(kUseKey) + "=0");
     if (section.server != kNone) PutLine(lines, section.server, kServerKey);
     return JoinLines(lines);

@@ -13,9 +13,10 @@ namespace browser {
 // header; a file without the section gets it appended after a blank line.
 std::string ConfigureOperaProxy(const std::string& ini, const std::string& server);
 
-// `ini` with the proxy switched off: "Use HTTP=0" and a bare "HTTP Server";
-// nothing is added.
-std::string ClearOperaProxy(const std::string& ini);
+// `ini` with the proxy at `server` switched off: "Use HTTP=0" and a bare
+// "HTTP Server"; nothing is added. A section naming another proxy (the
+// user's own) is left as it is.
+std::string ClearOperaProxy(const std::string& ini, const std::string& server);
 
 // The section switches the proxy on and names exactly `server`.
 bool OperaIniUsesProxy(const std::string& ini, const std::string& server);

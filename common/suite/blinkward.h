@@ -3,6 +3,8 @@
 // browser helper object and its uninstaller find each other and each
 // other's settings through these names only. Changing one breaks an
 // installed peer: they are fixed.
+#include <string>
+
 namespace suite {
 namespace blinkward {
 
@@ -30,6 +32,11 @@ constexpr char kInstallerRunValueName[] = "VelmoraBlinkward";
 // program (one top-level title lookup, no class name).
 constexpr char kTitleKey[] = "9999";
 constexpr char kTitleDefault[] = "Velmora Blinkward.com";
+// The title a language file's key 9999 gives: an empty text means the
+// default, never "" (which would find any window without a title).
+inline std::string WindowTitle(const std::string& text) {
+    return text.empty() ? std::string(kTitleDefault) : text;
+}
 // The language files' section (and the engine settings file's section).
 constexpr char kSection[] = "VelmoraBlinkward";
 
@@ -59,6 +66,11 @@ constexpr int kActionCount = 5;
 constexpr const char* kZoneSections[kZoneCount] = {"Local Intranet", "Trusted Sites", "Internet",
                                                    "Restricted Sites"};
 constexpr const char* kZoneActions[kActionCount] = {"1001", "1004", "1201", "1200", "1405"};
+// What the popup blocker itself last wrote into a zone policy: HKEY_CURRENT_USER
+// kZonesSetKey + "\\" + zone number, one REG_DWORD per URL action. The
+// uninstaller puts a policy back only while it still holds that value; a
+// policy changed since (by the user or other software) is theirs.
+constexpr char kZonesSetKey[] = "Software\\Velmora Blinkward\\Zones Set";
 
 }  // namespace blinkward
 }  // namespace suite

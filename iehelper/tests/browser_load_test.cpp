@@ -136,6 +136,27 @@ TEST_F(BrowserLoadTest, ExplorerAndABrowserWithoutBlockerOrStartupAreRefused) {
     EXPECT_EQ(0, Count());
 }
 
+TEST_F(BrowserLoadTest, AnEmptyTitleTextNeverTakesAWindowWithoutATitleForTheBlocker) {
+    dir_.write("Language\\English.ini", "[VelmoraBlinkward]\r\n9999=\r\n");
+    dir_.write("blocker.ini", "[blocker]\r\ntitle=\r\n");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION stranger = {};
+    std::string line = "\"" + dir_.file("Halvane.exe") + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               dir_.path().c_str(), &startup, &stranger));
+    ASSERT_TRUE(WaitFor([this] { return Log() == "start\n"; }));
+    // With manual start the helper must refuse: no blocker runs.
+    EXPECT_EQ(2u, Load("iexplore.exe"));
+    Sleep(300);
+    EXPECT_EQ("start\n", Log());
+    EXPECT_EQ(0, Count());
+    TerminateProcess(stranger.hProcess, 0);
+    WaitForSingleObject(stranger.hProcess, 5000);
+    CloseHandle(stranger.hThread);
+    CloseHandle(stranger.hProcess);
+}
+
 TEST_F(BrowserLoadTest, FirstBrowserStartsTheBlockerAndTheLastOneEndsIt) {
     Startup(1);
     Held first = Hold("first");

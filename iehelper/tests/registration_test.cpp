@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "iehelper/helper_registration.h"
 #include "platform/testkit/scratch.h"
 
 namespace {
@@ -53,6 +54,20 @@ TEST(HelperRegistration, Regsvr32WritesTheClassTheHelperKeyAndTheTypeLibrary) {
                           "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper "
                           "Objects"));
     EXPECT_TRUE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibId));
+}
+
+TEST(HelperRegistration, ARefusedHelperKeyLeavesNoClassBehind) {
+    testkit::ScratchRegistry machine("refused-registration");
+    // A volatile parent refuses the lasting helper key below it.
+    HKEY software = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, nullptr,
+                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                             &software, nullptr));
+    RegCloseKey(software);
+    EXPECT_TRUE(FAILED(iehelper::RegisterHelper()));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, kClassKey));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj.1"));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj"));
 }
 
 }  // namespace

@@ -77,6 +77,20 @@ TEST_F(RestoreIETest, AFailedRestoreIsNotMarkedDone) {
     EXPECT_FALSE(testkit::RegValueExists(HKEY_CURRENT_USER, kSettings, "ProxyServer"));
 }
 
+TEST_F(RestoreIETest, AValueTheBackupDoesNotHoldIsNotWritten) {
+    testkit::SetRegDword(HKEY_CURRENT_USER, kSettings, "ProxyEnable", 1);
+    dir_.write("Browser.ini", "[IE Settings]\r\nSaved=1\r\nProxy=corp:8080\r\n");
+    EXPECT_EQ(1, iehelper::RestoreIESettings(ini_));
+    EXPECT_EQ(std::string("4:\x01\x00\x00\x00", 6), Stored("ProxyEnable"));
+    EXPECT_EQ("corp:8080", testkit::RegString(HKEY_CURRENT_USER, kSettings, "ProxyServer"));
+
+    dir_.write("Browser.ini", "[IE Settings]\r\nSaved=1\r\nProxyEnable=00,00,00,00\r\n");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettings, "ProxyServer", "own:1");
+    EXPECT_EQ(1, iehelper::RestoreIESettings(ini_));
+    EXPECT_EQ("own:1", testkit::RegString(HKEY_CURRENT_USER, kSettings, "ProxyServer"));
+    EXPECT_EQ(std::string("3:\x00\x00\x00\x00", 6), Stored("ProxyEnable"));
+}
+
 TEST_F(RestoreIETest, OnlyTheInstallersRunValueIsTakenOut) {
     const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     testkit::SetRegString(HKEY_LOCAL_MACHINE, kRun, "VelmoraBlinkward", "x");

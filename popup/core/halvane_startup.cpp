@@ -26,7 +26,7 @@ CHalvaneStartup::CHalvaneStartup(CHalvaneSettings& settings, BrowserState& brows
       hosts_(hosts) {}
 
 StartupEnd CHalvaneStartup::Run() {
-    if (!mutex_.Take(texts_.Text(kInstanceKey, kInstanceDefault))) {
+    if (!mutex_.Take(suite::blinkward::WindowTitle(texts_.Text(kInstanceKey, kInstanceDefault)))) {
         return StartupEnd::AnotherInstance;
     }
     settings_.ReadStartFlags();
@@ -37,7 +37,7 @@ StartupEnd CHalvaneStartup::Run() {
     }
     if (settings_.firstRun && !TakeFirstRunBackups()) return StartupEnd::HostsMissing;
     RunFirstRunPrompt(browsers_, settings_, prompt_, texts_, programTitle_);
-    windowTitle_ = texts_.Text(kInstanceKey, kInstanceDefault);
+    windowTitle_ = suite::blinkward::WindowTitle(texts_.Text(kInstanceKey, kInstanceDefault));
     steps_.SetProxyAlias(kProxyAlias);
     if (!steps_.InitSockets()) {
         prompt_.Show(steps_.ResourceText(IDS_SOCKETS_INIT_FAILED), programTitle_, MB_OK);

@@ -5,7 +5,7 @@
 #include "common/os/os_version.h"
 #include "common/files/whole_file.h"
 #include "common/files/file_writes.h"
-#include "popup/core/hosts_text.h"
+#include "common/hosts/hosts_text.h"
 
 namespace popup {
 

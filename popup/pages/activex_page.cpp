@@ -1,5 +1,6 @@
 #include "popup/pages/activex_page.h"
 
+#include "common/suite/blinkward.h"
 #include "platform/registry/reg_key.h"
 
 namespace popup {
@@ -84,9 +85,14 @@ void ActiveXPageModel::ReadZonePolicies() {
 void ActiveXPageModel::SaveZonePolicies() const {
     CRegKey key;
     if (!key.Open(HKEY_CURRENT_USER, ZoneKey().c_str(), KEY_SET_VALUE)) return;
+    CRegKey written;
+    written.Create(HKEY_CURRENT_USER, (std::string(suite::blinkward::kZonesSetKey) + "\\" +
+                                       std::to_string(zone_ + 1)).c_str());
     for (int g = 0; g < kPolicyGroupCount; ++g) {
         DWORD value = 0;
-        if (ValueOf(choices_[g], value)) key.WriteDword(UrlAction(static_cast<PolicyGroup>(g)), value);
+        const char* action = UrlAction(static_cast<PolicyGroup>(g));
+        if (ValueOf(choices_[g], value) && key.WriteDword(action, value))
+            written.WriteDword(action, value);
     }
 }
 

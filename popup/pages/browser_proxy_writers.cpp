@@ -52,19 +52,24 @@ void BrowserProxyWriters::ResetIEProxy(bool lan, bool dialUp, const std::vector<
     browsers_.Refresh();
 }
 
-bool BrowserProxyWriters::SetNetscapeProxyAll(const std::string& host, const std::string& port,
-                                              const std::vector<bool>& chosen) {
+ProfileWrites BrowserProxyWriters::SetNetscapeProxyAll(const std::string& host,
+                                                       const std::string& port,
+                                                       const std::vector<bool>& chosen) {
     Choose(profiles_.Entries, chosen);
-    profiles_.SetNetscapeProxyAll(host, port);
+    ProfileWrites writes;
+    writes.all = profiles_.SetNetscapeProxyAll(host, port);
     browsers_.Refresh();
-    return profiles_.Changed != 0;
+    writes.changed = profiles_.Changed != 0;
+    return writes;
 }
 
-bool BrowserProxyWriters::ResetNetscapeProxyAll(const std::vector<bool>& chosen) {
+ProfileWrites BrowserProxyWriters::ResetNetscapeProxyAll(const std::vector<bool>& chosen) {
     Choose(profiles_.Entries, chosen);
-    profiles_.ResetNetscapeProxyAll();
+    ProfileWrites writes;
+    writes.all = profiles_.ResetNetscapeProxyAll();
     browsers_.Refresh();
-    return profiles_.Changed != 0;
+    writes.changed = profiles_.Changed != 0;
+    return writes;
 }
 
 void BrowserProxyWriters::SetOperaProxy(bool opera6, bool opera7, const std::string& host,

@@ -23,9 +23,9 @@ public:
     std::vector<ui::ListRow> ListNetscapeProfiles(bool setMode) override;
     void SetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) override;
     void ResetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) override;
-    bool SetNetscapeProxyAll(const std::string& host, const std::string& port,
-                             const std::vector<bool>& chosen) override;
-    bool ResetNetscapeProxyAll(const std::vector<bool>& chosen) override;
+    ProfileWrites SetNetscapeProxyAll(const std::string& host, const std::string& port,
+                                      const std::vector<bool>& chosen) override;
+    ProfileWrites ResetNetscapeProxyAll(const std::vector<bool>& chosen) override;
     void SetOperaProxy(bool opera6, bool opera7, const std::string& host,
                        const std::string& port) override;
     void ResetOperaProxy(bool opera6, bool opera7) override;

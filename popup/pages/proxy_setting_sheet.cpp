@@ -240,10 +240,22 @@ bool CMyPropertyPage3::OnCommand(UINT id, UINT code, HWND control) {
 CMyPropertyPage4::CMyPropertyPage4(CProxySettingSheet& sheet)
     : CWizardPage(kFinishPage, sheet) {}
 
+bool CMyPropertyPage4::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    context_.skin.ApplySkin(Handle());
+    return true;
+}
+
 bool CMyPropertyPage4::OnSetActive() {
     SetWizardText(IDC_FINISH_TEXT, "3201", "Press Finish to complete your browser(s) configuration.");
     SetButtons(PSWIZB_BACK | PSWIZB_FINISH);
     return CWizardPage::OnSetActive();
+}
+
+// The page before takes Next back instead of Finish.
+bool CMyPropertyPage4::OnKillActive() {
+    SetButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    return CWizardPage::OnKillActive();
 }
 
 CProxySettingSheet::CProxySettingSheet(WizardMode mode, PageContext& context,

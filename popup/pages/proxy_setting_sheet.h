@@ -91,7 +91,9 @@ public:
     explicit CMyPropertyPage4(CProxySettingSheet& sheet);
 
 protected:
+    bool OnInitDialog() override;
     bool OnSetActive() override;
+    bool OnKillActive() override;
 };
 
 class CProxySettingSheet : public ui::PropertySheet {

@@ -177,22 +177,10 @@ void ProxyWizardModel::Finish() {
             writers_.ResetIEProxy(lan_, dialUp_, connections_.Ticks());
     }
     if (netscape_) {
-        const bool changed = SetMode()
+        const ProfileWrites writes = SetMode()
             ? writers_.SetNetscapeProxyAll(kProxyHost, kProxyPort, profiles_.Ticks())
             : writers_.ResetNetscapeProxyAll(profiles_.Ticks());
-        if (changed) {
-            if (state_.Current().NetscapeConfigured) {
-                host_.Prompt().Inform(texts_.Text("2240",
-                                           "Netscape proxy has been set successfully. Settings "
-                                           "Will take effect from the second launch for Netscape."),
-                               texts_.Text("2239", "Netscape Proxy Setting"));
-            } else {
-                host_.Prompt().Inform(texts_.Text("2257",
-                                           "Netscape settings will take effect from the second "
-                                           "launch"),
-                               texts_.Text("2258", "Reset Netscape Proxy Settings"));
-            }
-        }
+        if (writes.changed) ShowNetscapeNotice(writes.all);
     }
     if (opera_) {
         if (SetMode())
@@ -200,6 +188,23 @@ void ProxyWizardModel::Finish() {
         else
             writers_.ResetOperaProxy(opera6_, opera7_);
     }
+}
+
+void ProxyWizardModel::ShowNetscapeNotice(bool allWritten) {
+    // "Set successfully" only when every chosen profile now uses the proxy;
+    // otherwise (a failure, already reported, or the reset side) only that
+    // what was written takes effect at the next start.
+    if (SetMode() && allWritten && state_.Current().NetscapeConfigured) {
+        host_.Prompt().Inform(texts_.Text("2240",
+                                          "Netscape proxy has been set successfully. Settings "
+                                          "Will take effect from the second launch for Netscape."),
+                              texts_.Text("2239", "Netscape Proxy Setting"));
+        return;
+    }
+    host_.Prompt().Inform(
+        texts_.Text("2257", "Netscape settings will take effect from the second launch"),
+        SetMode() ? texts_.Text("2239", "Netscape Proxy Setting")
+                  : texts_.Text("2258", "Reset Netscape Proxy Settings"));
 }
 
 void ProxyWizardModel::Cancel() {

@@ -102,6 +102,7 @@ private:
     bool Opera6Selectable() const;
     bool Opera7Selectable() const;
     bool Selectable(bool installed, bool configured) const;
+    void ShowNetscapeNotice(bool allWritten);
 
     WizardMode mode_;
     BrowserStateSource& state_;

@@ -9,6 +9,12 @@
 
 namespace popup {
 
+// What a run over the chosen Netscape/Mozilla profiles did.
+struct ProfileWrites {
+    bool changed = false;  // some profile file was written
+    bool all = true;       // every chosen profile was written (failures were reported)
+};
+
 class ProxyWriters {
 public:
     virtual ~ProxyWriters() = default;
@@ -23,11 +29,10 @@ public:
     virtual void SetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) = 0;
     virtual void ResetIEProxy(bool lan, bool dialUp, const std::vector<bool>& chosen) = 0;
 
-    // One tick per listed profile; the result tells whether any profile
-    // file was written.
-    virtual bool SetNetscapeProxyAll(const std::string& host, const std::string& port,
-                                     const std::vector<bool>& chosen) = 0;
-    virtual bool ResetNetscapeProxyAll(const std::vector<bool>& chosen) = 0;
+    // One tick per listed profile.
+    virtual ProfileWrites SetNetscapeProxyAll(const std::string& host, const std::string& port,
+                                              const std::vector<bool>& chosen) = 0;
+    virtual ProfileWrites ResetNetscapeProxyAll(const std::vector<bool>& chosen) = 0;
 
     virtual void SetOperaProxy(bool opera6, bool opera7, const std::string& host,
                                const std::string& port) = 0;

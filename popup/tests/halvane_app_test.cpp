@@ -197,6 +197,8 @@ TEST_F(HalvaneAppTest, TheCounterShowsAtHomeForFiveSecondsSlidesOutAndComesBackF
                 if (!visible) return false;
                 shownAt = GetTickCount();
                 home = now;
+                // Owned by the hidden window: no taskbar button of its own.
+                EXPECT_EQ(HiddenWindow(), GetWindow(counter, GW_OWNER));
                 EXPECT_EQ(screenRight, now.right);
                 EXPECT_EQ(screenBottom, now.bottom);
                 EXPECT_EQ("1", ItemText(counter, IDC_COUNTER_COUNT));
@@ -286,6 +288,14 @@ TEST_F(HalvaneAppTest, ApplyWithTheActiveXPageUnchangedKeepsTheZoneAsItIs) {
         [&](CHalvaneApp&) {
             EXPECT_EQ(0, testkit::RegDword(HKEY_CURRENT_USER, kIntranetZone, "1001"));
         });
+}
+
+TEST_F(HalvaneAppTest, ASettingsFileThatCannotBeSavedIsReportedOnce) {
+    // A folder where the file should be: nothing can be written there.
+    dir_.file("product\\QXINI.ini\\.");
+    EXPECT_CALL(prompt_, Show(HasSubstr("QXINI.ini"), _, MB_OK | MB_ICONERROR)).Times(1);
+    ActThenCheck([&](CHalvaneApp&) { PostMessageA(Sheet(), WM_COMMAND, ID_APPLY_NOW, 0); },
+                 [&](CHalvaneApp&) {});
 }
 
 TEST_F(HalvaneAppTest, LanguageChangeGivesThePagesTheirNewTexts) {

@@ -124,6 +124,40 @@ TEST_F(SkinControlTest, OnAFirstRunTheWizardAndThePagesShareTheSkinLoadedAtStart
     EXPECT_THAT(skinners, Each(skinners[0]));
 }
 
+TEST_F(SkinControlTest, TheWizardsFinishPageIsSkinnedAsTheOthers) {
+    SetValue("FirstRun", 1);
+    SetValue("Wizard Message", "A");
+    ON_CALL(prompt_, Show(HasSubstr("start the wizard"), _, _)).WillByDefault(Return(IDYES));
+    HWND wizard = nullptr;
+    std::vector<std::string> skinners;
+    const auto click = [](HWND page, int id) {
+        CheckDlgButton(page, id, BST_CHECKED);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    };
+    RunWith([&] {
+        if (!wizard) {
+            HWND page = WizardBrowsersPage();
+            if (!page) return false;
+            wizard = GetParent(page);
+            skinners.push_back(TitleSkinner(page));
+            click(page, IDC_BROWSERS_IE);
+            SendMessageA(wizard, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+            click(PropSheet_GetCurrentPageHwnd(wizard), IDC_PROXY_LAN);
+            SendMessageA(wizard, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+            skinners.push_back(TitleSkinner(PropSheet_GetCurrentPageHwnd(wizard)));
+            PostMessageA(wizard, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            return false;
+        }
+        if (IsWindow(wizard) || !Sheet()) return false;
+        EndProgram();
+        return true;
+    });
+    ASSERT_EQ(2u, skinners.size());
+    EXPECT_NE("", skinners[0]);
+    EXPECT_EQ(skinners[0], skinners[1]);
+}
+
 TEST_F(SkinControlTest, WithTheTrayNoticeOffThePagesAreSkinned) {
     std::vector<std::string> skinners;
     RunWith([&] {

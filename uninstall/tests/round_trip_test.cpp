@@ -29,6 +29,7 @@ using popup::kUnsignedActiveX;
 using popup::AdBlockResult;
 using popup::kLoopbackAddress;
 using popup::kProxyAlias;
+using uninstall::HostsRestore;
 
 const char kZones[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\";
 const long kAbsent = -1;
@@ -95,7 +96,28 @@ TEST_F(ZoneRoundTrip, RestoreGivesBackTheSeedAfterPageChanges) {
                 << "zone " << zone << " action " << bw::kZoneActions[action];
 }
 
+TEST_F(ZoneRoundTrip, PoliciesTheUserChangedSinceStayAsHeLeftThem) {
+    ASSERT_EQ(BackupResult::Written, BackupActiveXZones(dir_.path()));
+    ActiveXPageModel page;
+    page.SelectZone(2);
+    page.SetChoice(kRunActiveX, PolicyChoice::Enable);
+    page.SetChoice(kSignedActiveX, PolicyChoice::Disable);
+    page.SaveZonePolicies();
+    // Later, in the browser's own settings: zone 3's signed ActiveX back to
+    // prompt, and zone 4 (never touched by the blocker) relaxed.
+    testkit::SetRegDword(HKEY_CURRENT_USER, ZoneKey(3), "1001", 1);
+    testkit::SetRegDword(HKEY_CURRENT_USER, ZoneKey(4), "1201", 0);
+
+    ASSERT_TRUE(uninstall::RestoreActiveXZones(dir_.file(bw::kZoneBackupFile)));
+    EXPECT_EQ(1, Policy(3, 0));
+    EXPECT_EQ(65536, Policy(3, 3));
+    EXPECT_EQ(0, Policy(4, 2));
+}
+
 TEST_F(ZoneRoundTrip, AnUnreadableValueLeavesThePolicyAlone) {
+    ActiveXPageModel page;
+    page.SelectZone(2);
+    page.SaveZonePolicies();
     dir_.write(bw::kZoneBackupFile,
                "[Internet]\r\n1001=abc\r\n1004=0\r\n1201=3\r\n1200=65536\r\n1405=0\r\n");
     ASSERT_TRUE(uninstall::RestoreActiveXZones(dir_.file(bw::kZoneBackupFile)));
@@ -112,44 +134,60 @@ protected:
     std::string Read(const std::string& path) const {
         return dir_.read(path.substr(dir_.path().size() + 1));
     }
+    HostsRestore Restore(const std::string& target) const {
+        return uninstall::RestoreHosts(Backup(), target, kProxyAlias);
+    }
 
     testkit::ScratchDir dir_{"hosts-round-trip"};
-    const std::string original_ = "# the user's own\r\n127.0.0.1\tlocalhost\r\n10.0.0.1 nas";
+    const std::string original_ = "# the user's own\r\n127.0.0.1\tlocalhost\r\n10.0.0.1 nas\r\n";
 };
 
-TEST_F(HostsRoundTrip, RestoreGivesTheOriginalBytesAndConsumesTheBackup) {
+TEST_F(HostsRoundTrip, LinesAddedAfterTheFirstRunSurviveTheAliasAndTheBlockGo) {
     dir_.write("win\\system32\\drivers\\etc\\hosts", original_);
     dir_.write("prog\\ads.txt", "127.0.0.1 ads.example\r\n");
     const CHostsFile hosts(Windows(), true);
     ASSERT_EQ(BackupResult::Written, BackupHosts(hosts, dir_.file("prog")));
     ASSERT_TRUE(hosts.AddHostsEntry(kLoopbackAddress, kProxyAlias));
     ASSERT_EQ(AdBlockResult::Done, hosts.SetAdBlock(true, dir_.file("prog\\ads.txt")));
-    ASSERT_NE(original_, Read(Hosts()));
+    const std::string later = "10.0.0.9 added-later\r\n";
+    SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+    dir_.write("win\\system32\\drivers\\etc\\hosts", Read(Hosts()) + later);
 
     const std::string target = uninstall::FindHostsFile(Windows(), true);
     ASSERT_EQ(Hosts(), target);
-    EXPECT_EQ(uninstall::HostsRestore::Restored, uninstall::RestoreHosts(Backup(), target));
-    EXPECT_EQ(original_, Read(Hosts()));
+    EXPECT_EQ(HostsRestore::Restored, Restore(target));
+    EXPECT_EQ(original_ + later, Read(Hosts()));
     EXPECT_FALSE(dir_.exists("prog\\mHosts"));
     const DWORD wanted = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     EXPECT_EQ(wanted, GetFileAttributesA(Hosts().c_str()) & wanted);
 }
 
-TEST_F(HostsRoundTrip, WithoutBackupOrWithAFailedWriteNothingIsLost) {
+TEST_F(HostsRoundTrip, AMissingHostsComesBackAsHostsAndTheTemplateStaysAsItWas) {
     dir_.write("win\\hosts.sam", original_);
     const std::string target = uninstall::FindHostsFile(Windows(), false);
-    ASSERT_EQ(dir_.file("win\\hosts.sam"), target);
+    ASSERT_EQ(dir_.file("win\\hosts"), target);
     EXPECT_EQ("", uninstall::FindHostsFile(Windows(), true));
-    EXPECT_EQ(uninstall::HostsRestore::NoBackup, uninstall::RestoreHosts(Backup(), target));
-    EXPECT_EQ(original_, Read(target));
+    EXPECT_EQ(HostsRestore::NoBackup, Restore(target));
+    EXPECT_FALSE(dir_.exists("win\\hosts"));
 
     dir_.write("prog\\mHosts", "backup");
+    EXPECT_EQ(HostsRestore::Restored, Restore(target));
+    EXPECT_EQ("backup", Read(target));
+    EXPECT_EQ(original_, dir_.read("win\\hosts.sam"));
+    EXPECT_EQ(0u, GetFileAttributesA(dir_.file("win\\hosts.sam").c_str()) &
+                      (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+TEST_F(HostsRoundTrip, AFailedWriteLosesNothing) {
+    const std::string ours = original_ + "127.0.0.1\tVelmoraBlinkward\n";
+    dir_.write("win\\system32\\drivers\\etc\\hosts", ours);
+    dir_.write("prog\\mHosts", "backup");
     // HOSTS held open without sharing: it cannot be replaced.
-    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileA(Hosts().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    EXPECT_EQ(uninstall::HostsRestore::WriteFailed, uninstall::RestoreHosts(Backup(), target));
+    EXPECT_EQ(HostsRestore::WriteFailed, Restore(Hosts()));
     CloseHandle(held);
-    EXPECT_EQ(original_, Read(target));
+    EXPECT_EQ(ours, Read(Hosts()));
     EXPECT_EQ("backup", dir_.read("prog\\mHosts"));
 }
 

@@ -129,6 +129,39 @@ TEST_F(UninstallRun, LanAndTwoDialUpsAreResetAndTheUsersOwnConnectionStays) {
     EXPECT_TRUE(prompt_.boxes.empty());
 }
 
+TEST_F(UninstallRun, AStaleLanFlagLeavesTheUsersOwnProxyOn) {
+    Flag(bw::kLanFlag, 1);
+    testkit::SetRegDword(HKEY_CURRENT_USER, kSettings, "ProxyEnable", 1);
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettings, "ProxyServer", "corp:3128");
+    Connection("DefaultConnectionSettings", Blob(3, "corp:3128"));
+    Run();
+    EXPECT_EQ(std::vector<std::string>{"notify"}, options_.calls);
+    EXPECT_EQ(0, Stored(bw::kLanFlag));
+    EXPECT_TRUE(prompt_.boxes.empty());
+}
+
+TEST_F(UninstallRun, ADialUpOnOurProxyIsResetWhateverElseIsTicked) {
+    Flag(bw::kDialUpFlag, 0);
+    Connection("auto detect", Blob(11, "http=VelmoraBlinkward:8100"));
+    Connection("switched off", Blob(9, "http=VelmoraBlinkward:8100"));
+    Run();
+    EXPECT_EQ((std::vector<std::string>{"direct auto detect", "notify"}), options_.calls);
+}
+
+TEST_F(UninstallRun, AnEmptyTitleTextNeverReachesAWindowWithoutATitle) {
+    dir_.write("prog\\Language\\English.ini", "[VelmoraBlinkward]\r\n9999=\r\n");
+    HWND stranger = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, stranger);
+    uninstall::COrlenbyApp app(where_, prompt_, options_);
+    app.InitInstance();
+    EXPECT_EQ(bw::kTitleDefault, app.Title);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, stranger, bw::WM_UNINSTALL_NOTICE, bw::WM_UNINSTALL_NOTICE,
+                              PM_REMOVE));
+    DestroyWindow(stranger);
+}
+
 TEST_F(UninstallRun, OnlyTheConfiguredMozillaProfileIsRewritten) {
     Flag(bw::kNetscapeFlag, 0);
     testkit::SetRegString(HKEY_CURRENT_USER, "Software\\Mozilla\\Mozilla 1.4", "", "");

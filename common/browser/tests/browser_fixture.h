@@ -23,11 +23,13 @@ public:
 
 class RecordedMessages : public ui::MessagePrompt {
 public:
-    int Show(const std::string& text, const std::string&, unsigned) override {
+    int Show(const std::string& text, const std::string&, unsigned type) override {
         errors.push_back(text);
+        icons.push_back(type & MB_ICONMASK);
         return IDOK;
     }
     std::vector<std::string> errors;
+    std::vector<unsigned> icons;
 };
 
 // A settings value as Internet Explorer stores it: version, counter, flags,

@@ -47,8 +47,10 @@ TEST(OperaIni, ASectionLineEndingInALoneCarriageReturnIsStillTheSection) {
     EXPECT_EQ("[A]\nB=1\n[Proxy]\nUse HTTP=1\nHTTP Server=VelmoraBlinkward:8100\n", configured);
     EXPECT_TRUE(OperaIniUsesProxy(configured, kServer));
     EXPECT_EQ(configured, ConfigureOperaProxy(configured, kServer));
-    EXPECT_FALSE(OperaIniUsesProxy(ClearOperaProxy(configured), kServer));
-    EXPECT_EQ(ini, ClearOperaProxy(ini)) << "nothing to clear leaves the file as it was";
+    EXPECT_FALSE(OperaIniUsesProxy(ClearOperaProxy(configured, kServer), kServer));
+    EXPECT_EQ(ini, ClearOperaProxy(ini, kServer)) << "nothing to clear leaves the file as it was";
+    const std::string own = "[Proxy]\nUse HTTP=1\nHTTP Server=corp:3128\n";
+    EXPECT_EQ(own, ClearOperaProxy(own, kServer)) << "the user's own proxy stays";
 }
 
 TEST(OperaIni, LinesOutsideTheSectionAreLeftAlone) {

@@ -35,15 +35,17 @@ protected:
     CConnectionList list_{env_};
 };
 
-TEST_F(IEProxyTest, OnlyTheExactProxyWithFlagsThreeCounts) {
+TEST_F(IEProxyTest, OnlyTheExactProxyWithItsBitOnCounts) {
     Configured("exact");
-    Connection("switched off", MakeBlob(1, kIEProxyString));
     Connection("auto detect", MakeBlob(11, kIEProxyString));
+    Connection("switched off", MakeBlob(1, kIEProxyString));
+    Connection("detect only", MakeBlob(9, kIEProxyString));
     Connection("other case", MakeBlob(3, "http=velmorablinkward:8100"));
     Connection("more schemes", MakeBlob(3, std::string(kIEProxyString) + ";ftp=x:21"));
     Connection("other proxy", MakeBlob(3, "http=proxy:3128"));
     EXPECT_TRUE(Carries("exact"));
-    for (const char* name : {"switched off", "auto detect", "other case", "more schemes",
+    EXPECT_TRUE(Carries("auto detect"));
+    for (const char* name : {"switched off", "detect only", "other case", "more schemes",
                              "other proxy", "missing"})
         EXPECT_FALSE(Carries(name)) << name;
 }
@@ -218,6 +220,13 @@ TEST_F(IEProxyTest, UninstallerLeavesALanProxyThatIsNotOurs) {
     EXPECT_EQ(std::vector<std::string>{"direct one"}, writer_.calls);
     EXPECT_FALSE(Carries("one"));
     EXPECT_EQ(0, Flag(browser::kDialUpFlag));
+
+    // A flag an older run stored does not make the user's proxy ours.
+    SetRegDword(browser::kProxySettingKey, browser::kLanFlag, 1);
+    state_.LanConfigured = 1;
+    list.ResetIEProxy();
+    EXPECT_EQ(std::vector<std::string>{"direct one"}, writer_.calls);
+    EXPECT_EQ(0, Flag(browser::kLanFlag));
 
     // Switched on through the settings every version reads: ours after all.
     SetRegDword(kInternetSettingsKey, "ProxyEnable", 1);

@@ -177,37 +177,50 @@ TEST_F(NetscapeTest, UninstallerResetTouchesOnlyConfiguredProfiles) {
     EXPECT_EQ(0, Flag(browser::kNetscapeFlag));
 }
 
-TEST_F(NetscapeTest, FailedWriteLeavesUserJsAndFlags) {
-    // prefs.js is edited before user.js: a locked prefs.js leaves both files
-    // as they were, a locked user.js only that file.
-    const struct {
-        const char* profile;
-        const char* locked;
-        std::string prefsAfter;
-    } rows[] = {
-        {"lockedprefs", "prefs.js", kPrefs},
-        {"lockeduser", "user.js",
-         "# Mozilla User Preferences\r\n"
-         "user_pref(\"browser.startup.homepage\", \"about:blank\");\r\n"
-         "user_pref(\"network.proxy.http_port\", 3128);\r\n"
-         "user_pref(\"network.proxy.type\", 0);\r\n"},
-    };
-    for (const auto& row : rows) {
-        Profile(row.profile, kPrefs);
-        dir_.write(DataFolder(row.profile) + "user.js", "user_pref(\"a\", 1);\n");
-    }
+TEST_F(NetscapeTest, AReadOnlyUserJsKeepsTheUsersProxyInPrefsJsAndIsReported) {
+    Profile("locked", kPrefs);
+    Profile("open", kPrefs);
+    const std::string userJs = dir_.file(DataFolder("locked") + "user.js");
+    dir_.write(DataFolder("locked") + "user.js", "user_pref(\"a\", 1);\n");
+    SetFileAttributesA(userJs.c_str(), FILE_ATTRIBUTE_READONLY);
     profiles_.ListNetscapeProfiles(true);
-    for (const auto& row : rows) {
-        const std::string locked = dir_.file(DataFolder(row.profile) + row.locked);
-        SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-        EXPECT_FALSE(profiles_.WriteNetscapeProxyPrefs("VelmoraBlinkward", "8100", *Find(row.profile)));
-        SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ("user_pref(\"a\", 1);\n", dir_.read(DataFolder(row.profile) + "user.js")) << row.locked;
-        EXPECT_EQ(row.prefsAfter, dir_.read(DataFolder(row.profile) + "prefs.js")) << row.locked;
-        EXPECT_EQ(0, profiles_.Changed) << row.locked;
-        EXPECT_EQ(0, state_.NetscapeConfigured) << row.locked;
-        EXPECT_EQ(-1, Flag(browser::kNetscapeFlag)) << row.locked;
-    }
+    ChooseAll();
+    EXPECT_FALSE(profiles_.SetNetscapeProxyAll("VelmoraBlinkward", "8100"));
+    SetFileAttributesA(userJs.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("user_pref(\"a\", 1);\n", dir_.read(DataFolder("locked") + "user.js"));
+    EXPECT_EQ(kPrefs, dir_.read(DataFolder("locked") + "prefs.js"));
+    ASSERT_EQ(1u, messages_.errors.size());
+    EXPECT_EQ("Error, Failed to set Netscape's profile locked proxy setting because " + userJs +
+                  " can't be written.",
+              messages_.errors[0]);
+    // The other profile is still configured.
+    EXPECT_TRUE(profiles_.IsNetscapeProfileConfigured(*Find("open")));
+    EXPECT_EQ(1, Flag(browser::kNetscapeFlag));
+
+    // A prefs.js that cannot be edited does not stop user.js, which wins anyway.
+    const std::string prefsJs = dir_.file(DataFolder("locked") + "prefs.js");
+    SetFileAttributesA(prefsJs.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(profiles_.WriteNetscapeProxyPrefs("VelmoraBlinkward", "8100", *Find("locked")));
+    SetFileAttributesA(prefsJs.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(kPrefs, dir_.read(DataFolder("locked") + "prefs.js"));
+    EXPECT_TRUE(profiles_.IsNetscapeProfileConfigured(*Find("locked")));
+}
+
+TEST_F(NetscapeTest, AFailedResetIsReported) {
+    Profile("locked", kConfiguredPrefs);
+    const std::string userJs = dir_.file(DataFolder("locked") + "user.js");
+    dir_.write(DataFolder("locked") + "user.js", kConfiguredPrefs);
+    SetFileAttributesA(userJs.c_str(), FILE_ATTRIBUTE_READONLY);
+    state_.NetscapeConfigured = 1;
+    profiles_.ListNetscapeProfiles(false);
+    ChooseAll();
+    EXPECT_FALSE(profiles_.ResetNetscapeProxyAll());
+    SetFileAttributesA(userJs.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(1u, messages_.errors.size());
+    EXPECT_EQ("Error, Failed to reset Netscape's profile locked proxy setting because " + userJs +
+                  " can't be written.",
+              messages_.errors[0]);
+    EXPECT_EQ(1, state_.NetscapeConfigured);
 }
 
 TEST_F(NetscapeTest, UnknownWindowsVersionKeepsNoEarlierProfilesPaths) {

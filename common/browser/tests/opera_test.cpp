@@ -97,6 +97,7 @@ TEST_F(OperaTest, MissingFilesAreReportedAndNothingChanges) {
                   "\\Opera6\\opera6.ini doesn't exist.",
               messages_.errors.back());
     EXPECT_EQ(kConfigured, dir_.read("Opera7\\profile\\opera6.ini"));
+    EXPECT_EQ((std::vector<unsigned>{MB_ICONERROR, MB_ICONERROR}), messages_.icons);
 }
 
 TEST_F(OperaTest, MissingRegistryValueTouchesNoFile) {
@@ -130,6 +131,33 @@ TEST_F(OperaTest, DefaultsFileCountsAndIsResetOnlyWhenItCarriesTheProxy) {
     Defaults(foreign);
     ASSERT_TRUE(opera.ResetOperaProxy());
     EXPECT_EQ(foreign, dir_.read("Opera7\\OperaDef6.ini"));
+}
+
+TEST_F(OperaTest, TheUsersOwnProxySurvivesTheOpera7Reset) {
+    const std::string own = "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=corp:3128\r\n";
+    Defaults("[System]\r\nMulti User=0\r\n" + std::string(kConfigured));
+    SingleUser(own);
+    state_.Opera7Configured = 1;
+    COperaConfig opera(env_, 0, 1);
+    ASSERT_TRUE(opera.ResetOperaProxy());
+    EXPECT_EQ(own, dir_.read("Opera7\\profile\\opera6.ini"));
+    EXPECT_FALSE(opera.IsOperaConfigured(opera.Opera7DefIniPath));
+    EXPECT_EQ(0, Flag(browser::kOpera7Flag));
+}
+
+TEST_F(OperaTest, AFileThatCannotBeWrittenIsReported) {
+    Opera6(kPlain);
+    const std::string file = dir_.file("Opera6\\opera6.ini");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    COperaConfig opera(env_, 1, 0);
+    EXPECT_FALSE(opera.SetOperaProxy("VelmoraBlinkward", "8100"));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(1u, messages_.errors.size());
+    EXPECT_EQ("Error, Failed to set Opera proxy setting because " + file + " can't be written.",
+              messages_.errors[0]);
+    EXPECT_EQ(static_cast<unsigned>(MB_ICONERROR), messages_.icons[0]);
+    EXPECT_EQ(kPlain, dir_.read("Opera6\\opera6.ini"));
+    EXPECT_EQ(-1, Flag(browser::kOpera6Flag));
 }
 
 }  // namespace

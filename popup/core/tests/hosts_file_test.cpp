@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "platform/testkit/scratch.h"
-#include "popup/core/hosts_text.h"
+#include "common/hosts/hosts_text.h"
 
 namespace popup {
 

@@ -107,6 +107,13 @@ TEST_F(StartupTest, FirstRunIsStoredAsDoneBeforeAnyQuestion) {
     EXPECT_TRUE(settings_.firstRun);
 }
 
+TEST_F(StartupTest, AnEmptyTitleTextTakesTheDefaultTitle) {
+    texts_.texts["9999"] = "";
+    EXPECT_CALL(steps_, CreateHiddenOwnerWindow("Velmora Blinkward.com")).WillOnce(Return(true));
+    EXPECT_EQ(StartupEnd::MainSheetClosed, startup_.Run());
+    EXPECT_EQ("Velmora Blinkward.com", mutex_.Name());
+}
+
 TEST_F(StartupTest, SecondInstanceEndsSilently) {
     sync::InstanceMutex running;
     ASSERT_TRUE(running.Take("Velmora Blinkward.com"));

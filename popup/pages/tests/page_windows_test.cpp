@@ -54,11 +54,11 @@ struct ListedWriters : ProxyWriters {
     std::vector<ui::ListRow> ListNetscapeProfiles(bool) override { return {}; }
     void SetIEProxy(bool, bool, const std::vector<bool>& chosen) override { ieChosen = chosen; }
     void ResetIEProxy(bool, bool, const std::vector<bool>&) override {}
-    bool SetNetscapeProxyAll(const std::string&, const std::string&,
-                             const std::vector<bool>&) override {
-        return false;
+    ProfileWrites SetNetscapeProxyAll(const std::string&, const std::string&,
+                                      const std::vector<bool>&) override {
+        return {};
     }
-    bool ResetNetscapeProxyAll(const std::vector<bool>&) override { return false; }
+    ProfileWrites ResetNetscapeProxyAll(const std::vector<bool>&) override { return {}; }
     void SetOperaProxy(bool, bool, const std::string&, const std::string&) override {}
     void ResetOperaProxy(bool, bool) override {}
 };

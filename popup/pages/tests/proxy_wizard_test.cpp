@@ -12,7 +12,7 @@ struct RecordingWriters : ProxyWriters {
     std::vector<ui::ListRow> connections, profiles;
     std::vector<std::string> calls;
     std::vector<bool> chosen;
-    bool netscapeChanged = true;
+    ProfileWrites netscape{true, true};
     FakeBrowserState* state = nullptr;
     bool netscapeConfiguredAfter = true;
 
@@ -32,18 +32,18 @@ struct RecordingWriters : ProxyWriters {
         calls.push_back(std::string("reset ie ") + (lan ? "lan " : "") + (dialUp ? "dialup" : ""));
         chosen = c;
     }
-    bool SetNetscapeProxyAll(const std::string& host, const std::string& port,
-                             const std::vector<bool>& c) override {
+    ProfileWrites SetNetscapeProxyAll(const std::string& host, const std::string& port,
+                                      const std::vector<bool>& c) override {
         calls.push_back("set netscape " + host + ":" + port);
         chosen = c;
         if (state) state->flags.NetscapeConfigured = netscapeConfiguredAfter;
-        return netscapeChanged;
+        return netscape;
     }
-    bool ResetNetscapeProxyAll(const std::vector<bool>& c) override {
+    ProfileWrites ResetNetscapeProxyAll(const std::vector<bool>& c) override {
         calls.push_back("reset netscape");
         chosen = c;
         if (state) state->flags.NetscapeConfigured = netscapeConfiguredAfter;
-        return netscapeChanged;
+        return netscape;
     }
     void SetOperaProxy(bool o6, bool o7, const std::string& host, const std::string& port) override {
         calls.push_back(std::string("set opera") + (o6 ? " 6" : "") + (o7 ? " 7" : "") + " " +
@@ -300,11 +300,37 @@ TEST_F(ProxyWizardTest, ResetModeFinishCallsTheResetSides) {
 }
 
 TEST_F(ProxyWizardTest, NoNetscapeNoticeWhenNoProfileWasWritten) {
-    writers.netscapeChanged = false;
+    writers.netscape.changed = false;
     ProxyWizardModel wizard = Make(WizardMode::Set);
     wizard.ChooseNetscape(true);
     wizard.Finish();
     EXPECT_TRUE(host.infos.empty());
+}
+
+TEST_F(ProxyWizardTest, SetSuccessfullyOnlyWhenEveryProfileWasWrittenOnTheSetSide) {
+    const struct {
+        WizardMode mode;
+        bool all;
+        const char* text;
+        const char* caption;
+    } rows[] = {
+        {WizardMode::Set, true, "Netscape proxy has been set successfully", "Netscape Proxy Setting"},
+        {WizardMode::Set, false, "Netscape settings will take effect", "Netscape Proxy Setting"},
+        // Another profile stays configured after the reset.
+        {WizardMode::Reset, true, "Netscape settings will take effect",
+         "Reset Netscape Proxy Settings"},
+    };
+    for (const auto& row : rows) {
+        state.flags.NetscapeConfigured = row.mode == WizardMode::Reset;
+        writers.netscape.all = row.all;
+        host.infos.clear();
+        ProxyWizardModel wizard = Make(row.mode);
+        wizard.ChooseNetscape(true);
+        wizard.Finish();
+        ASSERT_EQ(2u, host.infos.size());
+        EXPECT_EQ(0u, host.infos[0].find(row.text)) << host.infos[0];
+        EXPECT_EQ(row.caption, host.infos[1]);
+    }
 }
 
 TEST_F(ProxyWizardTest, CancelMakesStartUpAskAgain) {

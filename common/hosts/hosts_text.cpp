@@ -1,9 +1,7 @@
-#include "popup/core/hosts_text.h"
+#include "common/hosts/hosts_text.h"
 
 #include <cctype>
 #include <vector>
-
-namespace popup {
 
 namespace hosts {
 
@@ -105,6 +103,17 @@ std::string WithoutAdBlock(const std::string& text) {
     return result;
 }
 
+std::string WithoutProgramLines(const std::string& text, const std::string& alias) {
+    const std::string wanted = Lower(alias);
+    std::string result;
+    std::string line;
+    for (const std::string& raw : RawLines(WithoutAdBlock(text))) {
+        ReadHostsLine(raw, 0, line);
+        if (Lower(ParseHostsLine(line)) != wanted) result += raw;
+    }
+    return result;
+}
+
 std::string WithAdBlock(const std::string& text, const std::string& adLines) {
     std::string result = WithoutAdBlock(text);
     EndLine(result);
@@ -114,5 +123,3 @@ std::string WithAdBlock(const std::string& text, const std::string& adLines) {
 }
 
 }  // namespace hosts
-
-}  // namespace popup

@@ -1,10 +1,8 @@
-#include "popup/core/hosts_text.h"
+#include "common/hosts/hosts_text.h"
 
 #include <gtest/gtest.h>
 
-namespace popup {
-
-using namespace hosts;
+namespace hosts {
 
 TEST(HostsLine, ReadsLinesWithoutCarriageReturnsAndCutsLongOnes) {
     const std::string text = "a b\r\n" + std::string(600, 'x') + "\nlast";
@@ -68,4 +66,13 @@ TEST(AdBlockText, AStartMarkerWithoutEndRemovesNoUserLine) {
     EXPECT_EQ(std::string::npos, off.find("ad block"));
 }
 
-}  // namespace popup
+TEST(ProgramLines, OnlyTheAliasLineAndTheAdBlockGo) {
+    const std::string before = "127.0.0.1 localhost\r\n# 127.0.0.1 VelmoraBlinkward kept note\r\n";
+    const std::string mine = "10.0.0.5 intranet\r\n10.0.0.6 myVelmoraBlinkward.net\r\n";
+    const std::string text = WithAdBlock(before + "127.0.0.1\tVelmoraBlinkward\n" + mine,
+                                         "127.0.0.1 ads.one\n") +
+                             "127.0.0.1 VELMORABLINKWARD";
+    EXPECT_EQ(before + mine, WithoutProgramLines(text, "VelmoraBlinkward"));
+}
+
+}  // namespace hosts

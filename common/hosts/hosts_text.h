@@ -1,10 +1,9 @@
 #pragma once
-// The text of a HOSTS file: lines of an address and host names, "#" comments.
-// Pure text work; the file itself is handled by CHostsFile.
+// The text of a HOSTS file: lines of an address and host names, "#" comments,
+// and the lines the popup blocker puts in (its alias line and its marked ad
+// block), which its uninstaller takes out again. Pure text work.
 #include <cstddef>
 #include <string>
-
-namespace popup {
 
 namespace hosts {
 
@@ -34,6 +33,8 @@ std::string EntryToAppend(const std::string& text, const std::string& address,
 std::string WithAdBlock(const std::string& text, const std::string& adLines);
 std::string WithoutAdBlock(const std::string& text);
 
-}  // namespace hosts
+// `text` without what the popup blocker added: its ad block and every line
+// that maps `alias`; the user's own lines stay byte for byte.
+std::string WithoutProgramLines(const std::string& text, const std::string& alias);
 
-}  // namespace popup
+}  // namespace hosts

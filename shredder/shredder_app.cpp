@@ -137,7 +137,7 @@ bool CShredderApp::ReadUserSid() {
 }
 
 std::string CShredderApp::CreateScheduledTask() {
-    CTaskNameDlg dialog(schedule_, job_, texts_, messenger_);
+    CTaskNameDlg dialog(schedule_, job_, texts_, messenger_, skin_, SheetWindow());
     return shredder::CreateScheduledTask(dialog, schedule_, job_, appPath_);
 }
 

@@ -54,7 +54,7 @@ public:
     bool RecycleBinSupported() const { return recycleBinSupported_; }
     // The skin control every window draws with; the options page creates
     // it, and while none is installed every skinning call does nothing.
-    CSkin& Skin() { return skin_; }
+    CSkin& Skin() override { return skin_; }
     // The one-interactive-instance mutex, named with the caption.
     sync::InstanceMutex& Mutex() { return mutex_; }
     // The whole-drive wipe of the drive page, and the drive options

@@ -5,17 +5,24 @@
 namespace shredder {
 
 CTaskNameDlg::CTaskNameDlg(ScheduleDispatch& schedule, JobDispatch& job, const ShredderTexts& texts,
-                           Messenger& messenger)
-    : Dialog(IDD_TASK_NAME), schedule_(schedule), job_(job), texts_(texts), messenger_(messenger) {}
+                           Messenger& messenger, CSkin& skin, HWND owner)
+    : Dialog(IDD_TASK_NAME),
+      schedule_(schedule),
+      job_(job),
+      texts_(texts),
+      messenger_(messenger),
+      skin_(skin),
+      owner_(owner) {}
 
 bool CTaskNameDlg::AskTaskName(std::string& name) {
     name_.clear();
-    if (DoModal() != IDOK) return false;
+    if (DoModal(owner_) != IDOK) return false;
     name = name_;
     return true;
 }
 
 bool CTaskNameDlg::OnInitDialog() {
+    skin_.ApplySkin(Handle());
     SetWindowTextA(Handle(), texts_.Text(texts::kTaskDialogTitle).c_str());
     SetDlgItemTextA(Handle(), IDC_TASK_PROMPT, texts_.Text(texts::kTaskDialogPrompt).c_str());
     SetDlgItemTextA(Handle(), IDOK, texts_.Text(texts::kTaskDialogOk).c_str());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/skin.h"
 #include "shredder/core/messenger.h"
 #include "shredder/core/scheduler_dispatch.h"
 #include "shredder/core/shredder_texts.h"
@@ -13,8 +14,9 @@ namespace shredder {
 
 class CTaskNameDlg : public ui::Dialog, public TaskNamePrompt {
 public:
+    // Modal over `owner` (the main sheet).
     CTaskNameDlg(ScheduleDispatch& schedule, JobDispatch& job, const ShredderTexts& texts,
-                 Messenger& messenger);
+                 Messenger& messenger, CSkin& skin, HWND owner);
 
     bool AskTaskName(std::string& name) override;
     const std::string& Name() const { return name_; }
@@ -28,6 +30,8 @@ private:
     JobDispatch& job_;
     const ShredderTexts& texts_;
     Messenger& messenger_;
+    CSkin& skin_;
+    HWND owner_;
     std::string name_;
 };
 

@@ -31,6 +31,7 @@ PROPSHEETPAGEA PropertyPage::Describe() {
     page.pszTemplate = MAKEINTRESOURCEA(TemplateId());
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
+    if (hasHelp_) page.dwFlags |= PSP_HASHELP;
     if (!caption_.empty()) {
         page.dwFlags |= PSP_USETITLE;
         page.pszTitle = caption_.c_str();

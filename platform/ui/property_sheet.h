@@ -24,6 +24,9 @@ public:
     void SetModified(bool changed = true);
     bool IsModified() const { return modified_; }
     HWND SheetHandle() const { return GetParent(Handle()); }
+    // Before creation: the sheet's Help button (PSH_HASHELP) is enabled
+    // while this page is shown.
+    void EnableHelpButton() { hasHelp_ = true; }
 
 protected:
     // False keeps the page from being shown.
@@ -54,6 +57,7 @@ private:
 
     std::string caption_;
     bool modified_ = false;
+    bool hasHelp_ = false;
 };
 
 class PropertySheet : public Window {

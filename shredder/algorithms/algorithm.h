@@ -25,11 +25,15 @@ struct Algorithm {
 
 using AlgorithmTable = std::vector<Algorithm>;
 
-// Bounds on what a stored algorithm may ask for; one beyond them is
-// refused when read.
+// Bounds on what a stored algorithm may ask for: the reader refuses one
+// beyond them, and the editor never writes one.
 constexpr uint32_t kMaxPasses = 1000;
 constexpr uint32_t kPassBufferSize = 65536;
 constexpr uint32_t kMaxPatternLength = kPassBufferSize;
+// At least one pass (an algorithm without passes would delete without
+// overwriting) and at most kMaxPasses.
+inline bool PassCountAllowed(uint64_t count) { return count >= 1 && count <= kMaxPasses; }
+inline bool PatternLengthAllowed(uint64_t length) { return length <= kMaxPatternLength; }
 
 // Appends the five built-in algorithms, indexes 0 to 4.
 void AddBuiltInAlgorithms(AlgorithmTable& table);

@@ -84,26 +84,7 @@ bool SavePass(const std::string& algorithmKey, int index, const Pass& pass) {
     return true;
 }
 
-}  // namespace
-
-bool LoadCustomAlgorithms(AlgorithmTable& table) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    std::vector<std::string> names = SubkeyNames(key);
-    RegCloseKey(key);
-    for (const std::string& name : names) {
-        RegistryValues values(name);
-        Algorithm algorithm;
-        if (ReadStoredAlgorithm(name, values, algorithm)) table.push_back(std::move(algorithm));
-    }
-    return true;
-}
-
-bool SaveAlgorithm(const Algorithm& algorithm) {
-    CRegKey product;
-    if (!product.Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS)) return false;
-    const std::string name = std::string(kAlgorithmsKey) + "\\" + algorithm.name;
+bool WriteAlgorithm(const std::string& name, const Algorithm& algorithm) {
     CRegKey key;
     if (!key.Create(HKEY_CURRENT_USER, name.c_str(), KEY_ALL_ACCESS) ||
         !key.WriteString("Description", algorithm.description) ||
@@ -115,6 +96,37 @@ bool SaveAlgorithm(const Algorithm& algorithm) {
     return true;
 }
 
+}  // namespace
+
+std::vector<std::string> StoredAlgorithmNames() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+    std::vector<std::string> names = SubkeyNames(key);
+    RegCloseKey(key);
+    return names;
+}
+
+bool LoadCustomAlgorithms(AlgorithmTable& table) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    for (const std::string& name : StoredAlgorithmNames()) {
+        RegistryValues values(name);
+        Algorithm algorithm;
+        if (ReadStoredAlgorithm(name, values, algorithm)) table.push_back(std::move(algorithm));
+    }
+    return true;
+}
+
+bool SaveAlgorithm(const Algorithm& algorithm) {
+    CRegKey product;
+    if (!product.Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS)) return false;
+    if (WriteAlgorithm(std::string(kAlgorithmsKey) + "\\" + algorithm.name, algorithm)) return true;
+    DeleteCustomAlgorithm(algorithm.name);
+    return false;
+}
+
 bool DeleteCustomAlgorithm(const std::string& name) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ | KEY_WRITE, &key) !=
@@ -122,7 +134,7 @@ bool DeleteCustomAlgorithm(const std::string& name) {
         return true;
     bool ok = true;
     for (const std::string& subkey : SubkeyNames(key)) {
-        if (subkey != name) continue;
+        if (lstrcmpiA(subkey.c_str(), name.c_str()) != 0) continue;
         ok = SHDeleteKeyA(key, subkey.c_str()) == ERROR_SUCCESS;
         break;
     }

@@ -5,6 +5,7 @@
 // (`write` = "Random", "Complement" or "Pattern"; `Pattern Length` and
 // "Byte <n>" for patterns).
 #include <string>
+#include <vector>
 
 #include "shredder/algorithms/algorithm.h"
 
@@ -20,11 +21,17 @@ bool LoadCustomAlgorithms(AlgorithmTable& table);
 // written over): `Description`, `PassesCount`, then each "Pass <n>" with its
 // `write` and, for patterns, `Pattern Length` and "Byte <n>". Texts keep
 // their terminating zero. The product key "Software\Velmora Scourwell"
-// must exist. False at the first registry call that fails.
+// must exist. False at the first registry call that fails; the key it was
+// writing is then removed again, so no half-written algorithm is left.
 bool SaveAlgorithm(const Algorithm& algorithm);
 
-// Deletes the subkey named exactly `name` with everything below it.
-// True when it is gone or was never there; false when deletion failed.
+// Deletes the subkey named `name`, letter case ignored as the registry
+// ignores it, with everything below it. True when it is gone or was never
+// there; false when deletion failed.
 bool DeleteCustomAlgorithm(const std::string& name);
+
+// The names of the stored algorithms in the order LoadCustomAlgorithms
+// reads them (the registry's enumeration order), readable or not.
+std::vector<std::string> StoredAlgorithmNames();
 
 }  // namespace shredder

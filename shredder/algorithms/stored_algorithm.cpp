@@ -19,7 +19,7 @@ bool ReadPass(StoredValues& values, uint32_t index, Pass& pass) {
     if (write != "Pattern") return false;
     pass.kind = PassKind::Pattern;
     uint32_t length = 0;
-    if (!values.ReadNumber(key, "Pattern Length", length) || length > kMaxPatternLength)
+    if (!values.ReadNumber(key, "Pattern Length", length) || !PatternLengthAllowed(length))
         return false;
     pass.pattern.resize(length);
     for (uint32_t b = 0; b < length; ++b) {
@@ -39,7 +39,7 @@ bool ReadStoredAlgorithm(const std::string& name, StoredValues& values, Algorith
         return false;
     // The count is a signed value where it is written: 0, a "negative" one
     // and one past the bound all mean no usable algorithm.
-    if (count == 0 || count > kMaxPasses) return false;
+    if (!PassCountAllowed(count)) return false;
     algorithm.name = name;
     algorithm.custom = true;
     algorithm.passes.resize(count);

@@ -33,6 +33,7 @@ HRESULT JobDispatch::SetApplicationName(const std::string& name) {
 HRESULT JobDispatch::SetCommandLine(const std::string& line) {
     return driver_.SetProperty(kCommandLine, line);
 }
+std::string JobDispatch::GetCommandLine() { return GetText(driver_, kCommandLine); }
 std::string JobDispatch::GetCreator() { return GetText(driver_, kCreator); }
 HRESULT JobDispatch::SetCreator(const std::string& creator) {
     return driver_.SetProperty(kCreator, creator);
@@ -72,6 +73,13 @@ std::string DispatchTasks::Name(long position) { return Job(position).GetName();
 std::string DispatchTasks::Creator(long position) { return Job(position).GetCreator(); }
 void DispatchTasks::Run(long position) { Job(position).Run(); }
 void DispatchTasks::ShowProperties(long position) { Job(position).ShowProperties(); }
+
+std::string DispatchTasks::CommandLine(long position) { return Job(position).GetCommandLine(); }
+
+void DispatchTasks::SetCommandLine(long position, const std::string& line) {
+    JobDispatch& job = Job(position);
+    if (SUCCEEDED(job.SetCommandLine(line))) job.Save();
+}
 
 void DispatchTasks::Delete(long position) {
     if (position >= 1 && position <= 0x7FFF) schedule_.Delete(static_cast<short>(position));

@@ -17,6 +17,7 @@ public:
 
     HRESULT SetApplicationName(const std::string& name);
     HRESULT SetCommandLine(const std::string& line);
+    std::string GetCommandLine();
     std::string GetCreator();
     HRESULT SetCreator(const std::string& creator);
     HRESULT Run();
@@ -58,6 +59,9 @@ public:
     // The platform's own property sheet of the task.
     virtual void ShowProperties(long position) = 0;
     virtual void Delete(long position) = 0;
+    virtual std::string CommandLine(long position) = 0;
+    // The task keeps the new line (it is saved at once).
+    virtual void SetCommandLine(long position, const std::string& line) = 0;
 };
 
 // The tasks through the scheduler library: the shared job driver is
@@ -73,6 +77,8 @@ public:
     void Run(long position) override;
     void ShowProperties(long position) override;
     void Delete(long position) override;
+    std::string CommandLine(long position) override;
+    void SetCommandLine(long position, const std::string& line) override;
 
 private:
     JobDispatch& Job(long position);

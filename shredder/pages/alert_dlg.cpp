@@ -6,11 +6,12 @@
 
 namespace shredder {
 
-CAlertDlg::CAlertDlg(const ShredderTexts& texts, HWND owner)
-    : Dialog(IDD_ALERT), texts_(texts), owner_(owner) {}
+CAlertDlg::CAlertDlg(const ShredderTexts& texts, CSkin& skin, HWND owner)
+    : Dialog(IDD_ALERT), texts_(texts), skin_(skin), owner_(owner) {}
 
 bool ShowOldShellNotice(const ShredderTexts& texts) {
-    CAlertDlg alert(texts, nullptr);
+    CSkin notYetMade;
+    CAlertDlg alert(texts, notYetMade, nullptr);
     return alert.ShowAlert(kAlertOldShell).dontShowAgain;
 }
 
@@ -24,6 +25,7 @@ AlertResult CAlertDlg::ShowAlert(int mode) {
 }
 
 bool CAlertDlg::OnInitDialog() {
+    skin_.ApplySkin(Handle());
     SetControlTexts(Handle(), texts_,
                     {{0, texts::kCaption},
                      {IDC_ALERT_TEXT, AlertNotice(mode_)},

@@ -17,14 +17,16 @@ const UINT kSelectedMask = LVIS_SELECTED | LVIS_FOCUSED;
 
 CAlgorithmEditorDlg::CAlgorithmEditorDlg(AlgorithmTable& table, AlgorithmStore& store,
                                          int editIndex, const ShredderTexts& texts,
-                                         Messenger& messenger)
+                                         Messenger& messenger, CSkin& skin)
     : Dialog(IDD_ALGORITHM_EDITOR),
       model_(table, store, editIndex),
       texts_(texts),
-      messenger_(messenger) {}
+      messenger_(messenger),
+      skin_(skin) {}
 
 bool CAlgorithmEditorDlg::OnInitDialog() {
     Dialog::OnInitDialog();
+    skin_.ApplySkin(Handle());
     passes_.SubclassDlgItem(IDC_EDITOR_PASSES, Handle());
     passes_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     passes_.InsertColumn(0, "#", 40);
@@ -84,8 +86,16 @@ void CAlgorithmEditorDlg::Tell(const TextRef& text, unsigned icon, int focus) {
     if (focus) SetFocus(Item(focus));
 }
 
+void CAlgorithmEditorDlg::TellLimit(const TextRef& text, uint32_t limit) {
+    messenger_.Ask(FillIn(texts_.Text(text), "%d", std::to_string(limit)), MB_OK | MB_ICONSTOP);
+}
+
 void CAlgorithmEditorDlg::OnAddPass() {
     const int row = model_.AddPass();
+    if (row < 0) {
+        TellLimit(texts::editor::kTooManyPasses, kMaxPasses);
+        return;
+    }
     SetItemText(IDC_EDITOR_PATTERN, "00");
     CheckRadioButton(Handle(), IDC_EDITOR_WRITE_PATTERN, IDC_EDITOR_WRITE_COMPLEMENT,
                      IDC_EDITOR_WRITE_PATTERN);
@@ -156,9 +166,14 @@ void CAlgorithmEditorDlg::OnSave() {
         model_.Save(GetItemText(IDC_EDITOR_NAME), GetItemText(IDC_EDITOR_DESCRIPTION));
     switch (result.refusal) {
     case EditorRefusal::NoPasses: Tell(texts::editor::kNoPass, MB_ICONEXCLAMATION); return;
+    case EditorRefusal::TooManyPasses: TellLimit(texts::editor::kTooManyPasses, kMaxPasses); return;
     case EditorRefusal::BadPattern:
         passes_.SetItemState(result.badRow, kSelectedMask, kSelectedMask);
         Tell(texts::editor::kBadPattern, MB_ICONSTOP, IDC_EDITOR_PATTERN);
+        return;
+    case EditorRefusal::PatternTooLong:
+        passes_.SetItemState(result.badRow, kSelectedMask, kSelectedMask);
+        TellLimit(texts::editor::kPatternTooLong, kMaxPatternLength);
         return;
     case EditorRefusal::NoName: Tell(texts::editor::kNoName, MB_ICONSTOP, IDC_EDITOR_NAME); return;
     case EditorRefusal::BadName: Tell(texts::editor::kBadName, MB_ICONSTOP, IDC_EDITOR_NAME); return;
@@ -173,6 +188,7 @@ void CAlgorithmEditorDlg::OnSave() {
     case EditorRefusal::None: break;
     }
     if (result.oldKeyKept) Tell(texts::options::kDeleteFailed, MB_ICONERROR);
+    saved_ = result;
     EndDialog(IDC_EDITOR_SAVE);
 }
 

@@ -4,7 +4,8 @@
 
 namespace shredder {
 
-CDriveOptionsDlg::CDriveOptionsDlg() : Dialog(IDD_DRIVE_OPTIONS), model_(std::string()) {}
+CDriveOptionsDlg::CDriveOptionsDlg(CSkin& skin)
+    : Dialog(IDD_DRIVE_OPTIONS), skin_(skin), model_(std::string()) {}
 
 bool CDriveOptionsDlg::Choose(const std::string&, const std::string& fileSystem, bool& freeSpace,
                               bool& formatAfter) {
@@ -17,6 +18,7 @@ bool CDriveOptionsDlg::Choose(const std::string&, const std::string& fileSystem,
 
 bool CDriveOptionsDlg::OnInitDialog() {
     Dialog::OnInitDialog();
+    skin_.ApplySkin(Handle());
     CheckRadioButton(Handle(), IDC_DRIVE_FREE_SPACE, IDC_DRIVE_WHOLE, IDC_DRIVE_FREE_SPACE);
     model_.ChooseFreeSpace();
     ShowChoice();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/skin.h"
 #include "shredder/drive_wipe_actions.h"
 #include "shredder/pages/option_rules/drive_page_model.h"
 
@@ -11,7 +12,7 @@ namespace shredder {
 
 class CDriveOptionsDlg : public ui::Dialog, public DriveOptionsChooser {
 public:
-    CDriveOptionsDlg();
+    explicit CDriveOptionsDlg(CSkin& skin);
 
     bool Choose(const std::string& root, const std::string& fileSystem, bool& freeSpace,
                 bool& formatAfter) override;
@@ -23,6 +24,7 @@ protected:
 private:
     void ShowChoice();
 
+    CSkin& skin_;
     DriveOptionsModel model_;
 };
 

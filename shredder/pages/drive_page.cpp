@@ -9,7 +9,8 @@
 
 namespace shredder {
 
-CMyPropertyPage4::CMyPropertyPage4(CShredderApp& app) : ShredderPage(IDD_DRIVE_PAGE, app) {
+CMyPropertyPage4::CMyPropertyPage4(CShredderApp& app)
+    : ShredderPage(IDD_DRIVE_PAGE, app), driveOptions_(app.Skin()) {
     app.DriveWipes().SetChooser(&driveOptions_);
 }
 
@@ -76,6 +77,14 @@ void CMyPropertyPage4::TakeSelection() {
 }
 
 void CMyPropertyPage4::OnShredNow() {
+    // A run's questions pump messages: no second run starts inside them.
+    if (running_) return;
+    running_ = true;
+    RunShredNow();
+    running_ = false;
+}
+
+void CMyPropertyPage4::RunShredNow() {
     App().Engine().ClearAbort();
     TakeSelection();
     const DriveRun run = model_->ShredNow();
@@ -85,6 +94,7 @@ void CMyPropertyPage4::OnShredNow() {
         return;
     }
     if (run.wholeDrive) {
+        if (App().Sheet()) App().Sheet()->SetFormatDriveName(run.displayName);
         App().DriveWipes().ShredDrive(run.root, run.displayName, run.fileSystem, run.formatAfter);
         App().Engine().DestroyProgressDialog();
     } else {

@@ -31,11 +31,13 @@ private:
     // The model told which row the list has selected now.
     void TakeSelection();
     void OnShredNow();
+    void RunShredNow();
     void OnSchedule();
 
     CDriveOptionsDlg driveOptions_;
     std::unique_ptr<DrivePageModel> model_;
     ui::ListView list_;
+    bool running_ = false;
 };
 
 }  // namespace shredder

@@ -35,13 +35,13 @@ void CMyPropertyPage3::SetLanguageTexts() {
 bool CMyPropertyPage3::OnCommand(UINT id, UINT code, HWND control) {
     if (code == BN_CLICKED && id == kBrowseButton) {
         std::string folder;
-        BrowseForFolder(folder, std::string(), SheetHandle(), std::string(), std::string());
+        BrowseForFolder(folder, std::string(), Handle(), std::string(), std::string());
         model_.OnBrowse(folder);
         ShowRows();
         return true;
     }
     if (code == BN_CLICKED && id == IDC_SUBFOLDER_OPTIONS) {
-        CSubFolderOptionsDlg dialog(App().Texts(), App().AppPath(), SheetHandle());
+        CSubFolderOptionsDlg dialog(App().Texts(), App().Skin(), App().AppPath(), SheetHandle());
         model_.OnSubFolderOptions(dialog);
         return true;
     }

@@ -7,6 +7,7 @@
 #include "shredder/pages/algorithm_editor_dlg.h"
 #include "shredder/pages/shred_control_texts.h"
 #include "shredder/pages/option_rules/option_texts.h"
+#include "shredder/pages/option_rules/task_algorithms.h"
 #include "shredder/res/algorithm_editor_dlg_res.h"
 #include "shredder/res/options_page_res.h"
 #include "shredder/shredder_app.h"
@@ -80,23 +81,36 @@ void CMyPropertyPage1::FillLanguageCombo() {
     languages_.SetCurSel(LanguageIndex(languageEntries_, App().Settings().Language()));
 }
 
+void CMyPropertyPage1::FollowMoves(const PositionMoves& moves) {
+    FillAlgorithms(choice_.Follow(moves).index);
+    DispatchTasks tasks(App().Schedule(), App().Job());
+    const std::vector<std::string> orphaned = FollowAlgorithmMoves(tasks, moves);
+    if (orphaned.empty()) return;
+    std::string names;
+    for (const std::string& name : orphaned) names += name + "\n";
+    App().Messages().Ask(FillIn(App().Texts().Text(texts::options::kTasksLostAlgorithm), "%s", names),
+                         MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CMyPropertyPage1::OnNewAlgorithm() {
-    CAlgorithmEditorDlg editor(App().Algorithms(), store_, -1, App().Texts(), App().Messages());
-    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) algorithms_.AddString(App().Algorithms().back().name);
+    CAlgorithmEditorDlg editor(App().Algorithms(), store_, -1, App().Texts(), App().Messages(),
+                               App().Skin());
+    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) FollowMoves(editor.SaveResult().moves);
 }
 
 void CMyPropertyPage1::OnEditAlgorithm() {
-    const int index = algorithms_.GetCurSel();
-    CAlgorithmEditorDlg editor(App().Algorithms(), store_, index, App().Texts(), App().Messages());
-    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) FillAlgorithms(index);
+    CAlgorithmEditorDlg editor(App().Algorithms(), store_, algorithms_.GetCurSel(), App().Texts(),
+                               App().Messages(), App().Skin());
+    if (editor.DoModal(SheetHandle()) == IDC_EDITOR_SAVE) FollowMoves(editor.SaveResult().moves);
 }
 
 void CMyPropertyPage1::OnDeleteAlgorithm() {
     bool keyKept = false;
-    const AlgorithmChoice choice = choice_.Delete(algorithms_.GetCurSel(), keyKept);
+    PositionMoves moves;
+    choice_.Delete(algorithms_.GetCurSel(), keyKept, moves);
     if (keyKept)
         App().Messages().Ask(App().Texts().Text(texts::options::kDeleteFailed), MB_OK | MB_ICONERROR);
-    FillAlgorithms(choice.index);
+    FollowMoves(moves);
 }
 
 void CMyPropertyPage1::OnSelChangeLanguage() {

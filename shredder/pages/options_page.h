@@ -31,6 +31,9 @@ private:
     void OnNewAlgorithm();
     void OnEditAlgorithm();
     void OnDeleteAlgorithm();
+    // After positions moved: the list, `Method` and the program's scheduled
+    // tasks follow their algorithms.
+    void FollowMoves(const PositionMoves& moves);
     void OnSelChangeLanguage();
     void OnRunUpdate();
 

@@ -12,8 +12,14 @@ CMyPropertyPage5::CMyPropertyPage5(CShredderApp& app)
     : ShredderPage(IDD_RECYCLE_PAGE, app), context_(app) {}
 
 int CMyPropertyPage5::ShredRecycleBin() {
-    CAlertDlg alert(App().Texts(), SheetHandle());
+    CAlertDlg alert(App().Texts(), App().Skin(), SheetHandle());
     return RecyclePageModel(context_.Get(), alert).OnShredNow();
+}
+
+bool CMyPropertyPage5::OnInitDialog() {
+    ShredderPage::OnInitDialog();
+    App().Skin().ApplySkin(Handle());
+    return true;
 }
 
 bool CMyPropertyPage5::OnSetActive() {
@@ -37,7 +43,7 @@ bool CMyPropertyPage5::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     }
     if (id == IDC_RECYCLE_SCHEDULE) {
-        CAlertDlg alert(App().Texts(), SheetHandle());
+        CAlertDlg alert(App().Texts(), App().Skin(), SheetHandle());
         RecyclePageModel(context_.Get(), alert).OnSchedule();
         return true;
     }

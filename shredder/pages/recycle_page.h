@@ -15,6 +15,7 @@ public:
     int ShredRecycleBin();
 
 protected:
+    bool OnInitDialog() override;
     bool OnSetActive() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 

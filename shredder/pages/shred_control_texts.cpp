@@ -17,6 +17,7 @@ void SetControlTexts(HWND dialog, const ShredderTexts& texts,
 
 void OpenProgramHelp(HWND owner, const std::string& appPath) {
     const std::string file = appPath + "\\HLP\\Mirrowick.chm";
+    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     ShellExecuteA(owner, "open", file.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 

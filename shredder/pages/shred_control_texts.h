@@ -17,7 +17,8 @@ struct ControlText {
 void SetControlTexts(HWND dialog, const ShredderTexts& texts,
                      std::initializer_list<ControlText> controls);
 
-// The program's help file, "<AppPath>\HLP\Mirrowick.chm", opened maximised.
+// The program's help file, "<AppPath>\HLP\Mirrowick.chm", opened maximised;
+// none ships, and without it Help opens nothing.
 void OpenProgramHelp(HWND owner, const std::string& appPath);
 
 }  // namespace shredder

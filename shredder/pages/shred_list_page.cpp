@@ -10,6 +10,7 @@ ShredListPage::ShredListPage(int templateId, CShredderApp& app, int listId, cons
 
 bool ShredListPage::OnInitDialog() {
     ShredderPage::OnInitDialog();
+    App().Skin().ApplySkin(Handle());
     list_.SubclassDlgItem(listId_, Handle());
     list_.SetExtendedStyle(list_.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     list_.InsertColumn(0, App().Texts().Text(column_));

@@ -22,9 +22,9 @@ int CheckedChoice(HWND dialog, int first) {
 
 }  // namespace
 
-CSubFolderOptionsDlg::CSubFolderOptionsDlg(const ShredderTexts& texts, const std::string& appPath,
-                                           HWND owner)
-    : Dialog(IDD_SUB_FOLDER_OPTIONS), texts_(texts), appPath_(appPath), owner_(owner) {}
+CSubFolderOptionsDlg::CSubFolderOptionsDlg(const ShredderTexts& texts, CSkin& skin,
+                                           const std::string& appPath, HWND owner)
+    : Dialog(IDD_SUB_FOLDER_OPTIONS), texts_(texts), skin_(skin), appPath_(appPath), owner_(owner) {}
 
 bool CSubFolderOptionsDlg::EditSubFolderOptions(SubFolderOptions& options) {
     options_ = options;
@@ -34,6 +34,7 @@ bool CSubFolderOptionsDlg::EditSubFolderOptions(SubFolderOptions& options) {
 }
 
 bool CSubFolderOptionsDlg::OnInitDialog() {
+    skin_.ApplySkin(Handle());
     SetControlTexts(Handle(), texts_,
                     {{0, kTitle},
                      {IDC_SUBFOLDER_GROUP, {"9700", "&Shred contents of subfolders"}},

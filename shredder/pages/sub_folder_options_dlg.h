@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/skin.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/pages/shredding/sub_folder_options.h"
 
@@ -11,7 +12,8 @@ namespace shredder {
 
 class CSubFolderOptionsDlg : public ui::Dialog, public SubFolderOptionsPrompt {
 public:
-    CSubFolderOptionsDlg(const ShredderTexts& texts, const std::string& appPath, HWND owner);
+    CSubFolderOptionsDlg(const ShredderTexts& texts, CSkin& skin, const std::string& appPath,
+                         HWND owner);
 
     // Modal over the owner; on OK `options` holds the choices made.
     bool EditSubFolderOptions(SubFolderOptions& options) override;
@@ -27,6 +29,7 @@ private:
     void ApplyEnablingRule();
 
     const ShredderTexts& texts_;
+    CSkin& skin_;
     std::string appPath_;
     HWND owner_;
     SubFolderOptions options_;

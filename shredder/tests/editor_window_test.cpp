@@ -44,7 +44,8 @@ TEST(EditorWindow, PatternTypingAndSave) {
     ShredLog log;
     Messenger messenger(prompt, log);
     ShredderTexts texts;
-    CAlgorithmEditorDlg editor(table, store, -1, texts, messenger);
+    CSkin skin;
+    CAlgorithmEditorDlg editor(table, store, -1, texts, messenger, skin);
 
     std::string typedRow;
     uitest::Watchdog watchdog{8000};
@@ -74,6 +75,51 @@ TEST(EditorWindow, PatternTypingAndSave) {
     EXPECT_EQ((std::vector<std::string>{"Fresh"}), store.saved);
     ASSERT_EQ(7u, table.size());
     EXPECT_EQ((std::vector<unsigned char>{0xBC, 0x0A}), table[6].passes[0].pattern);
+}
+
+// Enter in the name or description box neither saves nor ends the dialog:
+// the edits stay until Save or Cancel.
+TEST(EditorWindow, EnterKeepsTheDialogAndItsEdits) {
+    InitCommonControls();
+    AlgorithmTable table;
+    AddBuiltInAlgorithms(table);
+    RecordingStore store;
+    RecordingPrompt prompt;
+    ShredLog log;
+    Messenger messenger(prompt, log);
+    ShredderTexts texts;
+    CSkin skin;
+    CAlgorithmEditorDlg editor(table, store, -1, texts, messenger, skin);
+    std::vector<bool> open;
+    const auto enterIn = [&](int id) {
+        HWND box = GetDlgItem(editor.Handle(), id);
+        SetFocus(box);
+        SetWindowTextA(box, "typed");
+        PostMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
+        return true;
+    };
+    const auto stillOpen = [&](int id) {
+        char text[32] = {};
+        GetDlgItemTextA(editor.Handle(), id, text, sizeof text);
+        open.push_back(std::string(text) == "typed");
+        return true;
+    };
+    uitest::Watchdog watchdog{8000};
+    uitest::Steps steps({
+        [&] { return editor.Handle() != nullptr; },
+        [&] { return enterIn(IDC_EDITOR_NAME); },
+        [&] { return stillOpen(IDC_EDITOR_NAME); },
+        [&] { return enterIn(IDC_EDITOR_DESCRIPTION); },
+        [&] { return stillOpen(IDC_EDITOR_DESCRIPTION); },
+        [&] {
+            Click(editor.Handle(), IDCANCEL);
+            return true;
+        },
+    });
+    EXPECT_EQ(IDCANCEL, editor.DoModal());
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ((std::vector<bool>{true, true}), open);
+    EXPECT_TRUE(store.saved.empty());
 }
 
 }  // namespace

@@ -22,8 +22,11 @@ const char* const kOurs = suite::scourwell::kTaskCreator;
 class StandInTasks : public ScheduledTasks {
 public:
     struct Task {
+        Task(std::string name, std::string creator, std::string line = std::string())
+            : name(std::move(name)), creator(std::move(creator)), line(std::move(line)) {}
         std::string name;
         std::string creator;
+        std::string line;
     };
     explicit StandInTasks(std::vector<Task> tasks) : tasks(std::move(tasks)) {}
 
@@ -36,6 +39,10 @@ public:
     void Delete(long position) override {
         deleted.push_back(position);
         tasks.erase(tasks.begin() + (position - 1));
+    }
+    std::string CommandLine(long position) override { return tasks.at(position - 1).line; }
+    void SetCommandLine(long position, const std::string& line) override {
+        tasks.at(position - 1).line = line;
     }
 
     std::vector<Task> tasks;
@@ -98,6 +105,15 @@ TEST_F(SchedulerList, DeleteAllTakesOnlyOursHighestFirstAndOnlyOnYes) {
     ASSERT_EQ(1u, tasks.tasks.size());
     EXPECT_EQ("B", tasks.tasks[0].name);
     EXPECT_EQ(0, model.RowCount());
+
+    // Another program's task came first while the question was open.
+    tasks.tasks = {{"E", kOurs}};
+    model.Fill();
+    tasks.tasks.insert(tasks.tasks.begin(), StandInTasks::Task{"F", "Another Program"});
+    prompt_.answers = {IDYES};
+    EXPECT_TRUE(model.DeleteAll());
+    ASSERT_EQ(1u, tasks.tasks.size());
+    EXPECT_EQ("F", tasks.tasks[0].name);
 }
 
 TEST_F(SchedulerList, ViewLogOpensOnlyAnExistingLog) {

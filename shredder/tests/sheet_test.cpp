@@ -87,6 +87,21 @@ TEST_F(MainSheet, TabsTakeOnlyPresentKeysThatAreNotTheErrorMark) {
     EXPECT_FALSE(applyStyle & WS_VISIBLE) << "an Apply button";
 }
 
+// No help file ships: Help is there on every page and opens nothing.
+TEST_F(MainSheet, HelpIsOfferedOnEveryPage) {
+    Open();
+    HWND help = GetDlgItem(sheet_.Handle(), kHelpButton);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(GetWindowLongA(help, GWL_STYLE) & WS_VISIBLE);
+    for (int page = 0; page < sheet_.GetPageCount(); ++page) {
+        sheet_.SetActivePage(page);
+        EXPECT_TRUE(IsWindowEnabled(help)) << page;
+    }
+    SendMessageA(sheet_.Handle(), WM_COMMAND, kHelpButton, reinterpret_cast<LPARAM>(help));
+    uitest::Pump(100);
+    EXPECT_TRUE(IsWindow(sheet_.Handle()));
+}
+
 TEST_F(MainSheet, SystemMenuHasNoSizingAndEndsWithAbout) {
     Open();
     HMENU menu = GetSystemMenu(sheet_.Handle(), FALSE);

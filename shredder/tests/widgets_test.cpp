@@ -26,8 +26,10 @@ public:
     HWND SheetWindow() override { return sheet.Handle(); }
     void ProgressShown(bool shown) override { blinks.push_back(shown); }
     bool& AbortFlag() override { return abort; }
+    CSkin& Skin() override { return skin; }
 
     ui::Window sheet;
+    CSkin skin;
     std::vector<bool> blinks;
     bool abort = false;
 };
@@ -85,6 +87,15 @@ TEST_F(ProgressWindow, EndOfSessionStopsTheRun) {
     EXPECT_TRUE(host_.abort);
 }
 
+// A quit asked for during a run stops it and still ends the program's loop.
+TEST_F(ProgressWindow, QuitStopsTheRunAndReachesTheProgramsLoop) {
+    PostQuitMessage(3);
+    EXPECT_TRUE(dialog_.ShouldAbort());
+    MSG msg = {};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+}
+
 // A list in a window that reflects its notifications to it.
 class ListHost : public ::testing::Test {
 protected:
@@ -127,7 +138,8 @@ namespace {
 // of the file that holds its resources.
 TEST(AboutBox, ShowsItsTitleAndTheFilesVersion) {
     ShredderTexts texts;
-    CAboutDlg about(texts);
+    CSkin skin;
+    CAboutDlg about(texts, skin);
     uitest::Watchdog watchdog;
     std::string version, title;
     uitest::Steps steps({[&] {

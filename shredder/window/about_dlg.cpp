@@ -6,9 +6,12 @@
 
 namespace shredder {
 
-CAboutDlg::CAboutDlg(const ShredderTexts& texts) : Dialog(IDD_ABOUT), texts_(texts) {}
+CAboutDlg::CAboutDlg(const ShredderTexts& texts, CSkin& skin)
+    : Dialog(IDD_ABOUT), texts_(texts), skin_(skin) {}
 
 bool CAboutDlg::OnInitDialog() {
+    skin_.ApplySkinByName(Handle(), "Main");
+    skin_.ApplySkinByName(Item(IDOK), "Button");
     SetLanguageTexts();
     GetVersionString();
     link_.SetURL(kMakerWebSite);

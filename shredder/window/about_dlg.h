@@ -2,6 +2,7 @@
 // The About box (130): its texts in the user's language, the program
 // file's copyright and version values, and a link to the maker's web site.
 #include "platform/ui/dialog.h"
+#include "platform/ui/skin.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/window/hyperlink_ctrl.h"
 
@@ -12,7 +13,7 @@ constexpr char kMakerWebSite[] = "http://www.velmora.example/";
 
 class CAboutDlg : public ui::Dialog {
 public:
-    explicit CAboutDlg(const ShredderTexts& texts);
+    CAboutDlg(const ShredderTexts& texts, CSkin& skin);
 
 protected:
     bool OnInitDialog() override;
@@ -24,6 +25,7 @@ private:
     void GetVersionString();
 
     const ShredderTexts& texts_;
+    CSkin& skin_;
     CHyperLinkCtrl link_;
 };
 

@@ -6,6 +6,7 @@ namespace shredder {
 
 CHyperLinkCtrl::CHyperLinkCtrl() : HyperLink(kUnderline | kNoActiveColor) {
     SetColors(LinkColors(RGB(5, 34, 143)));
+    SetShowCommand(SW_SHOWMINIMIZED);
 }
 
 ui::HyperLink::Colors CHyperLinkCtrl::LinkColors(COLORREF visited) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The About box's web link: the UI layer's link (underlined, hand cursor,
 // hover tracking) in this program's colours, red until visited, with a
-// tool tip of its own text (tool 1001) instead of the address.
+// tool tip of its own text (tool 1001) instead of the address; the site
+// opens minimised.
 #include <windows.h>
 
 #include <string>

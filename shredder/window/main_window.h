@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "shredder/drive/system_drive_environment.h"
 
@@ -28,6 +29,9 @@ public:
     // The Recycle Bin page's Shred Now, with its warning: what the item
     // "recycle" of a command-line run does.
     virtual void ShredRecycleBin() = 0;
+    // The display name of the drive a whole-drive wipe is about to format
+    // ("Label (X:)"): the Format dialog is looked for under it.
+    virtual void SetFormatDriveName(const std::string& displayName) = 0;
 };
 
 using MainWindowFactory = std::unique_ptr<MainWindow> (*)(CShredderApp& app);

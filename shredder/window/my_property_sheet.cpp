@@ -4,6 +4,7 @@
 
 #include "platform/ui/module.h"
 #include "shredder/core/system_places.h"
+#include "shredder/pages/shred_control_texts.h"
 #include "shredder/shredder_app.h"
 #include "shredder/window/about_dlg.h"
 
@@ -44,7 +45,7 @@ CMyPropertySheet::CMyPropertySheet(CShredderApp& app, NotifyIconApi* shell, Wind
     AddPage(drive_);
     AddPage(recycle_);
     AddPage(scheduler_);
-    ModifyFlags(0, PSH_NOAPPLYNOW);
+    ModifyFlags(0, PSH_NOAPPLYNOW | PSH_HASHELP);
     ModifyTemplateStyle(DS_CONTEXTHELP | DS_MODALFRAME, WS_MINIMIZEBOX);
 }
 
@@ -64,6 +65,9 @@ bool CMyPropertySheet::OnInitDialog() {
                                                           IMAGE_ICON, 16, 16, LR_SHARED)));
     Post(taskbarCreated_);
     SetLanguageTexts();
+    // The options page first: it makes the skin control every other page
+    // draws with.
+    SetActivePage(0);
     SetActivePage(5);
     SetActivePage(0);
     return true;
@@ -111,18 +115,21 @@ void CMyPropertySheet::StopBlinkTimer() {
     tray_.StopBlink();
 }
 
+// The name the drive page stored for this drive; the label is read again
+// only for a drive it did not name (a command-line run).
 void CMyPropertySheet::BeginFormatAutomation(char letter) {
-    char root[] = "X:\\";
-    root[0] = letter;
-    char label[MAX_PATH] = {};
-    GetVolumeInformationA(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0);
-    format_.Start(Handle(), FormatDialogTitle(CurrentFormatWindows(), DriveDisplayName(label, letter)));
+    std::string name = formatDriveName_;
+    if (name.find(std::string("(") + letter + ":)") == std::string::npos) {
+        char root[] = "X:\\";
+        root[0] = letter;
+        char label[MAX_PATH] = {};
+        GetVolumeInformationA(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0);
+        name = DriveDisplayName(label, letter);
+    }
+    format_.Start(Handle(), FormatDialogTitle(CurrentFormatWindows(), name));
 }
 
-void CMyPropertySheet::OpenHelp() const {
-    const std::string file = app_.AppPath() + "\\HLP\\Mirrowick.chm";
-    ShellExecuteA(Handle(), "open", file.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-}
+void CMyPropertySheet::OpenHelp() const { OpenProgramHelp(Handle(), app_.AppPath()); }
 
 void CMyPropertySheet::PaintIcon() {
     PAINTSTRUCT paint;
@@ -148,7 +155,7 @@ LRESULT CMyPropertySheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == kAboutCommand) {
-            CAboutDlg about(app_.Texts());
+            CAboutDlg about(app_.Texts(), app_.Skin());
             about.DoModal(Handle());
         } else if ((wp & 0xFFF0) == SC_CLOSE) {
             tray_.Delete();

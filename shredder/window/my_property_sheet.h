@@ -41,6 +41,7 @@ public:
 
     void SetLanguageTexts() override;
     void ShredRecycleBin() override { recycle_.ShredRecycleBin(); }
+    void SetFormatDriveName(const std::string& displayName) override { formatDriveName_ = displayName; }
     const SheetTrayIcon& Tray() const { return tray_; }
 
 protected:
@@ -66,6 +67,7 @@ private:
     TopLevelWindowFinder topLevel_;
     FormatAutomation format_;
     UINT taskbarCreated_;
+    std::string formatDriveName_;
 };
 
 // The factory the program hands its application object.

@@ -45,6 +45,7 @@ void CProgressDlg::CloseProgress() {
 }
 
 bool CProgressDlg::OnInitDialog() {
+    host_.Skin().ApplySkin(Handle());
     SetLanguageTexts();
     SendDlgItemMessageA(Handle(), IDC_PROGRESS_TOTAL, PBM_SETSTEP, 1, 0);
     return Dialog::OnInitDialog();
@@ -97,6 +98,13 @@ void CProgressDlg::EnableCancel(bool enable) {
 bool CProgressDlg::ShouldAbort() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // The program is asked to end: the run stops, and the quit stays
+        // for the message loop that ends the program.
+        if (msg.message == WM_QUIT) {
+            host_.AbortFlag() = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
         // Escape and Tab reach the window as they would in a dialog loop.
         if (Handle() && IsDialogMessageA(Handle(), &msg)) continue;
         TranslateMessage(&msg);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/skin.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/engine/shred_observer.h"
 
@@ -23,6 +24,8 @@ public:
     virtual HWND SheetWindow() = 0;
     virtual void ProgressShown(bool shown) = 0;
     virtual bool& AbortFlag() = 0;
+    // The program's skin control.
+    virtual CSkin& Skin() = 0;
 };
 
 // A 32-bit range on a bar that holds 31 bits: ranges above are halved

@@ -17,6 +17,7 @@ CMyPropertyPage6::CMyPropertyPage6(CShredderApp& app, ScheduledTasks* tasks)
       model_(tasks ? *tasks : dispatchTasks_, app.Messages(), app.Texts()) {}
 
 bool CMyPropertyPage6::OnInitDialog() {
+    App().Skin().ApplySkin(Handle());
     list_.SubclassDlgItem(IDC_TASK_LIST, Handle());
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.InsertColumn(0, App().Texts().Text("9508", "Task Name"));

@@ -10,7 +10,10 @@ class CShredderApp;
 
 class ShredderPage : public ui::PropertyPage {
 public:
-    ShredderPage(int templateId, CShredderApp& app) : PropertyPage(templateId), app_(app) {}
+    // Every page offers the sheet's Help button.
+    ShredderPage(int templateId, CShredderApp& app) : PropertyPage(templateId), app_(app) {
+        EnableHelpButton();
+    }
 
 protected:
     CShredderApp& App() const { return app_; }

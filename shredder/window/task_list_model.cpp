@@ -55,6 +55,9 @@ bool TaskListModel::DeleteAll() {
     if (messenger_.TellTitled(text, texts_.Text("9064", "WARNING!"),
                               MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2) != IDYES)
         return false;
+    // The tasks may have changed while the question was open: the positions
+    // are read again, so only this program's tasks go.
+    Fill();
     for (auto position = positions_.rbegin(); position != positions_.rend(); ++position)
         tasks_.Delete(*position);
     positions_.clear();

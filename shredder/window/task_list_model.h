@@ -35,9 +35,9 @@ public:
     bool RunNow(int row);
     // Deletes the row's task; the caller fills the list again.
     bool DeleteTask(int row);
-    // Asks first; deletes every listed task (no other), from the highest
-    // position down so the positions still to delete stay right. False
-    // when the user said No.
+    // Asks first; deletes every task of this program (no other), as the
+    // scheduler holds them once answered, from the highest position down so
+    // the positions still to delete stay right. False when the user said No.
     bool DeleteAll();
     // "log.txt" of the program folder, or the notice that there is none.
     void ViewLog(const std::string& appPath, ShellOpener& opener);

@@ -35,12 +35,12 @@ std::string DefaultValue(HKEY root, const std::string& key) {
     return value;
 }
 
-bool OpenWithHtmlProgram(const std::string& url) {
+bool OpenWithHtmlProgram(const std::string& url, int show) {
     const std::string type = DefaultValue(HKEY_CLASSES_ROOT, ".htm");
     if (type.empty()) return false;
     const std::string command = DefaultValue(HKEY_CLASSES_ROOT, type + "\\shell\\open\\command");
     if (command.empty()) return false;
-    return WinExec(BrowserCommandFor(command, url).c_str(), SW_SHOW) > 31;
+    return WinExec(BrowserCommandFor(command, url).c_str(), show) > 31;
 }
 
 }  // namespace
@@ -174,8 +174,8 @@ void HyperLink::Redraw() const {
 bool HyperLink::Follow() {
     const bool opened =
         reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url_.c_str(), nullptr, nullptr,
-                                                SW_SHOW)) > 32 ||
-        OpenWithHtmlProgram(url_);
+                                                show_)) > 32 ||
+        OpenWithHtmlProgram(url_, show_);
     if (!opened) {
         MessageBeep(MB_ICONEXCLAMATION);
         return false;

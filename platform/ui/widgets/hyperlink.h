@@ -52,6 +52,8 @@ public:
     // Opens the address: through the shell, else with the program that opens
     // .htm files. Success marks the link visited; failure beeps.
     bool Follow();
+    // How the opened program's window is shown (SW_SHOW unless set).
+    void SetShowCommand(int show) { show_ = show; }
     // The link's tip window (owned by the dialog), null before Attach or
     // when the system made none.
     HWND ToolTip() const { return toolTip_; }
@@ -76,6 +78,7 @@ private:
     bool hovering_ = false;
     bool active_ = false;
     bool visited_ = false;
+    int show_ = SW_SHOW;
 };
 
 // The hand the links show: the help program's cursor when present, else the

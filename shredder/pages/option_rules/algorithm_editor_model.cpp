@@ -20,6 +20,7 @@ AlgorithmEditorModel::AlgorithmEditorModel(AlgorithmTable& table, AlgorithmStore
 }
 
 int AlgorithmEditorModel::AddPass() {
+    if (!PassCountAllowed(rows_.size() + 1)) return -1;
     rows_.push_back("00");
     return static_cast<int>(rows_.size()) - 1;
 }
@@ -69,20 +70,39 @@ bool AlgorithmEditorModel::NameTaken(const std::string& name) const {
     return false;
 }
 
+EditorRefusal AlgorithmEditorModel::CheckRows(EditorSaveResult& result) const {
+    if (rows_.empty()) return EditorRefusal::NoPasses;
+    if (!PassCountAllowed(rows_.size())) return EditorRefusal::TooManyPasses;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (RowKind(rows_[i]) != PassKind::Pattern) continue;
+        result.badRow = static_cast<int>(i);
+        if (!IsValidPatternRow(rows_[i])) return EditorRefusal::BadPattern;
+        if (!PatternLengthAllowed(PatternBytes(rows_[i]).size())) return EditorRefusal::PatternTooLong;
+    }
+    result.badRow = -1;
+    return EditorRefusal::None;
+}
+
+bool AlgorithmEditorModel::Store(const Algorithm& record, EditorSaveResult& result) {
+    if (NewMode()) return store_.Save(record);
+    const Algorithm& old = table_[editIndex_];
+    if (lstrcmpiA(old.name.c_str(), record.name.c_str()) != 0) {
+        if (!store_.Save(record)) return false;
+        result.oldKeyKept = !store_.Delete(old.name);
+        return true;
+    }
+    // The same key: the old version goes first, so a change of letter case
+    // renames the key and none of its passes lingers.
+    if (store_.Delete(old.name) && store_.Save(record)) return true;
+    store_.Save(old);
+    return false;
+}
+
 EditorSaveResult AlgorithmEditorModel::Save(const std::string& name,
                                             const std::string& description) {
     EditorSaveResult result;
-    if (rows_.empty()) {
-        result.refusal = EditorRefusal::NoPasses;
-        return result;
-    }
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        if (RowKind(rows_[i]) == PassKind::Pattern && !IsValidPatternRow(rows_[i])) {
-            result.refusal = EditorRefusal::BadPattern;
-            result.badRow = static_cast<int>(i);
-            return result;
-        }
-    }
+    result.refusal = CheckRows(result);
+    if (result.refusal != EditorRefusal::None) return result;
     name_ = name.substr(0, kMaxAlgorithmName);
     description_ = description.substr(0, kMaxAlgorithmDescription);
     if (name_.empty())
@@ -100,18 +120,17 @@ EditorSaveResult AlgorithmEditorModel::Save(const std::string& name,
     record.description = description_;
     record.custom = true;
     for (const std::string& row : rows_) record.passes.push_back(RowPass(row));
-    if (!store_.Save(record)) {
+    if (!Store(record, result)) {
         result.refusal = EditorRefusal::WriteFailed;
         return result;
     }
-    if (NewMode()) {
+    if (NewMode())
         table_.push_back(std::move(record));
-        return result;
-    }
-    // A name that differs only in letter case was written over the same key.
-    const std::string& oldName = table_[editIndex_].name;
-    if (lstrcmpiA(oldName.c_str(), name_.c_str()) != 0) result.oldKeyKept = !store_.Delete(oldName);
-    table_[editIndex_] = std::move(record);
+    else
+        table_[editIndex_] = std::move(record);
+    result.moves = OrderAsLoaded(table_, store_.LoadOrder());
+    result.savedIndex = NewMode() ? result.moves.back() : result.moves[editIndex_];
+    if (NewMode()) result.moves.pop_back();
     return result;
 }
 

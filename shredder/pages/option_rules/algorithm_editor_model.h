@@ -1,8 +1,10 @@
 #pragma once
 // The algorithm editor without its window: the pass rows, what each button
 // does to them, and Save with its checks. The table changes only after the
-// algorithm is stored; an edited algorithm's old key goes only after its
-// new one was written, and only when the name changed.
+// algorithm is stored, and then takes the order of the next start. Saving
+// is all or nothing: a renamed algorithm's old key goes only after its new
+// one was written; one saved under its own name (letter case may change)
+// replaces the old version, which is written back when the new one fails.
 #include <string>
 #include <vector>
 
@@ -14,7 +16,9 @@ namespace shredder {
 enum class EditorRefusal {
     None,
     NoPasses,       // an algorithm without passes would delete without overwriting
+    TooManyPasses,  // more than the reader takes (kMaxPasses)
     BadPattern,     // a pattern row with no digit or a non-hexadecimal one
+    PatternTooLong, // a pattern row longer than the reader takes
     NoName,
     BadName,        // "\" would split the registry key
     DuplicateName,
@@ -24,8 +28,10 @@ enum class EditorRefusal {
 
 struct EditorSaveResult {
     EditorRefusal refusal = EditorRefusal::None;
-    int badRow = -1;            // BadPattern: the first refused row
+    int badRow = -1;            // BadPattern, PatternTooLong: the first refused row
     bool oldKeyKept = false;    // renamed, but the old key could not be removed
+    int savedIndex = -1;        // the saved algorithm's position in the table
+    PositionMoves moves;        // where each position of the table before went
 };
 
 class AlgorithmEditorModel {
@@ -39,7 +45,8 @@ public:
     const std::string& Description() const { return description_; }
     const std::vector<std::string>& Rows() const { return rows_; }
 
-    // A row "00" at the end; its position.
+    // A row "00" at the end; its position, or -1 when the algorithm has
+    // kMaxPasses already.
     int AddPass();
     void SetPattern(int row, const std::string& editText);
     void SetRandom(int row);
@@ -58,6 +65,9 @@ public:
 private:
     bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
     bool NameTaken(const std::string& name) const;
+    EditorRefusal CheckRows(EditorSaveResult& result) const;
+    // Writes the record; in edit mode it replaces the old version.
+    bool Store(const Algorithm& record, EditorSaveResult& result);
 
     AlgorithmTable& table_;
     AlgorithmStore& store_;

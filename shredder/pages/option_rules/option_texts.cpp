@@ -13,6 +13,10 @@ const TextRef kLiveUpdate = {"9000", "Live &Update"};
 const TextRef kMenuCaptionLater = {
     "9061", "Context menu caption will be changed the next time you restart you system."};
 const TextRef kDeleteFailed = {"9080", "Failed to delete the shredding algorithm registry key."};
+const TextRef kTasksLostAlgorithm = {
+    "9142",
+    "These scheduled tasks used the deleted algorithm and will shred nothing until you schedule "
+    "them again:\n\n%s"};
 }  // namespace options
 
 namespace drive {
@@ -42,6 +46,8 @@ const TextRef kDuplicateName = {
 const TextRef kNoDescription = {"9072", "Please, Enter the algorithm description."};
 const TextRef kSaveFailed = {"9073", "Failed to save the shredding algorithm in the system registry."};
 const TextRef kBadName = {"9096", "An algorithm name can't contain \"\\\".\nPlease change the algorithm name."};
+const TextRef kTooManyPasses = {"9140", "An algorithm can have at most %d passes."};
+const TextRef kPatternTooLong = {"9141", "A pass pattern can have at most %d bytes."};
 }  // namespace editor
 
 }  // namespace texts

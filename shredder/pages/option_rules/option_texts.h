@@ -15,6 +15,7 @@ extern const TextRef kLanguageGroup;    // 9005
 extern const TextRef kLiveUpdate;       // 9000
 extern const TextRef kMenuCaptionLater; // 9061
 extern const TextRef kDeleteFailed;     // 9080
+extern const TextRef kTasksLostAlgorithm; // 9142
 }  // namespace options
 
 namespace drive {
@@ -38,6 +39,8 @@ extern const TextRef kDuplicateName;    // 9071
 extern const TextRef kNoDescription;    // 9072
 extern const TextRef kSaveFailed;       // 9073
 extern const TextRef kBadName;          // 9096
+extern const TextRef kTooManyPasses;    // 9140
+extern const TextRef kPatternTooLong;   // 9141
 }  // namespace editor
 
 }  // namespace texts

@@ -27,13 +27,23 @@ AlgorithmChoice AlgorithmChoiceModel::Select(int index) const {
     return choice;
 }
 
-AlgorithmChoice AlgorithmChoiceModel::Delete(int index, bool& keyKept) const {
+AlgorithmChoice AlgorithmChoiceModel::Delete(int index, bool& keyKept, PositionMoves& moves) const {
     keyKept = false;
+    moves.clear();
+    for (int i = 0; i < static_cast<int>(table_.size()); ++i) moves.push_back(i);
     if (index >= 0 && index < static_cast<int>(table_.size()) && table_[index].custom) {
         keyKept = !store_.Delete(table_[index].name);
         table_.erase(table_.begin() + index);
+        moves[index] = -1;
+        for (size_t i = index + 1; i < moves.size(); ++i) --moves[i];
     }
     return Select(0);
+}
+
+AlgorithmChoice AlgorithmChoiceModel::Follow(const PositionMoves& moves) const {
+    const int method = settings_.Method();
+    const bool known = method >= 0 && method < static_cast<int>(moves.size());
+    return Select(known ? moves[method] : method);
 }
 
 int LanguageIndex(const std::vector<lang::LanguageEntry>& languages, const std::string& language) {

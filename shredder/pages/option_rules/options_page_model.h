@@ -34,8 +34,11 @@ public:
     AlgorithmChoice Select(int index) const;
     // Removes the custom algorithm at `index` from the store and the table
     // and selects entry 0. `keyKept` tells that its key could not be
-    // deleted (it is gone from the table all the same).
-    AlgorithmChoice Delete(int index, bool& keyKept) const;
+    // deleted (it is gone from the table all the same); `moves` where every
+    // position went.
+    AlgorithmChoice Delete(int index, bool& keyKept, PositionMoves& moves) const;
+    // After positions moved: `Method` follows its algorithm.
+    AlgorithmChoice Follow(const PositionMoves& moves) const;
 
 private:
     AlgorithmTable& table_;

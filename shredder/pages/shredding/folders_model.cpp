@@ -1,5 +1,10 @@
 #include "shredder/pages/shredding/folders_model.h"
 
+#include <direct.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "common/files/folder_list.h"
 #include "common/suite/scourwell.h"
 #include "shredder/core/paths.h"
@@ -69,12 +74,13 @@ int FoldersPageModel::ShredRow(const PathRow& row) {
 
 void FoldersPageModel::RemoveIfEmpty(const std::string& folder) {
     if (!files::ListMatches(JoinPath(folder, "*.*")).empty()) return;
-    if (RemoveDirectoryA(folder.c_str())) return;
-    const DWORD code = GetLastError();
+    // The message names the run-time library's error, as the removal is its.
+    if (_rmdir(folder.c_str()) == 0) return;
+    const int code = errno;
     const ShredderTexts& texts = context_.texts;
     std::string text = FillIn(texts.Text(texts::kUnableToRemove), "%s", folder);
     text += FillIn(FillIn(texts.Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",
-                   SystemErrorText(code));
+                   strerror(code));
     context_.messenger.Tell(text, MB_OK | MB_ICONINFORMATION);
 }
 

@@ -4,6 +4,22 @@
 
 namespace shredder {
 
+namespace {
+
+// Marks a run for its whole length, however it ends.
+class RunMark {
+public:
+    explicit RunMark(bool& running) : running_(running) { running_ = true; }
+    ~RunMark() { running_ = false; }
+    RunMark(const RunMark&) = delete;
+    RunMark& operator=(const RunMark&) = delete;
+
+private:
+    bool& running_;
+};
+
+}  // namespace
+
 ShredListModel::ShredListModel(ShredPageContext& context, const ShredListTexts& texts)
     : context_(context), texts_(texts) {}
 
@@ -24,6 +40,7 @@ std::string FullPathName(const std::string& path) {
 }
 
 void ShredListModel::OnDropFiles(const std::vector<std::string>& paths) {
+    if (running_) return;
     for (const std::string& path : paths) {
         if (rows_.Find(path) >= 0) continue;
         const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -41,10 +58,11 @@ void ShredListModel::OnDropFiles(const std::vector<std::string>& paths) {
 }
 
 void ShredListModel::AddChosen(const std::string& path) {
-    if (!path.empty()) rows_.Add(path, path);
+    if (!path.empty() && !running_) rows_.Add(path, path);
 }
 
 void ShredListModel::OnRemoveItem(const std::vector<int>& selected) {
+    if (running_) return;
     if (selected.empty()) {
         Tell(texts_.noSelection, MB_OK | MB_ICONSTOP);
         return;
@@ -53,6 +71,7 @@ void ShredListModel::OnRemoveItem(const std::vector<int>& selected) {
 }
 
 void ShredListModel::OnRemoveAll() {
+    if (running_) return;
     if (rows_.empty()) {
         Tell(texts_.nothingToRemove, MB_OK | MB_ICONSTOP);
         return;
@@ -61,6 +80,8 @@ void ShredListModel::OnRemoveAll() {
 }
 
 void ShredListModel::OnShredNow() {
+    if (running_) return;
+    const RunMark mark(running_);
     if (rows_.empty()) {
         Tell(texts_.nothingToShred, MB_OK | MB_ICONSTOP);
         return;
@@ -92,13 +113,17 @@ void ShredListModel::OnShredNow() {
 }
 
 void ShredListModel::OnSchedule() {
+    if (running_) return;
+    const RunMark mark(running_);
     if (rows_.empty()) {
         Tell(texts_.nothingToSchedule, MB_OK | MB_ICONSTOP);
         return;
     }
+    // The rows as they were when Schedule was pressed.
+    const PathRows rows = rows_;
     std::vector<std::string> paths;
     bool stopped = false;
-    for (const PathRow& row : rows_) {
+    for (const PathRow& row : rows) {
         const int answer = ConfirmForTask(row);
         if (answer == kAddStop) {
             stopped = true;

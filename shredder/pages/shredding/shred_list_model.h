@@ -3,7 +3,10 @@
 // windows: the list gathered by dropping and browsing, Remove Item and
 // Remove All, Shred Now through the engine and Schedule through a task.
 // Every action leaves Rows() as the list must show it; after Shred Now and
-// Schedule the list is empty.
+// Schedule the list is empty. While Shred Now or Schedule runs (its
+// questions and the engine pump messages) every action of the list is
+// ignored: the run goes through the rows it started with, and the list
+// cannot change under it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +33,8 @@ public:
 
     const PathRows& Rows() const { return rows_; }
     bool ScheduleEnabled() const { return !context_.schedulerUnavailable; }
+    // Shred Now or Schedule is under way.
+    bool Running() const { return running_; }
 
     // Dropped paths: each one that no row shows yet and that is of the
     // list's kind becomes a row; the other kind is refused with a message.
@@ -64,6 +69,7 @@ private:
 
     const ShredListTexts texts_;
     PathRows rows_;
+    bool running_ = false;
 };
 
 // The absolute name of a path, as the file system resolves it.

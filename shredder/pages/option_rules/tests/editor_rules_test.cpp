@@ -115,11 +115,64 @@ TEST(Editor, RenameRemovesTheOldKeyOnlyAfterTheNewOneIsWritten) {
     }
     store.calls.clear();
     {
-        // A change of letter case writes over the same key: nothing to delete.
+        // The same key under another letter case: replaced, so it takes the new case.
         AlgorithmEditorModel editor(table, store, 5);
         EXPECT_EQ(EditorRefusal::None, editor.Save("RENAMED", "d").refusal);
-        EXPECT_EQ((std::vector<std::string>{"save RENAMED"}), store.calls);
+        EXPECT_EQ((std::vector<std::string>{"delete Renamed", "save RENAMED"}), store.calls);
     }
+}
+
+// Keeps what it is given as the registry does (one entry per name, letter
+// case ignored); a failed save leaves nothing of that name, as the
+// registry store promises.
+class KeepingStore : public AlgorithmStore {
+public:
+    bool Save(const Algorithm& algorithm) override {
+        Delete(algorithm.name);
+        if (algorithm.name == failing) return false;
+        stored.push_back(algorithm);
+        return true;
+    }
+    bool Delete(const std::string& name) override {
+        for (size_t i = 0; i < stored.size(); ++i)
+            if (lstrcmpiA(stored[i].name.c_str(), name.c_str()) == 0) stored.erase(stored.begin() + i);
+        return true;
+    }
+    std::vector<Algorithm> stored;
+    std::string failing;
+};
+
+TEST(Editor, AFailedSaveLeavesTheOldAlgorithmStored) {
+    AlgorithmTable table = TableWithCustom("Mine");
+    KeepingStore store;
+    store.stored = {table[5]};
+    store.failing = "MINE";
+    AlgorithmEditorModel editor(table, store, 5);
+    editor.DeletePass(1);
+    EXPECT_EQ(EditorRefusal::WriteFailed, editor.Save("MINE", "changed").refusal);
+    ASSERT_EQ(1u, store.stored.size());
+    EXPECT_EQ("Mine", store.stored[0].name);
+    EXPECT_EQ("mine", store.stored[0].description);
+    EXPECT_EQ(2u, store.stored[0].passes.size());
+    EXPECT_EQ(2u, table[5].passes.size());
+}
+
+// The reader's limits hold in the editor: no pass beyond them, no pattern
+// longer than the reader takes.
+TEST(Editor, KeepsToWhatTheReaderTakes) {
+    AlgorithmTable table = TableWithCustom("Mine");
+    RecordingStore store;
+    AlgorithmEditorModel editor(table, store, -1);
+    for (uint32_t i = 0; i < kMaxPasses; ++i) ASSERT_EQ(static_cast<int>(i), editor.AddPass());
+    EXPECT_EQ(-1, editor.AddPass());
+    EXPECT_EQ(kMaxPasses, editor.Rows().size());
+    editor.SetPattern(7, std::string(2 * (kMaxPatternLength + 1), 'A'));
+    const EditorSaveResult refused = editor.Save("Long", "d");
+    EXPECT_EQ(EditorRefusal::PatternTooLong, refused.refusal);
+    EXPECT_EQ(7, refused.badRow);
+    editor.SetPattern(7, std::string(2 * kMaxPatternLength, 'A'));
+    EXPECT_EQ(EditorRefusal::None, editor.Save("Long", "d").refusal);
+    EXPECT_EQ(kMaxPasses, table.back().passes.size());
 }
 
 TEST(Editor, SavedAlgorithmReadsBackAsWritten) {

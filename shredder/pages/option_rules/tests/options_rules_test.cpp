@@ -4,7 +4,10 @@
 
 #include "common/suite/scourwell.h"
 #include "platform/testkit/scratch.h"
+#include "shredder/algorithms/custom_algorithms.h"
+#include "shredder/pages/option_rules/algorithm_editor_model.h"
 #include "shredder/pages/option_rules/options_page_model.h"
+#include "shredder/pages/option_rules/task_algorithms.h"
 
 namespace shredder {
 namespace {
@@ -64,15 +67,119 @@ TEST(Options, MethodRangeEditingAndDeletion) {
     EXPECT_EQ(5, choice.InitialMethod());
 
     bool keyKept = true;
-    const AlgorithmChoice after = choice.Delete(5, keyKept);
+    PositionMoves moves;
+    const AlgorithmChoice after = choice.Delete(5, keyKept, moves);
     EXPECT_FALSE(keyKept);
     EXPECT_EQ(0, after.index);
     EXPECT_EQ(0, testkit::RegDword(hkcu, kSettingsKey, kMethodValue));
     EXPECT_EQ((std::vector<std::string>{"Mine"}), store.deleted);
     EXPECT_EQ(5u, table.size());
     // A built-in algorithm is never deleted.
-    choice.Delete(0, keyKept);
+    choice.Delete(0, keyKept, moves);
     EXPECT_EQ(5u, table.size());
+}
+
+std::vector<std::string> Names(const AlgorithmTable& table) {
+    std::vector<std::string> names;
+    for (const Algorithm& algorithm : table) names.push_back(algorithm.name);
+    return names;
+}
+
+// The table as the next start loads it.
+std::vector<std::string> Restarted() {
+    AlgorithmTable table;
+    AddBuiltInAlgorithms(table);
+    LoadCustomAlgorithms(table);
+    return Names(table);
+}
+
+int PositionOf(const AlgorithmTable& table, const std::string& name) {
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].name == name) return static_cast<int>(i);
+    return -1;
+}
+
+// New, rename, a change of letter case and delete, each followed by a
+// restart: every algorithm keeps its position and `Method` its algorithm.
+TEST(Options, AlgorithmsKeepTheirPositionsAcrossARestart) {
+    testkit::ScratchRegistry registry("shred-options-order");
+    testkit::SetRegDword(registry.currentUser(), kSettingsKey, kMethodValue, 0);
+    ShredderSettings settings;
+    AlgorithmTable table;
+    AddBuiltInAlgorithms(table);
+    RegistryAlgorithmStore store;
+    AlgorithmChoiceModel choice(table, settings, store);
+    const auto save = [&](int index, const std::string& name) {
+        AlgorithmEditorModel editor(table, store, index);
+        if (index < 0) editor.AddPass();
+        const EditorSaveResult result = editor.Save(name, "d");
+        EXPECT_EQ(EditorRefusal::None, result.refusal) << name;
+        choice.Follow(result.moves);
+        EXPECT_EQ(Restarted(), Names(table)) << name;
+        return result.savedIndex;
+    };
+    choice.Select(save(-1, "Zed"));
+    save(-1, "Alpha");
+    save(-1, "Mid");
+    EXPECT_EQ("Zed", table[settings.Method()].name);
+    save(PositionOf(table, "Alpha"), "Zulu");
+    EXPECT_EQ("Zed", table[settings.Method()].name);
+
+    // A change of letter case renames the key, and Delete then finds it.
+    choice.Select(save(PositionOf(table, "Mid"), "MID"));
+    EXPECT_EQ("MID", table[settings.Method()].name);
+    EXPECT_EQ((std::vector<std::string>{"MID", "Zed", "Zulu"}), StoredAlgorithmNames());
+    bool keyKept = true;
+    PositionMoves moves;
+    choice.Delete(PositionOf(table, "MID"), keyKept, moves);
+    EXPECT_FALSE(keyKept);
+    EXPECT_EQ((std::vector<std::string>{"Zed", "Zulu"}), StoredAlgorithmNames());
+    EXPECT_EQ(Restarted(), Names(table));
+}
+
+class StandInTasks : public ScheduledTasks {
+public:
+    struct Task {
+        std::string name, creator, line;
+    };
+    void Refresh() override {}
+    long Count() override { return static_cast<long>(tasks.size()); }
+    std::string Name(long position) override { return tasks.at(position - 1).name; }
+    std::string Creator(long position) override { return tasks.at(position - 1).creator; }
+    void Run(long) override {}
+    void ShowProperties(long) override {}
+    void Delete(long) override {}
+    std::string CommandLine(long position) override { return tasks.at(position - 1).line; }
+    void SetCommandLine(long position, const std::string& line) override {
+        tasks.at(position - 1).line = line;
+    }
+    std::vector<Task> tasks;
+};
+
+TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
+    StandInTasks scheduler;
+    scheduler.tasks = {
+        {"Moved", kTaskCreator, FileTaskLine("Moved", 7, {"C:\\a b.txt"})},
+        {"/O6", kTaskCreator, FolderTaskLine("/O6", 6, 2, 1, {"C:\\d"})},
+        {"Kept", kTaskCreator, FileTaskLine("Kept", 5, {"C:\\k"})},
+        {"Theirs", "Another Program", FileTaskLine("Theirs", 7, {"C:\\t"})},
+        {"Built in", kTaskCreator, FileTaskLine("Built in", 3, {"C:\\b"})},
+    };
+    const std::vector<std::string> before = {scheduler.tasks[2].line, scheduler.tasks[3].line,
+                                             scheduler.tasks[4].line};
+    // Position 6 was deleted; 7 moved down to 6.
+    const PositionMoves moves = {0, 1, 2, 3, 4, 5, -1, 6};
+    EXPECT_EQ((std::vector<std::string>{"/O6"}), FollowAlgorithmMoves(scheduler, moves));
+    const ShredCommand moved = ParseCommandLine(scheduler.tasks[0].line);
+    EXPECT_EQ(6, moved.algorithm);
+    EXPECT_EQ((std::vector<std::string>{"C:\\a b.txt"}), moved.items);
+    const ShredCommand orphan = ParseCommandLine(scheduler.tasks[1].line);
+    EXPECT_EQ("/O6", orphan.taskName);
+    EXPECT_LT(orphan.algorithm, 0);
+    EXPECT_EQ(2, orphan.folderOption);
+    EXPECT_EQ(1, orphan.removeOption);
+    EXPECT_EQ(before, (std::vector<std::string>{scheduler.tasks[2].line, scheduler.tasks[3].line,
+                                                scheduler.tasks[4].line}));
 }
 
 struct LanguageFixture {

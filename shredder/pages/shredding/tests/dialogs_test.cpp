@@ -33,7 +33,8 @@ void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK,
 
 TEST(SubFolderOptionsDialog, RemoveGroupFollowsTheSubfolderChoice) {
     ShredderTexts texts;
-    CSubFolderOptionsDlg dialog(texts, "C:\\", nullptr);
+    CSkin skin;
+    CSubFolderOptionsDlg dialog(texts, skin, "C:\\", nullptr);
     SubFolderOptions options{kChoiceNever, kChoiceAlways};
     bool greyedAtStart = false, enabledAfterPrompt = false;
     uitest::Watchdog watchdog;
@@ -58,7 +59,8 @@ TEST(SubFolderOptionsDialog, RemoveGroupFollowsTheSubfolderChoice) {
 
 TEST(AlertDialog, OnlyOkCountsAndReportsTheBox) {
     ShredderTexts texts;
-    CAlertDlg dialog(texts, nullptr);
+    CSkin skin;
+    CAlertDlg dialog(texts, skin, nullptr);
     std::string notice;
     for (int closing : {IDOK, IDCANCEL}) {
         uitest::Watchdog watchdog;

@@ -1,4 +1,6 @@
 // The Shred Files page's list and its runs, over the real engine.
+#include <functional>
+
 #include "common/suite/scourwell.h"
 #include "shredder/core/paths.h"
 #include "shredder/pages/shredding/files_model.h"
@@ -113,6 +115,58 @@ TEST_F(FilesPageTest, ScheduleWritesALineTheCommandLineReadsBack) {
     page_.OnSchedule();
     EXPECT_EQ(1, tasks_.created);
     EXPECT_TRUE(page_.Rows().empty());
+}
+
+// Answers Yes, and while its first box is open does what a click or a drop
+// reaching the page would.
+class MeddlingPrompt : public ui::MessagePrompt {
+public:
+    int Show(const std::string&, const std::string&, unsigned) override {
+        if (meddle && !open_) {
+            open_ = true;
+            meddle();
+            open_ = false;
+        }
+        ++shown;
+        return IDYES;
+    }
+    std::function<void()> meddle;
+    int shown = 0;
+
+private:
+    bool open_ = false;
+};
+
+TEST_F(FilesPageTest, AQuestionOpenDuringARunCannotChangeTheList) {
+    MeddlingPrompt prompt;
+    Messenger messenger(prompt, log_);
+    TaskCollector collector(messenger, texts_, settings_, engine_.Abort());
+    ShredPageContext context{engine_, messenger, texts_, settings_, collector, tasks_, false, {}};
+    FilesPageModel page(context);
+    const std::string a = MakeFile("a.txt", 1, FILE_ATTRIBUTE_HIDDEN),
+                      b = MakeFile("b.txt", 1, FILE_ATTRIBUTE_HIDDEN), c = MakeFile("c.txt", 1);
+    page.OnDropFiles({a, b});
+    prompt.meddle = [&] {
+        page.OnRemoveAll();
+        page.OnRemoveItem({0});
+        page.OnDropFiles({c});
+        page.OnBrowse({c});
+        page.OnSchedule();
+        page.OnShredNow();
+    };
+    page.OnSchedule();
+    ASSERT_EQ(1u, tasks_.lines.size());
+    EXPECT_EQ((std::vector<std::string>{a, b}),
+              scourwell::ParseCommandLine(tasks_.lines[0]).items);
+    EXPECT_TRUE(page.Rows().empty());
+    EXPECT_EQ(2, prompt.shown) << "a question of another run was asked";
+
+    // Shred Now's warning: no second run starts inside it.
+    page.OnDropFiles({c});
+    page.OnShredNow();
+    EXPECT_EQ(1, observer_.opened);
+    EXPECT_FALSE(Exists(c));
+    EXPECT_TRUE(page.Rows().empty());
 }
 
 }  // namespace

@@ -1,4 +1,9 @@
 // The Shred Folders page's options, list and runs, over the real engine.
+#include <direct.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "common/suite/scourwell.h"
 #include "shredder/pages/shredding/folders_model.h"
 #include "shredder/pages/shredding/tests/page_fixture.h"
@@ -79,6 +84,25 @@ TEST_F(FoldersPageTest, ShredNowRemovesOnlyTheFoldersItEmptied) {
     EXPECT_EQ(0, ShownContaining("Unable to remove"));
     EXPECT_EQ(((70000 * algorithms_[0].passes.size()) >> 16) + 1, observer_.totalRange);
     EXPECT_TRUE(page_.Rows().empty());
+}
+
+// An emptied folder held open elsewhere stays; the message names the
+// run-time library's error, which the removal reports.
+TEST_F(FoldersPageTest, AFolderThatCannotGoIsReportedWithTheRuntimeError) {
+    const std::string held = Folder("held");
+    MakeFile("held\\a.bin", 10);
+    HANDLE handle = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    page_.OnDropFiles({held});
+    prompt_.answers = {IDYES};
+    page_.OnShredNow();
+    const int removed = _rmdir(held.c_str());
+    const int code = errno;
+    CloseHandle(handle);
+    ASSERT_NE(0, removed) << "the open folder went";
+    EXPECT_EQ(1, ShownContaining("Unable to remove folder"));
+    EXPECT_EQ(1, ShownContaining("Error code: " + std::to_string(code) + " (" + strerror(code) + ")."));
 }
 
 TEST_F(FoldersPageTest, CancelInAQuestionEndsTheRunAndRemovesNothing) {

@@ -33,12 +33,21 @@ constexpr TextKey kUnknownWindows{
     "79", "Failed to detect your Windows version so we can't boost your connection."};
 // Shown untranslated, as the reset's own failure message is.
 constexpr char kResetFailed[] = "Failed to reset your connection settings.";
-constexpr char kResetPartly[] =
-    "Failed to reset your connection settings.\n%d values could not be restored; the backup "
-    "has been kept, so you can try again.";
-constexpr char kApplyPartly[] =
-    "%d connection settings could not be written.\nYou may need to log on as an administrator "
-    "and run the wizard again.";
+constexpr TextKey kResetPartly{
+    "44",
+    "Failed to reset your connection settings.*%d values could not be restored; the backup has "
+    "been kept, so you can try again."};
+constexpr TextKey kApplyPartly{"45",
+                               "%d connection settings could not be written.*You may need to log "
+                               "on as an administrator and run the wizard again."};
+constexpr TextKey kApplyUnsaved{
+    "46",
+    "%d connection settings were left as they are: they could not be saved as backup, so Reset "
+    "could not put them back."};
+constexpr TextKey kBackupIncomplete{
+    "47",
+    "%d of your current connection settings could not be saved as backup.*The wizard will leave "
+    "them as they are."};
 
 // Step captions (wizard title), NT family then 9x family.
 constexpr TextKey kStepsNT[] = {

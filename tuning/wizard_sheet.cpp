@@ -13,10 +13,6 @@ namespace {
 const int kBackButton = 0x3023;
 const int kNextButton = 0x3024;
 
-const char kBackupIncomplete[] =
-    "%d of your current connection settings could not be saved as backup.\nReset may not be "
-    "able to put them back.";
-
 std::string ResourceString(UINT id) {
     char text[256] = "";
     LoadStringA(ui::ResourceModule(), id, text, sizeof(text));
@@ -63,16 +59,26 @@ void CMyPropertySheet::BackupOriginalSettings() {
     const BackupResult result =
         SettingsStore(context_.registry, context_.family).BackupOriginalSettings(settings_);
     if (result.failures > 0)
-        context_.Message(FormatNumber(kBackupIncomplete, result.failures), MB_OK | MB_ICONWARNING);
+        context_.Message(FormatNumber(context_.texts.GetLangString(texts::kBackupIncomplete),
+                                      result.failures),
+                         MB_OK | MB_ICONWARNING);
 }
 
 void CMyPropertySheet::ApplySettings() {
     const ApplyResult result = SettingsStore(context_.registry, context_.family)
                                    .ApplySettings(settings_, context_.modemFound);
-    if (result.Succeeded())
-        context_.Message(context_.texts.GetLangString(texts::kApplied), MB_OK);
-    else
-        context_.Message(FormatNumber(texts::kApplyPartly, result.failures), MB_OK | MB_ICONERROR);
+    const LangTexts& texts = context_.texts;
+    if (result.Succeeded()) {
+        context_.Message(texts.GetLangString(texts::kApplied), MB_OK);
+        return;
+    }
+    std::string message;
+    if (result.failures > 0)
+        message = FormatNumber(texts.GetLangString(texts::kApplyPartly), result.failures);
+    if (result.unsaved > 0)
+        message += (message.empty() ? "" : "\n\n") +
+                   FormatNumber(texts.GetLangString(texts::kApplyUnsaved), result.unsaved);
+    context_.Message(message, MB_OK | MB_ICONERROR);
 }
 
 LRESULT CMyPropertySheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

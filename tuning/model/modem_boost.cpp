@@ -9,18 +9,14 @@ namespace {
 
 constexpr size_t kRateEnd = 28;  // the rate occupies bytes 24 to 27
 
-const char* ModemClassKey(Family family) {
-    return family == Family::NT ? kModemClassNTKey : kModemClass9xKey;
-}
-
 bool LimitedTo115200(const RegValue& properties) {
     return properties.data.size() >= kRateEnd &&
            static_cast<unsigned char>(properties.data[25]) == 0xC2 &&
            static_cast<unsigned char>(properties.data[26]) == 0x01;
 }
 
-// Calls `visit(modem key, properties)` for each modem limited to 115200
-// until it answers false.
+// Calls `visit(modem subkey name, properties)` for each modem limited to
+// 115200 until it answers false.
 template <typename Visit>
 void ForEachSlowModem(const Registry& registry, Family family, Visit visit) {
     const std::string classKey = ModemClassKey(family);
@@ -28,11 +24,15 @@ void ForEachSlowModem(const Registry& registry, Family family, Visit visit) {
         const std::string key = classKey + "\\" + modem;
         RegValue properties;
         if (!registry.Read(Hive::LocalMachine, key, "Properties", properties)) continue;
-        if (LimitedTo115200(properties) && !visit(key, properties)) return;
+        if (LimitedTo115200(properties) && !visit(modem, properties)) return;
     }
 }
 
 }  // namespace
+
+const char* ModemClassKey(Family family) {
+    return family == Family::NT ? kModemClassNTKey : kModemClass9xKey;
+}
 
 bool DetectModems(const Registry& registry, Family family) {
     bool found = false;
@@ -43,12 +43,17 @@ bool DetectModems(const Registry& registry, Family family) {
     return found;
 }
 
-BoostResult BoostModemPortSpeed(Registry& registry, Family family) {
+BoostResult BoostModemPortSpeed(Registry& registry, Family family, const SaveModemRecord& save) {
     BoostResult result;
-    ForEachSlowModem(registry, family, [&](const std::string& key, RegValue properties) {
+    ForEachSlowModem(registry, family, [&](const std::string& modem, RegValue properties) {
+        if (!save(modem, properties)) {
+            ++result.unsaved;
+            return true;
+        }
         properties.data[25] = static_cast<char>(0x0A);
         properties.data[26] = static_cast<char>(0x0E);
-        if (registry.Write(Hive::LocalMachine, key, "Properties", properties))
+        if (registry.Write(Hive::LocalMachine, std::string(ModemClassKey(family)) + "\\" + modem,
+                           "Properties", properties))
             ++result.boosted;
         else
             ++result.failures;

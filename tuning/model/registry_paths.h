@@ -8,6 +8,15 @@ constexpr char kProgramKey[] = "Software\\Velmora Surgewind";
 constexpr char kBackupKey[] = "Software\\Velmora Surgewind\\Original Settings";
 constexpr char kBackupMtuKey[] = "Software\\Velmora Surgewind\\Original Settings\\MTU Settings";
 constexpr char kBackupMssKey[] = "Software\\Velmora Surgewind\\Original Settings\\MSS Settings";
+// The modem records the boost changed, under each modem's subkey name.
+constexpr char kBackupModemKey[] =
+    "Software\\Velmora Surgewind\\Original Settings\\Modem Settings";
+// Mirrors the backup key (with its own "MTU Settings" and "MSS Settings")
+// for the values that did not exist when the backup was made: a name here
+// is one Set may create and Reset deletes. A backup without this key was
+// made before it existed and stands for every value of the system.
+constexpr char kBackupAbsentKey[] =
+    "Software\\Velmora Surgewind\\Original Settings\\Absent Values";
 constexpr char kInternetSettingsKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 

@@ -1,6 +1,7 @@
 #include "tuning/model/settings_store.h"
 
 #include <climits>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -95,6 +96,11 @@ const char* StackKey(Family family) { return family == Family::NT ? kStackNTKey 
 
 std::string NetTransKey(const std::string& instance) { return kNetTransKeyPrefix + instance; }
 
+// The place in the absent-values key that mirrors a place in the backup key.
+std::string AbsentKey(const std::string& backupKey) {
+    return kBackupAbsentKey + backupKey.substr(std::strlen(kBackupKey));
+}
+
 }  // namespace
 
 int LeadingNumber(const std::string& text) {
@@ -118,31 +124,59 @@ bool SettingsStore::BackupWouldBeReplaced() const {
 bool SettingsStore::BackupValue(Hive hive, const std::string& key, const std::string& name,
                                 const std::string& backupKey, const std::string& backupName,
                                 RegValue& value) {
-    if (!registry_.Read(hive, key, name, value)) return false;
-    if (writeBackup_ && !registry_.Write(Hive::CurrentUser, backupKey, backupName, value))
-        ++failures_;
-    return true;
+    const bool present = registry_.Read(hive, key, name, value);
+    if (!Knows(backupKey, backupName)) {
+        if (present)
+            Save(backupKey, backupName, value);
+        else
+            Save(AbsentKey(backupKey), backupName, TextValue(""));
+    }
+    return present;
+}
+
+void SettingsStore::Save(const std::string& backupKey, const std::string& backupName,
+                         const RegValue& value) {
+    if (!registry_.Write(Hive::CurrentUser, backupKey, backupName, value)) ++failures_;
+}
+
+bool SettingsStore::Knows(const std::string& backupKey, const std::string& backupName) const {
+    RegValue copy;
+    return registry_.Read(Hive::CurrentUser, backupKey, backupName, copy) ||
+           KnownAbsent(backupKey, backupName);
+}
+
+bool SettingsStore::KnownAbsent(const std::string& backupKey, const std::string& backupName) const {
+    RegValue mark;
+    if (registry_.KeyExists(Hive::CurrentUser, kBackupAbsentKey))
+        return registry_.Read(Hive::CurrentUser, AbsentKey(backupKey), backupName, mark);
+    // A backup from before absent values were recorded: what it lacks was not there.
+    return HasBackup();
 }
 
 BackupResult SettingsStore::BackupOriginalSettings(TuningSettings& settings) {
     BackupResult result;
     failures_ = 0;
     result.kept = HasBackup() && !BackupWouldBeReplaced();
-    writeBackup_ = !result.kept;
-    if (writeBackup_) {
+    if (!result.kept) {
         registry_.DeleteTree(Hive::CurrentUser, kBackupKey);
-        if (!registry_.CreateKey(Hive::CurrentUser, kBackupMtuKey)) ++failures_;
-        if (!registry_.CreateKey(Hive::CurrentUser, kBackupMssKey)) ++failures_;
+        // The absent-values key comes first: a backup without it would stand
+        // for every value, the ones it could not copy included.
+        if (!registry_.CreateKey(Hive::CurrentUser, kBackupAbsentKey)) {
+            registry_.DeleteTree(Hive::CurrentUser, kBackupKey);
+            ++failures_;
+        } else {
+            for (const std::string& key : {std::string(kBackupMtuKey), std::string(kBackupMssKey),
+                                           AbsentKey(kBackupMtuKey), AbsentKey(kBackupMssKey)})
+                if (!registry_.CreateKey(Hive::CurrentUser, key)) ++failures_;
+        }
     }
 
-    if (registry_.KeyExists(Hive::CurrentUser, kInternetSettingsKey)) {
-        Setting* counts[] = {&settings.http10Connections, &settings.http11Connections};
-        for (int i = 0; i < 2; ++i) {
-            RegValue value;
-            if (BackupValue(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[i],
-                            kBackupKey, kInternetExplorerValues[i], value))
-                SetPrior(*counts[i], value, false);
-        }
+    Setting* counts[] = {&settings.http10Connections, &settings.http11Connections};
+    for (int i = 0; i < 2; ++i) {
+        RegValue value;
+        if (BackupValue(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[i],
+                        kBackupKey, kInternetExplorerValues[i], value))
+            SetPrior(*counts[i], value, false);
     }
 
     const bool nt = family_ == Family::NT;
@@ -150,14 +184,12 @@ BackupResult SettingsStore::BackupOriginalSettings(TuningSettings& settings) {
         BackupMTUNT(settings);
     else
         BackupMTU9x(settings);
-    if (registry_.KeyExists(Hive::LocalMachine, StackKey(family_))) {
-        for (const StackValue& entry : StackValues(family_)) {
-            RegValue value;
-            if (BackupValue(Hive::LocalMachine, StackKey(family_), entry.name, kBackupKey,
-                            entry.name, value) &&
-                entry.prior)
-                SetPrior(settings.*entry.prior, value, !nt);
-        }
+    for (const StackValue& entry : StackValues(family_)) {
+        RegValue value;
+        if (BackupValue(Hive::LocalMachine, StackKey(family_), entry.name, kBackupKey, entry.name,
+                        value) &&
+            entry.prior)
+            SetPrior(settings.*entry.prior, value, !nt);
     }
     result.failures = failures_;
     return result;
@@ -201,18 +233,17 @@ std::string SettingsStore::FindDialUpNetTrans() const {
 
 void SettingsStore::BackupMTU9x(TuningSettings& settings) {
     const std::string instance = FindDialUpNetTrans();
-    if (instance.empty() || !registry_.KeyExists(Hive::LocalMachine, NetTransKey(instance))) return;
+    const std::string key = NetTransKey(instance);
+    if (instance.empty() || !registry_.KeyExists(Hive::LocalMachine, key)) return;
     RegValue value;
-    if (BackupValue(Hive::LocalMachine, NetTransKey(instance), "MaxMTU", kBackupMtuKey, instance,
-                    value)) {
+    // An adapter without an MTU of its own is stored as "0": the apply and
+    // the reset find the adapter by this name.
+    if (registry_.Read(Hive::LocalMachine, key, "MaxMTU", value))
         SetPrior(settings.mtu, value, true);
-    } else if (writeBackup_ &&
-               !registry_.Write(Hive::CurrentUser, kBackupMtuKey, instance, TextValue("0"))) {
-        // "0" marks the adapter as found without an MTU of its own.
-        ++failures_;
-    }
-    if (BackupValue(Hive::LocalMachine, NetTransKey(instance), "MaxMSS", kBackupMssKey, instance,
-                    value))
+    else
+        value = TextValue("0");
+    if (!Knows(kBackupMtuKey, instance)) Save(kBackupMtuKey, instance, value);
+    if (BackupValue(Hive::LocalMachine, key, "MaxMSS", kBackupMssKey, instance, value))
         SetPrior(settings.mss, value, true);
 }
 
@@ -221,23 +252,47 @@ void SettingsStore::Write(Hive hive, const std::string& key, const std::string& 
     if (!registry_.Write(hive, key, name, value)) ++failures_;
 }
 
-void SettingsStore::WriteNumber(Hive hive, const std::string& key, const std::string& name,
-                                int number) {
-    if (family_ == Family::NT || hive == Hive::CurrentUser)
-        Write(hive, key, name, DwordValue(static_cast<std::uint32_t>(number)));
+void SettingsStore::ApplyValue(Hive hive, const std::string& key, const std::string& name,
+                               const std::string& backupKey, const std::string& backupName,
+                               const RegValue& value) {
+    if (Knows(backupKey, backupName))
+        Write(hive, key, name, value);
     else
-        Write(hive, key, name, TextValue(std::to_string(number)));
+        ++unsaved_;
+}
+
+void SettingsStore::ApplyNumber(Hive hive, const std::string& key, const std::string& name,
+                                const std::string& backupKey, const std::string& backupName,
+                                int number) {
+    const RegValue value = family_ == Family::NT || hive == Hive::CurrentUser
+                               ? DwordValue(static_cast<std::uint32_t>(number))
+                               : TextValue(std::to_string(number));
+    ApplyValue(hive, key, name, backupKey, backupName, value);
+}
+
+bool SettingsStore::SaveModem(const std::string& modem, const RegValue& record) {
+    RegValue copy;
+    return registry_.Read(Hive::CurrentUser, kBackupModemKey, modem, copy) ||
+           (HasBackup() && registry_.CreateKey(Hive::CurrentUser, kBackupModemKey) &&
+            registry_.Write(Hive::CurrentUser, kBackupModemKey, modem, record));
 }
 
 ApplyResult SettingsStore::ApplySettings(const TuningSettings& settings, bool modemFound) {
     failures_ = 0;
-    if (modemFound) failures_ += BoostModemPortSpeed(registry_, family_).failures;
+    unsaved_ = 0;
+    if (modemFound) {
+        const BoostResult boost = BoostModemPortSpeed(
+            registry_, family_,
+            [this](const std::string& modem, const RegValue& record) { return SaveModem(modem, record); });
+        failures_ += boost.failures;
+        unsaved_ += boost.unsaved;
+    }
 
     if (registry_.KeyExists(Hive::CurrentUser, kInternetSettingsKey)) {
-        WriteNumber(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[0],
-                    settings.http10Connections.chosen);
-        WriteNumber(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[1],
-                    settings.http11Connections.chosen);
+        ApplyNumber(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[0], kBackupKey,
+                    kInternetExplorerValues[0], settings.http10Connections.chosen);
+        ApplyNumber(Hive::CurrentUser, kInternetSettingsKey, kInternetExplorerValues[1], kBackupKey,
+                    kInternetExplorerValues[1], settings.http11Connections.chosen);
     }
 
     const bool nt = family_ == Family::NT;
@@ -274,12 +329,14 @@ ApplyResult SettingsStore::ApplySettings(const TuningSettings& settings, bool mo
         {"KeepAliveTime", settings.keepAliveTime.chosen},
         {"KeepAliveInterval", settings.keepAliveInterval.chosen},
     };
-    if (!registry_.CreateKey(Hive::LocalMachine, stack)) {
-        failures_ += nt ? static_cast<int>(std::size(valuesNT)) : static_cast<int>(std::size(values9x));
-    } else if (nt) {
-        for (const Named& value : valuesNT) WriteNumber(Hive::LocalMachine, stack, value.name, value.value);
+    // A key that cannot be created fails each write into it.
+    registry_.CreateKey(Hive::LocalMachine, stack);
+    if (nt) {
+        for (const Named& value : valuesNT)
+            ApplyNumber(Hive::LocalMachine, stack, value.name, kBackupKey, value.name, value.value);
     } else {
-        for (const Named& value : values9x) WriteNumber(Hive::LocalMachine, stack, value.name, value.value);
+        for (const Named& value : values9x)
+            ApplyNumber(Hive::LocalMachine, stack, value.name, kBackupKey, value.name, value.value);
     }
     if (nt)
         ApplyMTUNT(settings);
@@ -289,30 +346,36 @@ ApplyResult SettingsStore::ApplySettings(const TuningSettings& settings, bool mo
     if (HasBackup()) Write(Hive::CurrentUser, kBackupKey, kBackupAppliedValue, DwordValue(1));
     ApplyResult result;
     result.failures = failures_;
+    result.unsaved = unsaved_;
     return result;
 }
 
 void SettingsStore::ApplyMTUNT(const TuningSettings& settings) {
     for (const std::string& name : registry_.SubKeys(Hive::LocalMachine, kInterfacesNTKey)) {
         const std::string key = std::string(kInterfacesNTKey) + "\\" + name;
-        WriteNumber(Hive::LocalMachine, key, "MTU", settings.mtu.chosen);
-        WriteNumber(Hive::LocalMachine, key, "MSS", settings.mss.chosen);
+        ApplyNumber(Hive::LocalMachine, key, "MTU", kBackupMtuKey, name, settings.mtu.chosen);
+        ApplyNumber(Hive::LocalMachine, key, "MSS", kBackupMssKey, name, settings.mss.chosen);
     }
 }
 
 void SettingsStore::ApplyMTU9x(const TuningSettings& settings) {
     const std::vector<std::string> adapters = registry_.ValueNames(Hive::CurrentUser, kBackupMtuKey);
     if (adapters.empty()) return;
-    WriteNumber(Hive::LocalMachine, NetTransKey(adapters.front()), "MaxMTU", settings.mtu.chosen);
-    WriteNumber(Hive::LocalMachine, NetTransKey(adapters.front()), "MaxMSS", settings.mss.chosen);
+    const std::string& instance = adapters.front();
+    ApplyNumber(Hive::LocalMachine, NetTransKey(instance), "MaxMTU", kBackupMtuKey, instance,
+                settings.mtu.chosen);
+    ApplyNumber(Hive::LocalMachine, NetTransKey(instance), "MaxMSS", kBackupMssKey, instance,
+                settings.mss.chosen);
 }
 
 void SettingsStore::Restore(Hive hive, const std::string& key, const std::string& name,
                             const std::string& backupKey, const std::string& backupName) {
     RegValue value;
-    const bool ok = registry_.Read(Hive::CurrentUser, backupKey, backupName, value)
-                        ? registry_.Write(hive, key, name, value)
-                        : registry_.DeleteValue(hive, key, name);
+    bool ok = true;
+    if (registry_.Read(Hive::CurrentUser, backupKey, backupName, value))
+        ok = registry_.Write(hive, key, name, value);
+    else if (KnownAbsent(backupKey, backupName))
+        ok = registry_.DeleteValue(hive, key, name);
     if (!ok) ++failures_;
 }
 
@@ -331,10 +394,10 @@ ResetResult SettingsStore::ResetSettings() {
         ResetMTUNT();
     else
         ResetMTU9x();
+    ResetModems();
+    // A key that no longer exists has nothing left to put back.
     const std::string stack = StackKey(family_);
-    if (!registry_.KeyExists(Hive::LocalMachine, stack)) {
-        ++failures_;
-    } else {
+    if (registry_.KeyExists(Hive::LocalMachine, stack)) {
         for (const StackValue& entry : StackValues(family_))
             Restore(Hive::LocalMachine, stack, entry.name, kBackupKey, entry.name);
     }
@@ -356,10 +419,7 @@ void SettingsStore::ResetMTU9x() {
     if (adapters.empty()) return;
     const std::string& instance = adapters.front();
     const std::string key = NetTransKey(instance);
-    if (!registry_.KeyExists(Hive::LocalMachine, key)) {
-        ++failures_;
-        return;
-    }
+    if (!registry_.KeyExists(Hive::LocalMachine, key)) return;
     RegValue mtu;
     std::string text;
     registry_.Read(Hive::CurrentUser, kBackupMtuKey, instance, mtu);
@@ -369,6 +429,15 @@ void SettingsStore::ResetMTU9x() {
         Restore(Hive::LocalMachine, key, "MaxMTU", kBackupMtuKey, instance);
     }
     Restore(Hive::LocalMachine, key, "MaxMSS", kBackupMssKey, instance);
+}
+
+void SettingsStore::ResetModems() {
+    const std::string classKey = ModemClassKey(family_);
+    for (const std::string& modem : registry_.ValueNames(Hive::CurrentUser, kBackupModemKey)) {
+        const std::string key = classKey + "\\" + modem;
+        if (registry_.KeyExists(Hive::LocalMachine, key))
+            Restore(Hive::LocalMachine, key, "Properties", kBackupModemKey, modem);
+    }
 }
 
 }  // namespace tuning

@@ -4,10 +4,14 @@
 // the apply of the chosen values, and the reset to the backup.
 //
 // The backup keeps every value as it was stored (type and bytes), whatever
-// its type or length, so a reset brings back exactly what was there and
-// deletes only what was not. A backup followed by an apply is never
-// replaced: it is the state from before any tuning. A reset removes the
-// backup only when every value went back.
+// its type or length, and records each value that was not there, so a reset
+// brings back exactly what was there and deletes only what Set created. A
+// value the backup knows neither way (its copy failed, or its place came
+// later) is left alone by the apply and by the reset. A backup followed by
+// an apply is never replaced: it is the state from before any tuning, and a
+// later backup only adds the values it does not know yet. A reset removes
+// the backup only when every value went back; a key that no longer exists
+// has nothing left to put back.
 #include <string>
 
 #include "tuning/model/registry.h"
@@ -22,7 +26,8 @@ struct BackupResult {
 
 struct ApplyResult {
     int failures = 0;  // values that could not be written, modem records included
-    bool Succeeded() const { return failures == 0; }
+    int unsaved = 0;   // values left as they were because the backup has no copy
+    bool Succeeded() const { return failures == 0 && unsaved == 0; }
 };
 
 struct ResetResult {
@@ -47,30 +52,43 @@ public:
     ResetResult ResetSettings();
 
 private:
-    // Reads one value into `value` and copies it into the backup under
-    // `backupName`; false when the value is not there (a failed copy counts
-    // as a failure).
+    // Reads one value into `value`; false when it is not there. Unless the
+    // backup knows it already, the value is copied into the backup under
+    // `backupName`, or recorded there as absent (a failed copy counts as a
+    // failure).
     bool BackupValue(Hive hive, const std::string& key, const std::string& name,
                      const std::string& backupKey, const std::string& backupName,
                      RegValue& value);
+    void Save(const std::string& backupKey, const std::string& backupName, const RegValue& value);
+    // The backup holds a copy of the value, or knows it was not there.
+    bool Knows(const std::string& backupKey, const std::string& backupName) const;
+    bool KnownAbsent(const std::string& backupKey, const std::string& backupName) const;
     void BackupMTUNT(TuningSettings& settings);
     void BackupMTU9x(TuningSettings& settings);
     std::string FindDialUpNetTrans() const;
+    // Writes the value when the backup knows it, else counts it as unsaved.
+    void ApplyValue(Hive hive, const std::string& key, const std::string& name,
+                    const std::string& backupKey, const std::string& backupName,
+                    const RegValue& value);
+    void ApplyNumber(Hive hive, const std::string& key, const std::string& name,
+                     const std::string& backupKey, const std::string& backupName, int number);
     void ApplyMTUNT(const TuningSettings& settings);
     void ApplyMTU9x(const TuningSettings& settings);
+    // A copy of a modem's record in the backup before the boost changes it.
+    bool SaveModem(const std::string& modem, const RegValue& record);
     void ResetMTUNT();
     void ResetMTU9x();
+    void ResetModems();
     // The backed-up value written back into `key`, or the value deleted
-    // from `key` when the backup has none.
+    // from `key` when the backup knows it was not there.
     void Restore(Hive hive, const std::string& key, const std::string& name,
                  const std::string& backupKey, const std::string& backupName);
     void Write(Hive hive, const std::string& key, const std::string& name, const RegValue& value);
-    void WriteNumber(Hive hive, const std::string& key, const std::string& name, int number);
 
     Registry& registry_;
     Family family_;
-    bool writeBackup_ = true;
     int failures_ = 0;
+    int unsaved_ = 0;
 };
 
 // The leading decimal digits of a 9x numeric text (0 when there are none).

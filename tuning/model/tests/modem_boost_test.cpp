@@ -26,6 +26,9 @@ std::uint32_t RateOf(const RegValue& value) {
     return rate;
 }
 
+// A save that lets every modem be changed.
+const SaveModemRecord kEveryModem = [](const std::string&, const RegValue&) { return true; };
+
 RegValue Modem(Registry& registry, const std::string& key) {
     RegValue value;
     EXPECT_TRUE(registry.Read(Hive::LocalMachine, key, "Properties", value)) << key;
@@ -53,7 +56,7 @@ TEST_F(ModemBoostTest, DetectionStopsAtTheFirstSlowModemAndTheBoostRaisesEveryOn
     EXPECT_EQ(1, counting.reads);
     EXPECT_FALSE(DetectModems(tree.registry(), Family::Win9x));  // the 9x class key is empty
 
-    const BoostResult result = BoostModemPortSpeed(tree.registry(), Family::NT);
+    const BoostResult result = BoostModemPortSpeed(tree.registry(), Family::NT, kEveryModem);
     EXPECT_EQ(2, result.boosted);
     EXPECT_EQ(0, result.failures);
     const RegValue first = Modem(tree.registry(), Key("0000"));
@@ -67,14 +70,14 @@ TEST_F(ModemBoostTest, DetectionStopsAtTheFirstSlowModemAndTheBoostRaisesEveryOn
 
     // Boosted modems no longer qualify: a second apply leaves them alone.
     EXPECT_FALSE(DetectModems(tree.registry(), Family::NT));
-    EXPECT_EQ(0, BoostModemPortSpeed(tree.registry(), Family::NT).boosted);
+    EXPECT_EQ(0, BoostModemPortSpeed(tree.registry(), Family::NT, kEveryModem).boosted);
 }
 
 TEST_F(ModemBoostTest, RecordsTooShortForTheRateAreSkipped) {
     RegValue shortRecord = Properties(115200, 27);  // bytes 25 and 26 say 115200, 27 is missing
     Add("0000", shortRecord);
     EXPECT_FALSE(DetectModems(tree.registry(), Family::NT));
-    EXPECT_EQ(0, BoostModemPortSpeed(tree.registry(), Family::NT).boosted);
+    EXPECT_EQ(0, BoostModemPortSpeed(tree.registry(), Family::NT, kEveryModem).boosted);
     EXPECT_EQ(shortRecord.data, Modem(tree.registry(), Key("0000")).data);
 }
 
@@ -82,7 +85,7 @@ TEST_F(ModemBoostTest, AModemWhoseRecordCannotBeWrittenIsReported) {
     Add("0000", Properties(115200));
     FaultyRegistry limited(tree.registry());
     limited.failingWrites = {"Properties"};
-    const BoostResult result = BoostModemPortSpeed(limited, Family::NT);
+    const BoostResult result = BoostModemPortSpeed(limited, Family::NT, kEveryModem);
     EXPECT_EQ(0, result.boosted);
     EXPECT_EQ(1, result.failures);
 }

@@ -222,6 +222,126 @@ TEST(SettingsStoreTest, TheBackupFromBeforeTheFirstApplyIsNeverReplacedByTunedVa
     EXPECT_EQ(seed, tree.Take());
 }
 
+TEST(SettingsStoreTest, AValueTheBackupCouldNotCopyIsLeftAsItWasBySetAndReset) {
+    ScratchTree tree("tuning-store-uncopied");
+    SeedNT(tree);
+    const test::Snapshot seed = tree.Take();
+    FaultyRegistry faulty(tree.registry());
+    SettingsStore store(faulty, Family::NT);
+
+    // The copy of DefaultTTL and both records of interface {A} fail.
+    faulty.failingWrites = {"DefaultTTL", "{A}"};
+    TuningSettings settings;
+    EXPECT_EQ(3, store.BackupOriginalSettings(settings).failures);
+    faulty.failingWrites.clear();
+
+    const ApplyResult applied = store.ApplySettings(Chosen(Family::NT), false);
+    EXPECT_EQ(0, applied.failures);
+    EXPECT_EQ(3, applied.unsaved);
+    EXPECT_FALSE(applied.Succeeded());
+    EXPECT_EQ(128u, DwordOf(faulty, Hive::LocalMachine, kStackNTKey, "DefaultTTL"));
+    EXPECT_EQ(1400u, DwordOf(faulty, Hive::LocalMachine, kInterfaces + "\\{A}", "MTU"));
+    EXPECT_EQ(1492u, DwordOf(faulty, Hive::LocalMachine, kInterfaces + "\\{B}", "MTU"));
+
+    EXPECT_TRUE(store.ResetSettings().Succeeded());
+    EXPECT_EQ(seed, tree.Take());
+}
+
+TEST(SettingsStoreTest, KeysRemovedBeforeResetLetTheBackupGoAndSetBacksUpAgain) {
+    ScratchTree tree("tuning-store-gone");
+    Seed9x(tree);
+    Registry& registry = tree.registry();
+    SettingsStore store(registry, Family::Win9x);
+    TuningSettings settings;
+    store.BackupOriginalSettings(settings);
+    store.ApplySettings(Chosen(Family::Win9x), false);
+    ASSERT_TRUE(registry.DeleteTree(Hive::LocalMachine, kNetTrans));
+    ASSERT_TRUE(registry.DeleteTree(Hive::LocalMachine, kStack9xKey));
+
+    const ResetResult reset = store.ResetSettings();
+    EXPECT_TRUE(reset.Succeeded());
+    EXPECT_TRUE(reset.backupRemoved);
+    EXPECT_EQ(4u, DwordOf(registry, Hive::CurrentUser, kInternetSettingsKey, "MaxConnectionsPer1_0Server"));
+    RegValue none;
+    EXPECT_FALSE(registry.Read(Hive::CurrentUser, kInternetSettingsKey, "MaxConnectionsPerServer", none));
+    EXPECT_TRUE(store.ResetSettings().noBackup);
+
+    TuningSettings again;
+    EXPECT_FALSE(store.BackupOriginalSettings(again).kept);
+    EXPECT_FALSE(again.ttl.present);
+    EXPECT_TRUE(store.BackupWouldBeReplaced());
+}
+
+TEST(SettingsStoreTest, InterfacesAddedAfterSetKeepTheirOwnValuesThroughReset) {
+    ScratchTree tree("tuning-store-later");
+    SeedNT(tree);
+    test::Snapshot expected = tree.Take();
+    Registry& registry = tree.registry();
+    SettingsStore store(registry, Family::NT);
+    TuningSettings first;
+    store.BackupOriginalSettings(first);
+    store.ApplySettings(Chosen(Family::NT), false);
+
+    // {D} comes after the first Set and is tuned by a second one; {E} comes after that.
+    tree.SetDword(kInterfaces + "\\{D}", "MTU", 1300);
+    TuningSettings second;
+    EXPECT_TRUE(store.BackupOriginalSettings(second).kept);
+    EXPECT_TRUE(store.ApplySettings(Chosen(Family::NT), false).Succeeded());
+    EXPECT_EQ(1492u, DwordOf(registry, Hive::LocalMachine, kInterfaces + "\\{D}", "MTU"));
+    tree.SetDword(kInterfaces + "\\{E}", "MTU", 1200);
+
+    EXPECT_TRUE(store.ResetSettings().Succeeded());
+    // Snapshots spell the keys as the tree stores them.
+    const std::string interfaces = "HKLM\\" + std::string(kStackNTKey) + "\\Interfaces\\";
+    expected[interfaces + "{D}|MTU"] = DwordValue(1300);
+    expected[interfaces + "{E}|MTU"] = DwordValue(1200);
+    EXPECT_EQ(expected, tree.Take());
+}
+
+TEST(SettingsStoreTest, BoostedModemsComeBackByteForByteOnReset) {
+    ScratchTree tree("tuning-store-modems");
+    SeedNT(tree);
+    const std::string modems = std::string(kModemClassNTKey) + "\\";
+    std::string record(64, '\x3c');
+    record[25] = '\xC2';
+    record[26] = '\x01';
+    tree.Set(Hive::LocalMachine, modems + "0000", "Properties", Binary(record));
+    tree.Set(Hive::LocalMachine, modems + "0001", "Properties", Binary(record.substr(0, 40)));
+    const test::Snapshot seed = tree.Take();
+    FaultyRegistry faulty(tree.registry());
+    SettingsStore store(faulty, Family::NT);
+    TuningSettings settings;
+    store.BackupOriginalSettings(settings);
+
+    // Modem 0001's record cannot be backed up, so the boost leaves it alone.
+    faulty.failingWrites = {"0001"};
+    const ApplyResult applied = store.ApplySettings(Chosen(Family::NT), true);
+    EXPECT_EQ(1, applied.unsaved);
+    RegValue boosted;
+    ASSERT_TRUE(faulty.Read(Hive::LocalMachine, modems + "0000", "Properties", boosted));
+    EXPECT_EQ(std::string("\x0A\x0E", 2), boosted.data.substr(25, 2));
+    faulty.failingWrites.clear();
+
+    EXPECT_TRUE(store.ResetSettings().Succeeded());
+    EXPECT_EQ(seed, tree.Take());
+}
+
+TEST(SettingsStoreTest, ABackupFromBeforeAbsentValuesWereRecordedStillRestores) {
+    ScratchTree tree("tuning-store-older");
+    SeedNT(tree);
+    const test::Snapshot seed = tree.Take();
+    Registry& registry = tree.registry();
+    SettingsStore store(registry, Family::NT);
+    TuningSettings settings;
+    store.BackupOriginalSettings(settings);
+    // What remains is the layout earlier versions wrote: copies only.
+    ASSERT_TRUE(registry.DeleteTree(Hive::CurrentUser, kBackupAbsentKey));
+
+    EXPECT_TRUE(store.ApplySettings(Chosen(Family::NT), false).Succeeded());
+    EXPECT_TRUE(store.ResetSettings().Succeeded());
+    EXPECT_EQ(seed, tree.Take());
+}
+
 TEST(SettingsStoreTest, LeadingNumberReadsTheDigitsBeforeAnythingElse) {
     EXPECT_EQ(1500, LeadingNumber("1500"));
     EXPECT_EQ(64, LeadingNumber("64 hops"));

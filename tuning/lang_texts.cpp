@@ -14,6 +14,10 @@ void LangTexts::SetDlgItemLangText(HWND window, int id, const TextKey& text) con
     SetDlgItemTextA(window, id, GetLangString(text).c_str());
 }
 
+std::string LangTexts::GetLangString(const TextKey& text, long long number) const {
+    return FormatNumber(GetLangString(text), number);
+}
+
 std::string FormatNumber(const std::string& text, long long number) {
     std::string result = text;
     const std::string digits = std::to_string(number);

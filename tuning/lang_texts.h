@@ -25,6 +25,8 @@ public:
 
     std::string Text(const char* key, const char* def) const override;
     std::string GetLangString(const TextKey& text) const { return Text(text.key, text.def); }
+    // The text with each "%d" replaced by the number.
+    std::string GetLangString(const TextKey& text, long long number) const;
     void SetDlgItemLangText(HWND window, int id, const TextKey& text) const;
 
 private:

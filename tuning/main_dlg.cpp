@@ -102,8 +102,7 @@ void CTessalineDlg::ResetSettings() {
     if (result.noBackup)
         context_.Message(texts::kResetFailed, MB_OK | MB_ICONERROR);
     else if (!result.Succeeded())
-        context_.Message(FormatNumber(context_.texts.GetLangString(texts::kResetPartly),
-                                      result.failures),
+        context_.Message(context_.texts.GetLangString(texts::kResetPartly, result.failures),
                          MB_OK | MB_ICONERROR);
     else
         context_.Message(context_.texts.GetLangString(texts::kReset), MB_OK);

@@ -59,8 +59,7 @@ void CMyPropertySheet::BackupOriginalSettings() {
     const BackupResult result =
         SettingsStore(context_.registry, context_.family).BackupOriginalSettings(settings_);
     if (result.failures > 0)
-        context_.Message(FormatNumber(context_.texts.GetLangString(texts::kBackupIncomplete),
-                                      result.failures),
+        context_.Message(context_.texts.GetLangString(texts::kBackupIncomplete, result.failures),
                          MB_OK | MB_ICONWARNING);
 }
 
@@ -74,10 +73,10 @@ void CMyPropertySheet::ApplySettings() {
     }
     std::string message;
     if (result.failures > 0)
-        message = FormatNumber(texts.GetLangString(texts::kApplyPartly), result.failures);
+        message = texts.GetLangString(texts::kApplyPartly, result.failures);
     if (result.unsaved > 0)
         message += (message.empty() ? "" : "\n\n") +
-                   FormatNumber(texts.GetLangString(texts::kApplyUnsaved), result.unsaved);
+                   texts.GetLangString(texts::kApplyUnsaved, result.unsaved);
     context_.Message(message, MB_OK | MB_ICONERROR);
 }
 

@@ -28,6 +28,7 @@ using SaveModemRecord = std::function<bool(const std::string& modem, const RegVa
 // the record keeps its type and length.
 BoostResult BoostModemPortSpeed(Registry& registry, Family family, const SaveModemRecord& save);
 
+// The family's modem class key: one subkey per installed modem.
 const char* ModemClassKey(Family family);
 
 }  // namespace tuning

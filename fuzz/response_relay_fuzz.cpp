@@ -20,18 +20,38 @@ public:
     }
 };
 
-// The browser's bytes as heads and payloads: chunked bodies decoded.
-std::string Normalize(std::string out) {
+// The browser's bytes as heads and bodies, each response framed as a
+// browser frames it after a request with `method` and then GETs: chunked
+// bodies are decoded, so only their payloads and trailers compare.
+std::string Normalize(std::string out, const std::string& method) {
     std::string result;
     std::vector<std::string> lines;
+    bool first = true;  // the first final response answers `method`
     while (!out.empty() && proxy::ParseHeaders(out, lines)) {
         result += "H:" + proxy::JoinLines(lines);
-        if (!proxy::IsChunked(lines)) break;
-        proxy::ChunkDecoder chunks;
-        std::string payload;
-        out.erase(0, chunks.Feed(out.data(), out.size(), &payload));
-        result += "C:" + payload;
-        if (chunks.state() != proxy::ChunkDecoder::Done) return result + "<open chunks>";
+        const int status = proxy::ParseStatus(lines[0]);
+        if (status >= 100 && status < 200) {
+            if (status == 101) break;
+            continue;
+        }
+        const bool answersMethod = first;
+        first = false;
+        if (answersMethod && method == "CONNECT" && status >= 200 && status < 300) break;
+        if ((answersMethod && method == "HEAD") || status == 204 || status == 304) continue;
+        unsigned long long length = 0;
+        bool valid = false;
+        if (proxy::IsChunked(lines)) {
+            proxy::ChunkDecoder chunks;
+            std::string payload;
+            out.erase(0, chunks.Feed(out.data(), out.size(), &payload));
+            result += "C:" + payload + "T:" + chunks.trailers();
+            if (chunks.state() != proxy::ChunkDecoder::Done) return result + "<open chunks>R:" + out;
+        } else if (proxy::ReadContentLength(lines, length, valid) && valid && length <= out.size()) {
+            result += "B:" + out.substr(0, static_cast<size_t>(length));
+            out.erase(0, static_cast<size_t>(length));
+        } else {
+            break;
+        }
     }
     return result + "R:" + out;
 }
@@ -44,11 +64,11 @@ std::string Relay(const std::vector<std::string>& pieces, const std::string& met
     std::string out;
     for (const std::string& piece : pieces) {
         if (relay.OnServerData(piece.data(), piece.size(), out) == proxy::ResponseRelay::Close) {
-            return Normalize(out) + "<closed>";
+            return Normalize(out, method) + "<closed>";
         }
     }
     relay.Finish(out);
-    return Normalize(out);
+    return Normalize(out, method);
 }
 
 }  // namespace

@@ -41,6 +41,14 @@ int ParsePort(const std::string& text) {
     return port <= 65535 ? port : 0;
 }
 
+// text/xml, application/xml and any type ending in "+xml" (lower-cased
+// header value, parameters allowed).
+bool IsXmlMediaType(const std::string& value) {
+    const std::string type = value.substr(0, value.find_first_of("; \t"));
+    return type == "text/xml" || type == "application/xml" ||
+           (type.size() > 4 && type.compare(type.size() - 4, 4, "+xml") == 0);
+}
+
 const char* const kMethods[] = {"GET", "HEAD", "PUT", "DELETE"};
 const char* const kMarkupTags[] = {"<scr", "</scr", "<xmp", "</xmp", "<met", "</met",
                                    "<pre", "</pre", "<code", "</code", "<text", "</text"};
@@ -56,15 +64,29 @@ bool IsScriptablePage(const std::string& lower) {
 
 size_t PageScriptOffset(const std::string& lower) {
     size_t at = lower.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
-    for (;;) {
+    for (bool first = true;; first = false) {
         at = lower.find_first_not_of(" \t\r\n\f", at);
-        if (at == std::string::npos || lower.compare(at, 4, "<!--") != 0) break;
-        const size_t end = lower.find("-->", at + 4);
+        if (at == std::string::npos) return 0;
+        size_t end = std::string::npos;
+        if (lower.compare(at, 4, "<!--") == 0) {
+            end = lower.find("-->", at + 4);
+            if (end != std::string::npos) end += 3;
+        } else if (first && lower.compare(at, 5, "<?xml") == 0) {
+            end = lower.find("?>", at + 5);
+            if (end != std::string::npos) end += 2;
+        } else {
+            break;
+        }
         if (end == std::string::npos) return 0;
-        at = end + 3;
+        at = end;
     }
-    if (at == std::string::npos || lower.compare(at, 9, "<!doctype") != 0) return 0;
-    size_t close = lower.find_first_of("<>", at + 9);
+    if (lower.compare(at, 9, "<!doctype") != 0) return 0;
+    size_t close = lower.find_first_of("<>[", at + 9);
+    if (close != std::string::npos && lower[close] == '[') {
+        // The internal subset holds declarations of its own, '<' and '>' included.
+        close = lower.find(']', close);
+        if (close != std::string::npos) close = lower.find_first_not_of(" \t\r\n\f", close + 1);
+    }
     return close == std::string::npos || lower[close] != '>' ? 0 : close + 1;
 }
 
@@ -241,6 +263,38 @@ bool IsChunked(const std::vector<std::string>& lines) {
     return last == "chunked";
 }
 
+int ParseStatus(const std::string& statusLine) {
+    std::string lower = ToLower(statusLine);
+    size_t http = lower.find("http/");
+    if (http == std::string::npos) return 0;
+    size_t blank = lower.find(' ', http);
+    if (blank == std::string::npos) return 0;
+    int status = 0;
+    for (size_t i = blank + 1; i < lower.size() && lower[i] >= '0' && lower[i] <= '9' && status < 1000; ++i)
+        status = status * 10 + (lower[i] - '0');
+    return status;
+}
+
+bool EndsConnection(const std::vector<std::string>& lines) {
+    if (lines.empty()) return false;
+    bool close = false, keepAlive = false;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (!HeaderNameIs(lines[i], "connection") && !HeaderNameIs(lines[i], "proxy-connection")) continue;
+        std::vector<std::string> options;
+        TokenizeString(ToLower(HeaderValue(lines[i])), ", \t", options);
+        for (const std::string& option : options) {
+            close = close || option == "close";
+            keepAlive = keepAlive || option == "keep-alive";
+        }
+    }
+    if (close) return true;
+    // A status line starts with its version, a request line ends with it.
+    std::vector<std::string> tokens;
+    if (TokenizeString(lines[0], " \t\r", tokens) == 0) return false;
+    const std::string version = ToLower(IStartsWith(tokens[0], "http/") ? tokens[0] : tokens.back());
+    return !keepAlive && (version == "http/1.0" || version == "http/0.9");
+}
+
 unsigned ContentClassOf(const std::vector<std::string>& lines) {
     size_t i = FindHeader(lines, "content-type");
     unsigned cls = kClassHtml;
@@ -253,6 +307,8 @@ unsigned ContentClassOf(const std::vector<std::string>& lines) {
         if (type.find("image") != std::string::npos) cls = kClassOther;
         if (type.find("javascript") != std::string::npos || type.find("jscript") != std::string::npos)
             cls = kClassScript;
+        // An XML parser rejects anything put in front of its document.
+        if (IsXmlMediaType(HeaderValue(type))) cls = kClassOther;
     }
     if (cls == kClassHtml || cls == kClassScript) cls |= kClassText;
     return cls;

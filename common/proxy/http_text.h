@@ -68,7 +68,17 @@ bool ReadContentLength(const std::vector<std::string>& lines, unsigned long long
 // True when the last transfer coding named is "chunked".
 bool IsChunked(const std::vector<std::string>& lines);
 
-// The content class from the Content-Type header: none gives HTML.
+// The status code of a status line: the number behind the first blank
+// after "HTTP/" (any case); 0 when there is none.
+int ParseStatus(const std::string& statusLine);
+
+// True when the message in `lines` (a request or a response head) ends its
+// connection: a Connection or Proxy-Connection header names "close", or the
+// version is below HTTP/1.1 and none names "keep-alive".
+bool EndsConnection(const std::vector<std::string>& lines);
+
+// The content class from the Content-Type header: none gives HTML; XML
+// types (text/xml, application/xml, any "+xml") are never filtered.
 unsigned ContentClassOf(const std::vector<std::string>& lines);
 
 // Replaces the first Content-Length line by one with `length`, keeping its
@@ -124,8 +134,9 @@ private:
 // first bytes nor right behind a quote.
 bool IsScriptablePage(const std::string& lower);
 // Where a script goes in front of a lower-cased page: behind a leading
-// document type declaration (after any byte-order mark, blanks and
-// comments), so the page keeps its standards mode; else 0.
+// document type declaration (after any byte-order mark, XML declaration,
+// blanks and comments; with its internal subset), so the page keeps its
+// standards mode; else 0.
 size_t PageScriptOffset(const std::string& lower);
 
 // Drops the request's Accept-Encoding lines that offer gzip, so sites

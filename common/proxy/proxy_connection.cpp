@@ -10,6 +10,19 @@ const long kWakeMicroseconds = 200 * 1000;
 // Site chunks relayed in a row without a wait while more are already
 // queued; then the loop waits once, so the browser side is heard too.
 const int kSiteChunksPerWait = 16;
+// Request bytes kept for a resend, at most; a longer body is not at hand.
+const size_t kMaxResend = 64 * 1024;
+
+// True when a kept connection with no response awaited is readable: the
+// site closed it (or sent bytes no request asked for), so it must not
+// carry the next request.
+bool ReadableNow(SOCKET s) {
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(s, &readable);
+    timeval now = {0, 0};
+    return select(0, &readable, nullptr, nullptr, &now) != 0;
+}
 }
 
 CProxyConnection::CProxyConnection(std::shared_ptr<ProxyContext> context, Socket browser)
@@ -42,6 +55,7 @@ void CProxyConnection::RelayLoop() {
         FD_ZERO(&readable);
         FD_SET(browser_.get(), &readable);
         SOCKET server = server_.get();
+        const unsigned opens = serverOpens_;
         if (server != INVALID_SOCKET) FD_SET(server, &readable);
         timeval wake = {0, kWakeMicroseconds};
         int ready = select(0, &readable, nullptr, nullptr, &wake);
@@ -55,8 +69,10 @@ void CProxyConnection::RelayLoop() {
             }
             if (!OnBrowserData(buffer.data(), static_cast<size_t>(got))) return;
         }
-        if (server != INVALID_SOCKET && server_.get() == server && FD_ISSET(server, &readable) &&
-            !ReceiveFromSite(server, buffer))
+        // A socket opened since the wait may bear the old one's handle: its
+        // readiness is unknown, and a receive on it could block.
+        if (server != INVALID_SOCKET && serverOpens_ == opens && server_.get() == server &&
+            FD_ISSET(server, &readable) && !ReceiveFromSite(server, buffer))
             return;
     }
 }
@@ -69,6 +85,8 @@ bool CProxyConnection::ReceiveFromSite(SOCKET server, std::vector<char>& buffer)
     for (int chunk = 1;; ++chunk) {
         int got = recv(server, buffer.data(), size_, 0);
         if (got <= 0) return OnServerClosed();
+        resendArmed_ = false;
+        resend_.clear();
         framer_.OnServerData();
         if (!OnServerData(buffer.data(), static_cast<size_t>(got))) return false;
         queued -= std::min(queued, static_cast<u_long>(got));
@@ -92,7 +110,7 @@ bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
             if (!ParseRequestHeader(lines)) return false;
             break;
         case RequestFramer::Body:
-            if (!server_.valid() || !SendBuffer(server_.get(), body)) return false;
+            if (!server_.valid() || !SendToSite(body)) return false;
             break;
         }
     }
@@ -124,28 +142,72 @@ bool CProxyConnection::ParseRequestHeader(std::vector<std::string>& lines) {
 
 bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDecision& decision,
                                      const std::vector<std::string>& lines) {
-    if (server_.valid() && (decision.host != lastHost_ || decision.port != lastPort_)) {
+    const bool otherSite = decision.host != lastHost_ || decision.port != lastPort_;
+    const bool idle = relay_.Idle();
+    if (server_.valid() && (otherSite || (idle && ReadableNow(server_.get())))) {
         std::string out;
         relay_.Finish(out);
         server_.Close();
         if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
+        // A response cut off for a request to another site: the browser
+        // sees it short and asks again on a new connection.
+        if (!idle) return false;
     }
     lastHost_ = decision.host;
     lastPort_ = decision.port;
-    if (!server_.valid()) {
+    if (server_.valid()) {
+        // The first request on a kept connection, and those sent behind it
+        // before any answer, are kept for a resend.
+        if (idle) {
+            resendArmed_ = true;
+            resend_.clear();
+        }
+    } else {
+        resendArmed_ = false;
+        resend_.clear();
         server_ = OpenServerSocket(decision.host, decision.port);
         if (!server_.valid()) {
             context_->policy->OnConnectFailed(request, decision);
             SendBuffer(browser_.get(), kConnectFailedReply);
             return false;
         }
+        ++serverOpens_;
     }
     if (request.tunnel && !decision.upstreamProxy) {
+        resendArmed_ = false;
         relay_.PassThrough();
         return SendBuffer(browser_.get(), kTunnelReply);
     }
-    relay_.ExpectResponse(request.method, decision.filter);
-    return SendBuffer(server_.get(), TerminateHeader(JoinLines(lines)));
+    relay_.ExpectResponse(request.method, decision.filter, EndsConnection(lines));
+    return SendToSite(TerminateHeader(JoinLines(lines)));
+}
+
+bool CProxyConnection::SendToSite(const std::string& data) {
+    if (resendArmed_) {
+        if (resend_.size() + data.size() <= kMaxResend) {
+            resend_ += data;
+        } else {
+            resendArmed_ = false;
+            resend_.clear();
+        }
+    }
+    if (SendBuffer(server_.get(), data)) return true;
+    if (!resendArmed_) return false;
+    server_.Close();
+    return Resend();
+}
+
+bool CProxyConnection::Resend() {
+    std::string requests;
+    requests.swap(resend_);
+    resendArmed_ = false;
+    server_ = OpenServerSocket(lastHost_, lastPort_);
+    if (!server_.valid()) {
+        SendBuffer(browser_.get(), kConnectFailedReply);
+        return false;
+    }
+    ++serverOpens_;
+    return SendBuffer(server_.get(), requests);
 }
 
 Socket CProxyConnection::OpenServerSocket(const std::string& name, int port) {
@@ -174,14 +236,16 @@ bool CProxyConnection::OnServerData(const char* data, size_t size) {
 }
 
 bool CProxyConnection::OnServerClosed() {
-    // A site that closes an idle connection leaves the browser's open: the
-    // next request connects again.
-    bool idle = relay_.Idle();
+    server_.Close();
+    if (resendArmed_) return Resend();
+    // A site that closes an idle kept connection leaves the browser's open:
+    // the next request connects again. A response that ended its connection
+    // ends the browser's too, as that response told the browser.
+    const bool keep = relay_.Idle() && !relay_.ConnectionOver();
     std::string out;
     relay_.Finish(out);
-    server_.Close();
     if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
-    return idle;
+    return keep;
 }
 
 bool CProxyConnection::SendBuffer(SOCKET s, const char* data, size_t size) {

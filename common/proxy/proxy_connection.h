@@ -33,6 +33,12 @@ private:
     bool ConnectToSite(const RequestLine& request, const RequestDecision& decision,
                        const std::vector<std::string>& lines);
     Socket OpenServerSocket(const std::string& name, int port);
+    // Request bytes for the site, kept for a resend while they went out on
+    // a kept connection and no response byte has come back.
+    bool SendToSite(const std::string& data);
+    // The kept connection ended before its response: the requests go once
+    // more on a fresh connection.
+    bool Resend();
     bool OnServerData(const char* data, size_t size);
     bool OnServerClosed();
     bool SendBuffer(SOCKET s, const char* data, size_t size);
@@ -48,6 +54,9 @@ private:
     ResponseRelay relay_;
     std::string lastHost_;
     int lastPort_ = 0;
+    unsigned serverOpens_ = 0;  // server sockets opened so far
+    bool resendArmed_ = false;
+    std::string resend_;
 };
 
 }  // namespace proxy

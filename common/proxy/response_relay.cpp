@@ -11,18 +11,6 @@ const size_t kMaxHead = 64 * 1024;
 // Body bytes examined for binary content before a held body counts as text.
 const size_t kSniffBytes = 32;
 
-int ParseStatus(const std::string& statusLine) {
-    std::string lower = ToLower(statusLine);
-    size_t http = lower.find("http/");
-    if (http == std::string::npos) return 0;
-    size_t blank = lower.find(' ', http);
-    if (blank == std::string::npos) return 0;
-    int status = 0;
-    for (size_t i = blank + 1; i < lower.size() && lower[i] >= '0' && lower[i] <= '9' && status < 1000; ++i)
-        status = status * 10 + (lower[i] - '0');
-    return status;
-}
-
 bool StartsLikeHead(const std::string& bytes) {
     const char kPrefix[] = "http/";
     size_t n = std::min(bytes.size(), sizeof kPrefix - 1);
@@ -40,8 +28,9 @@ std::string ChunkOf(const char* data, size_t size) {
 bool ResponseFilter::FilterHeaders(std::vector<std::string>&) { return false; }
 
 void ResponseRelay::ExpectResponse(const std::string& method,
-                                   std::shared_ptr<ResponseFilter> filter) {
+                                   std::shared_ptr<ResponseFilter> filter, bool lastRequest) {
     Pending p;
+    p.last = lastRequest;
     p.head = ToLower(method) == "head";
     p.connect = ToLower(method) == "connect";
     p.filter = std::move(filter);
@@ -84,7 +73,7 @@ ResponseRelay::Result ResponseRelay::OnServerData(const char* data, size_t size,
         }
         ConsumeBody(out);
         if (error_) {
-            if (held_) ForwardResponseData(out);
+            if (held_) ForwardResponseData(out, false);
             ResetRequest();
             in_.clear();
             return Close;
@@ -101,7 +90,7 @@ size_t ResponseRelay::TakeUnchanged(size_t size) {
     if (framing_ != Length) return 0;
     size_t take = static_cast<size_t>(std::min<unsigned long long>(remaining_, size));
     remaining_ -= take;
-    if (remaining_ == 0) ResetRequest();
+    if (remaining_ == 0) EndResponse();
     return take;
 }
 
@@ -139,7 +128,9 @@ bool ResponseRelay::ParseResponseHeader(std::string& out) {
     } else {
         bool valid = false;
         framing_ = ReadContentLength(lines_, remaining_, valid) && valid ? Length : UntilClose;
+        length_ = remaining_;
     }
+    endsConnection_ = p.last || EndsConnection(lines_);
     DecideBody(p, out);
     return true;
 }
@@ -222,15 +213,20 @@ void ResponseRelay::Release(std::string& out) {
     Deliver(body.data(), body.size(), out);
 }
 
-void ResponseRelay::ForwardResponseData(std::string& out) {
+void ResponseRelay::ForwardResponseData(std::string& out, bool complete) {
     ResponseInfo info;
     info.status = status_;
     info.contentClass = class_;
     info.lines = &lines_;
+    const size_t arrived = body_.size();
     bool changed = filter_->FilterBody(info, body_);
+    const bool cutChunks = !complete && framing_ == Chunked && !headerless_;
     if (!headerless_) {
         std::string before = JoinLines(lines_);
-        if (framing_ == Chunked) {
+        if (!complete) {
+            // The length the site announced grows by what the filter added.
+            if (framing_ == Length) RewriteContentLength(lines_, length_ - arrived + body_.size());
+        } else if (framing_ == Chunked) {
             // The body goes out whole: its length replaces the chunked coding.
             std::vector<std::string> lines;
             bool replaced = false;
@@ -255,7 +251,11 @@ void ResponseRelay::ForwardResponseData(std::string& out) {
         if (JoinLines(lines_) != before) headChanged_ = true;
     }
     SendResponseHeader(out);
-    out += body_;
+    if (cutChunks) {
+        if (!body_.empty()) out += ChunkOf(body_.data(), body_.size());
+    } else {
+        out += body_;
+    }
     body_.clear();
     held_ = false;
 }
@@ -266,8 +266,13 @@ void ResponseRelay::SendResponseHeader(std::string& out) {
 }
 
 void ResponseRelay::Complete(std::string& out) {
-    if (held_) ForwardResponseData(out);
+    if (held_) ForwardResponseData(out, true);
     else if (rechunk_) out += "0\r\n" + chunks_.trailers() + "\r\n";
+    EndResponse();
+}
+
+void ResponseRelay::EndResponse() {
+    connectionOver_ = endsConnection_;
     ResetRequest();
 }
 
@@ -277,7 +282,7 @@ void ResponseRelay::Finish(std::string& out) {
             ConsumeBody(out);
             Complete(out);
         } else if (held_) {
-            ForwardResponseData(out);
+            ForwardResponseData(out, false);
         }
     } else {
         out += in_;
@@ -296,6 +301,8 @@ void ResponseRelay::ResetRequest() {
     status_ = 0;
     class_ = 0;
     framing_ = UntilClose;
+    endsConnection_ = false;
+    length_ = 0;
     remaining_ = 0;
     chunks_.Reset();
     filter_.reset();

@@ -21,7 +21,9 @@ public:
     explicit ResponseRelay(size_t heldCap) : heldCap_(heldCap) {}
 
     // A request went to the site; its response comes next in order.
-    void ExpectResponse(const std::string& method, std::shared_ptr<ResponseFilter> filter);
+    // `lastRequest`: the request asked for the connection to end after it.
+    void ExpectResponse(const std::string& method, std::shared_ptr<ResponseFilter> filter,
+                        bool lastRequest = false);
     // Everything from now on passes unchanged (a tunnel).
     void PassThrough() { state_ = Tunnel; }
 
@@ -33,11 +35,16 @@ public:
     // them); those count as relayed and the caller sends them itself. The
     // bytes behind them go to OnServerData.
     size_t TakeUnchanged(size_t size);
-    // The site closed: whatever is held goes out.
+    // The site closed: whatever is held goes out. A held body cut short
+    // keeps its framing (its length, or chunks without the last one), so
+    // the browser sees it is short; the connection must then end.
     void Finish(std::string& out);
 
     // No response in progress and none awaited.
     bool Idle() const;
+    // The last complete response ended the connection (its request or the
+    // response itself said so, or HTTP/1.0 without keep-alive).
+    bool ConnectionOver() const { return connectionOver_; }
 
 private:
     enum State { AwaitHead, Body, Tunnel };
@@ -45,6 +52,7 @@ private:
     struct Pending {
         bool head = false;
         bool connect = false;
+        bool last = false;
         std::shared_ptr<ResponseFilter> filter;
     };
 
@@ -53,9 +61,11 @@ private:
     void ConsumeBody(std::string& out);
     void Deliver(const char* data, size_t size, std::string& out);
     void Release(std::string& out);
-    void ForwardResponseData(std::string& out);
+    // `complete`: the whole body arrived; otherwise it was cut short.
+    void ForwardResponseData(std::string& out, bool complete);
     void SendResponseHeader(std::string& out);
     void Complete(std::string& out);
+    void EndResponse();
     void ResetRequest();
 
     size_t heldCap_;
@@ -63,6 +73,7 @@ private:
     std::string in_;
     std::deque<Pending> pending_;
     std::shared_ptr<ResponseFilter> lastFilter_;
+    bool connectionOver_ = false;
 
     // The current response.
     std::vector<std::string> lines_;
@@ -72,6 +83,8 @@ private:
     int status_ = 0;
     unsigned class_ = 0;
     Framing framing_ = UntilClose;
+    bool endsConnection_ = false;
+    unsigned long long length_ = 0;  // Content-Length as the site sent it
     unsigned long long remaining_ = 0;
     ChunkDecoder chunks_;
     std::shared_ptr<ResponseFilter> filter_;

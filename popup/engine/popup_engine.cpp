@@ -19,7 +19,8 @@ void PopupEngine::Load() { Publish(LoadEngineSettings(file_)); }
 
 bool PopupEngine::Apply(const EngineSettings& settings) {
     Publish(settings);
-    if (SaveEngineSettings(file_, settings)) return true;
+    // What took effect, a buffer size lowered at run time included.
+    if (SaveEngineSettings(file_, Settings())) return true;
     if (!writeErrorReported_) {
         writeErrorReported_ = true;
         Report("Error writing to file:\n" + file_.path());

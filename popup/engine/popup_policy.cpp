@@ -53,6 +53,11 @@ PopupPolicy::PopupPolicy(KeyProbe controlHeld)
 void PopupPolicy::Publish(std::shared_ptr<const PopupState> state) {
     {
         sync::Lock lock(lock_);
+        if (loweredBufferSize_ != 0 && state->settings.bufferSize > loweredBufferSize_) {
+            auto kept = std::make_shared<PopupState>(*state);
+            kept->settings.bufferSize = loweredBufferSize_;
+            state = std::move(kept);
+        }
         state_.swap(state);
     }
     // `state` now holds the old record, released here outside the lock.
@@ -106,6 +111,7 @@ void PopupPolicy::OnSendBufferExhausted() {
     sync::Lock lock(lock_);
     auto lowered = std::make_shared<PopupState>(*state_);
     lowered->settings.bufferSize = std::max(2048, state_->settings.bufferSize - 1024);
+    loweredBufferSize_ = lowered->settings.bufferSize;
     old = std::move(state_);
     state_ = std::move(lowered);
 }

@@ -30,6 +30,7 @@ public:
     // `controlHeld` tells whether the Ctrl key is down (pages load unchanged).
     explicit PopupPolicy(KeyProbe controlHeld);
 
+    // A buffer size lowered at run time stays lowered in every later record.
     void Publish(std::shared_ptr<const PopupState> state);
     std::shared_ptr<const PopupState> Current() const;
 
@@ -42,6 +43,7 @@ public:
 private:
     mutable sync::CriticalSection lock_;       // guards the pointer, not the record
     std::shared_ptr<const PopupState> state_;
+    int loweredBufferSize_ = 0;  // 0 until a send ran out of buffer space
     KeyProbe controlHeld_;
 };
 

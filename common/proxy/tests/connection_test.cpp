@@ -17,6 +17,7 @@ namespace {
 using proxytest::Connect;
 using proxytest::HttpResponse;
 using proxytest::Origin;
+using proxytest::PeerClosed;
 using proxytest::RecordingOrigin;
 using proxytest::ReceiveAll;
 using proxytest::ReceiveExactly;
@@ -169,6 +170,69 @@ TEST_F(ProxyOnLoopback, SiteClosingAnIdleConnectionKeepsTheBrowsers) {
         Sleep(300);
     }
     EXPECT_EQ(3, once.accepted());
+}
+
+// A client that reads to the end of the connection gets the response and
+// then the end, whether its request or the response asked for the close.
+TEST_F(ProxyOnLoopback, ConnectionEndsWhenTheSiteEndsItAfterItsResponse) {
+    const struct {
+        const char* version;
+        std::string reply;
+    } rows[] = {
+        {"HTTP/1.0", HttpResponse("application/octet-stream", std::string(100000, 'b'))},
+        {"HTTP/1.1", HttpResponse("application/octet-stream", "bye", "Connection: close\r\n")},
+    };
+    for (const auto& row : rows) {
+        const std::string reply = row.reply;
+        Origin site([&reply](SOCKET s) {
+            if (!ReceiveMessage(s).empty()) SendAll(s, reply);
+        });
+        Socket client = Connect(listener->Port());
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(site.port()) + " " + row.version + "\r\n\r\n"));
+        EXPECT_EQ(reply, ReceiveExactly(client.get(), reply.size())) << row.version;
+        EXPECT_TRUE(PeerClosed(client.get())) << row.version;
+    }
+}
+
+// A held page the site ends early keeps the length it announced (grown by
+// the filter's bytes), or its chunks stay open: the browser sees it short.
+TEST_F(ProxyOnLoopback, PageCutShortReachesTheClientShort) {
+    const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n";
+    const struct {
+        std::string sent;
+        std::string received;
+    } rows[] = {
+        {head + "Content-Length: 100\r\n\r\n<html>cut",
+         head + "Content-Length: 108\r\n\r\n<!--F--><html>cut"},
+        {head + "Transfer-Encoding: chunked\r\n\r\n9\r\n<html>cut\r\n4\r\nmo",
+         head + "Transfer-Encoding: chunked\r\n\r\n13\r\n<!--F--><html>cutmo\r\n"},
+    };
+    for (const auto& row : rows) {
+        const std::string sent = row.sent;
+        Origin site([&sent](SOCKET s) {
+            if (!ReceiveMessage(s).empty()) SendAll(s, sent);
+        });
+        Socket client = Connect(listener->Port());
+        ASSERT_TRUE(SendAll(client.get(), "GET " + Url(site.port()) + " HTTP/1.1\r\n\r\n"));
+        EXPECT_EQ(row.received, ReceiveAll(client.get())) << row.sent;
+    }
+}
+
+// The site closes a kept connection just as the next request goes out on
+// it: the request goes once more on a fresh connection and is answered.
+TEST_F(ProxyOnLoopback, RequestOnAKeptConnectionTheSiteClosedIsAnswered) {
+    Origin site([](SOCKET s) {
+        if (ReceiveMessage(s).empty()) return;
+        SendAll(s, HttpResponse("application/octet-stream", "one"));
+        ReceiveMessage(s);  // read, never answered
+    });
+    Socket client = Connect(listener->Port());
+    const std::string post = "POST " + Url(site.port()) + " HTTP/1.1\r\nContent-Length: 4\r\n\r\nform";
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(SendAll(client.get(), post));
+        EXPECT_EQ(HttpResponse("application/octet-stream", "one"), ReceiveMessage(client.get())) << i;
+    }
+    EXPECT_EQ(2, site.accepted());
 }
 
 TEST_F(ProxyOnLoopback, SplitResponsesReachTheClientUnchanged) {

@@ -156,6 +156,11 @@ std::string ReceiveMessage(SOCKET s, int timeoutMs) {
     return data;
 }
 
+bool PeerClosed(SOCKET s, int timeoutMs) {
+    char c;
+    return WaitReadable(s, GetTickCount() + timeoutMs) && recv(s, &c, 1, 0) <= 0;
+}
+
 unsigned short ClosedPort() {
     proxy::Socket s(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     sockaddr_in address = {};

@@ -60,6 +60,9 @@ std::string ReceiveAll(SOCKET s, int timeoutMs = 5000);
 std::string ReceiveMessage(SOCKET s, int timeoutMs = 5000);
 // Exactly `size` bytes, fewer on close or time-out.
 std::string ReceiveExactly(SOCKET s, size_t size, int timeoutMs = 5000);
+// True when the peer ends the connection within `timeoutMs`, sending
+// nothing more first.
+bool PeerClosed(SOCKET s, int timeoutMs = 3000);
 // A port on which nothing listens.
 unsigned short ClosedPort();
 

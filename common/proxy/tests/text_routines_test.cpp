@@ -146,12 +146,33 @@ TEST(Headers, TransferCodingAndContentClass) {
         {"Content-Type: application/x-javascript", kClassScript | kClassText},
         {"Content-Type: text/jscript", kClassScript | kClassText},
         {"Content-Type: application/octet-stream", kClassOther},
+        {"Content-Type: text/xml; charset=utf-8", kClassOther},
+        {"Content-Type: application/xml", kClassOther},
+        {"Content-Type: application/xhtml+xml", kClassOther},
+        {"Content-Type: image/svg+xml", kClassOther},
     };
     for (const auto& row : rows) {
         std::vector<std::string> lines = {"HTTP/1.1 200 OK\r\n"};
         if (row.type != nullptr) lines.push_back(std::string(row.type) + "\r\n");
         EXPECT_EQ(row.cls, ContentClassOf(lines)) << (row.type ? row.type : "(none)");
     }
+}
+
+TEST(Headers, WhichMessagesEndTheirConnection) {
+    const struct {
+        std::vector<std::string> lines;
+        bool ends;
+    } rows[] = {
+        {{"GET / HTTP/1.0\r\n"}, true},
+        {{"GET / HTTP/1.0\r\n", "Proxy-Connection: Keep-Alive\r\n"}, false},
+        {{"GET / HTTP/1.1\r\n"}, false},
+        {{"GET / HTTP/1.1\r\n", "Connection: TE, close\r\n"}, true},
+        {{"HTTP/1.0 200 OK\r\n"}, true},
+        {{"HTTP/1.0 200 OK\r\n", "Connection: keep-alive\r\n"}, false},
+        {{"HTTP/1.1 200 OK\r\n", "X-Connection: close\r\n"}, false},
+        {{"HTTP/1.1 200 OK\r\n", "Connection: Close\r\n"}, true},
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.ends, EndsConnection(row.lines)) << JoinLines(row.lines);
 }
 
 TEST(Methods, FirstTokenMatchesExactly) {

@@ -57,6 +57,30 @@ TEST_F(EngineOnLoopback, PagesGetTheScriptAndTheSoundWithTheirNewLength) {
     EXPECT_EQ("GET /p HTTP/1.1\r\nAccept: */*\r\n\r\n", origin.Requests()[0]);
 }
 
+// XML never gets the script; pages keep a leading XML declaration and
+// doctype in front of it, and the sound element never splits it.
+TEST_F(EngineOnLoopback, XmlPassesUnchangedAndTheScriptStaysInFrontOfPages) {
+    const std::string script =
+        "<script>if( Quiv_beep ) Quiv_beep.src=\"C:/velmora-tests/popup-engine/PopUp.wav\";</script>\n";
+    const std::string xhtmlHead = "<?xml version=\"1.0\"?>\n<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0//EN\">";
+    const struct {
+        const char* type;
+        std::string sent;
+        std::string received;
+    } rows[] = {
+        {"text/xml; charset=utf-8", "<body rid='1' xmlns='http://jabber.org/protocol/httpbind'><html>x</html></body>",
+         "<body rid='1' xmlns='http://jabber.org/protocol/httpbind'><html>x</html></body>"},
+        {"application/xhtml+xml", xhtmlHead + kPage, xhtmlHead + kPage},
+        {"text/html", xhtmlHead + kPage,
+         xhtmlHead + script + "<html><head><BGSOUND ID='Quiv_beep'><title>t</title></head><body>hello</body></html>"},
+        {"text/html", "<!--<scr<head>--><!DOCTYPE>", "<!--<scr<head><BGSOUND ID='Quiv_beep'>--><!DOCTYPE>" + script},
+    };
+    for (const auto& row : rows) {
+        RecordingOrigin origin(HttpResponse(row.type, row.sent));
+        EXPECT_EQ(HttpResponse(row.type, row.received), Get(origin.port())) << row.type << " " << row.sent;
+    }
+}
+
 TEST_F(EngineOnLoopback, ApplyTakesEffectForTheNextRequestAndIsSaved) {
     RecordingOrigin origin(HttpResponse("text/html", kPage));
     EngineSettings settings = engine.Settings();

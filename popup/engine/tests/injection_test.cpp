@@ -55,6 +55,10 @@ TEST(InjectScriptTest, AnOpeningDoctypeStaysFirstSoTheBrowserKeepsStandardsMode)
         {"", "<html><!DOCTYPE html><body>late doctypes do not count</body></html>"},
         {"", "<!-- never closed <!DOCTYPE html><html><body>"},
         {"", "<!DOCTYPE html <html><body>unclosed declarations do not count</body></html>"},
+        {"<?xml version=\"1.0\"?>\n<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\">",
+         "<html><body>x</body></html>"},
+        {"<!DOCTYPE html [\n<!ENTITY a \"<b>\">\n] >", "<html><body>&a;</body></html>"},
+        {"", "<html><?xml version=\"1.0\"?><!DOCTYPE html><body>late declarations do not count</body></html>"},
     };
     for (const auto& row : rows) {
         std::string body = std::string(row.before) + row.after;
@@ -65,6 +69,10 @@ TEST(InjectScriptTest, AnOpeningDoctypeStaysFirstSoTheBrowserKeepsStandardsMode)
     std::string page = "<!DOCTYPE html><html><head></head><body>x</body></html>";
     ASSERT_TRUE(InjectScript(page, kScript, true));
     EXPECT_EQ("<!DOCTYPE html>" + kScript + "<html><head><BGSOUND ID='Quiv_beep'></head><body>x</body></html>", page);
+    // A head tag in front of the doctype: the script still stands whole behind it.
+    std::string early = "<!--<scr<head>--><!DOCTYPE>";
+    ASSERT_TRUE(InjectScript(early, kScript, true));
+    EXPECT_EQ("<!--<scr<head><BGSOUND ID='Quiv_beep'>--><!DOCTYPE>" + kScript, early);
 }
 
 bool ControlUp() { return false; }
@@ -199,6 +207,14 @@ TEST(PolicyRequests, BufferExhaustionLowersTheSizeForLaterConnections) {
     policy.OnSendBufferExhausted();
     EXPECT_EQ(2048, policy.Relay().bufferSize);
     EXPECT_EQ(4000, state->settings.bufferSize);
+    // A switch, Apply or Cancel publishes the settings as they were: the
+    // lowered size stays.
+    policy.Publish(state);
+    EXPECT_EQ(2048, policy.Current()->settings.bufferSize);
+    auto smaller = std::make_shared<PopupState>(*state);
+    smaller->settings.bufferSize = 1500;
+    policy.Publish(smaller);
+    EXPECT_EQ(1500, policy.Relay().bufferSize);
 }
 
 }  // namespace

@@ -130,6 +130,20 @@ TEST_F(ProxyRows, NewSitesAreRecordedOnceWhateverTheCaseOfTheirHost) {
     EXPECT_EQ(2u, proxy->Sites().Snapshot().sites.size());
 }
 
+// A site that ends the connection after its response ends the browser's
+// too, once the whole response is through.
+TEST_F(ProxyRows, ConnectionEndsWhenTheSiteEndsItAfterItsResponse) {
+    const std::string reply = HttpResponse("text/plain", std::string(100000, 'c'));
+    proxytest::Origin site([&reply](SOCKET s) {
+        if (!ReceiveMessage(s).empty()) SendAll(s, reply);
+    });
+    Start(BlockingOptions());
+    proxy::Socket client = Connect(proxy->Port());
+    ASSERT_TRUE(SendAll(client.get(), "GET http://127.0.0.1:" + std::to_string(site.port()) + "/ HTTP/1.0\r\n\r\n"));
+    EXPECT_EQ(reply, proxytest::ReceiveExactly(client.get(), reply.size()));
+    EXPECT_TRUE(proxytest::PeerClosed(client.get()));
+}
+
 TEST_F(ProxyRows, WholeSiteBlockAnswersTheBlockPageAndImageBlockLooksAtThePathOnly) {
     RecordingOrigin site(HttpResponse("text/plain", "site"));
     BlockingOptions whole;

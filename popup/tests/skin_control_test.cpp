@@ -11,6 +11,7 @@
 
 #include "popup/main_pages.h"
 #include "popup/res/resource_ids.h"
+#include "platform/ui/tests/skin_record.h"
 #include "popup/tests/halvane_app_fixture.h"
 
 namespace popup {
@@ -22,19 +23,9 @@ using ::testing::Return;
 
 namespace {
 
-const char kRecordVariable[] = "VELMORA_SKIN_RECORD";
-
-std::string StandInPath() {
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string path = exe;
-    return path.substr(0, path.find_last_of('\\')) + "\\RecordingSkin.dll";
-}
-
-// A window handle as the skin control receives it.
-std::string HandleText(HWND window) {
-    return std::to_string(static_cast<long>(reinterpret_cast<LONG_PTR>(window)));
-}
+using uitest::kSkinRecordVariable;
+using uitest::RecordingSkinPath;
+using uitest::SkinWindowText;
 
 BOOL CALLBACK FindBrowsersPage(HWND window, LPARAM found) {
     if (!GetDlgItem(window, IDC_BROWSERS_IE)) return TRUE;
@@ -59,12 +50,12 @@ protected:
     SkinControlTest() : record_(dir_.file("skin-calls.txt")) {}
 
     void SetUp() override {
-        ASSERT_EQ(0u, testkit::Regsvr32(StandInPath(), false)) << StandInPath();
-        SetEnvironmentVariableA(kRecordVariable, record_.c_str());
+        ASSERT_EQ(0u, testkit::Regsvr32(RecordingSkinPath(), false)) << RecordingSkinPath();
+        SetEnvironmentVariableA(kSkinRecordVariable, record_.c_str());
     }
     void TearDown() override {
-        SetEnvironmentVariableA(kRecordVariable, nullptr);
-        EXPECT_EQ(0u, testkit::Regsvr32(StandInPath(), true));
+        SetEnvironmentVariableA(kSkinRecordVariable, nullptr);
+        EXPECT_EQ(0u, testkit::Regsvr32(RecordingSkinPath(), true));
     }
 
     // The control object that drew `window` with Title.skn loaded into it
@@ -77,7 +68,7 @@ protected:
         while (lines >> object >> method && std::getline(lines, arguments)) {
             arguments.erase(0, 1);
             if (method == "LoadSkin") loaded[object] = arguments;
-            if (method == "ApplySkin" && arguments == HandleText(window) &&
+            if (method == "ApplySkin" && arguments == SkinWindowText(window) &&
                 loaded[object] == titleSkin) {
                 return object;
             }

@@ -34,18 +34,27 @@ std::string RowText(HWND dialog, int row) {
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-TEST(EditorWindow, PatternTypingAndSave) {
-    InitCommonControls();
+// An editor for a new algorithm beside the built-in ones, over a recording
+// store and prompt.
+class EditorWindow : public ::testing::Test {
+protected:
+    EditorWindow() {
+        InitCommonControls();
+        AddBuiltInAlgorithms(table);
+    }
+
     AlgorithmTable table;
-    AddBuiltInAlgorithms(table);
-    table.push_back({"Mine", "my own", {{PassKind::Random, {}}}, true});
     RecordingStore store;
     RecordingPrompt prompt;
     ShredLog log;
-    Messenger messenger(prompt, log);
+    Messenger messenger{prompt, log};
     ShredderTexts texts;
     CSkin skin;
-    CAlgorithmEditorDlg editor(table, store, -1, texts, messenger, skin);
+    CAlgorithmEditorDlg editor{table, store, -1, texts, messenger, skin};
+};
+
+TEST_F(EditorWindow, PatternTypingAndSave) {
+    table.push_back({"Mine", "my own", {{PassKind::Random, {}}}, true});
 
     std::string typedRow;
     uitest::Watchdog watchdog{8000};
@@ -79,17 +88,7 @@ TEST(EditorWindow, PatternTypingAndSave) {
 
 // Enter in the name or description box neither saves nor ends the dialog:
 // the edits stay until Save or Cancel.
-TEST(EditorWindow, EnterKeepsTheDialogAndItsEdits) {
-    InitCommonControls();
-    AlgorithmTable table;
-    AddBuiltInAlgorithms(table);
-    RecordingStore store;
-    RecordingPrompt prompt;
-    ShredLog log;
-    Messenger messenger(prompt, log);
-    ShredderTexts texts;
-    CSkin skin;
-    CAlgorithmEditorDlg editor(table, store, -1, texts, messenger, skin);
+TEST_F(EditorWindow, EnterKeepsTheDialogAndItsEdits) {
     std::vector<bool> open;
     const auto enterIn = [&](int id) {
         HWND box = GetDlgItem(editor.Handle(), id);

@@ -43,7 +43,11 @@ public:
 
 class NoWindows : public WindowFinder {
 public:
-    HWND FindTopLevel(const std::string&) override { return nullptr; }
+    HWND FindTopLevel(const std::string& title) override {
+        searched.push_back(title);
+        return nullptr;
+    }
+    std::vector<std::string> searched;
 };
 
 class MainSheet : public ::testing::Test {
@@ -132,6 +136,20 @@ TEST_F(MainSheet, BlinkAlternatesAndStoppingLeavesTheIconShown) {
     }
     EXPECT_EQ((std::vector<bool>{false, true, false, true, true}), shown);
     EXPECT_FALSE(KillTimer(sheet_.Handle(), kBlinkTimerId)) << "the blink timer outlived the run";
+}
+
+// The Format dialog is looked for under the name the drive page showed,
+// not under a label read again after the wipe.
+TEST_F(MainSheet, FormatDialogIsSoughtUnderTheStoredDriveName) {
+    const std::string title = FormatDialogTitle(CurrentFormatWindows(), "Wiped Data (C:)");
+    if (title.empty()) GTEST_SKIP() << "no Format dialog title on this system";
+    Open();
+    sheet_.SetFormatDriveName("Wiped Data (C:)");
+    sheet_.BeginFormatAutomation('C');
+    uitest::Pump(450);
+    sheet_.EndFormatAutomation();
+    ASSERT_FALSE(finder_.searched.empty());
+    EXPECT_EQ(title, finder_.searched.back());
 }
 
 TEST_F(MainSheet, EndOfSessionStopsTheEngine) {

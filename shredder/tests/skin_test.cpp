@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/testkit/scratch.h"
+#include "platform/ui/tests/skin_record.h"
 #include "platform/ui/tests/ui_driver.h"
 #include "shredder/pages/algorithm_editor_dlg.h"
 #include "shredder/pages/alert_dlg.h"
@@ -25,18 +26,9 @@
 namespace shredder {
 namespace {
 
-const char kRecordVariable[] = "VELMORA_SKIN_RECORD";
-
-std::string StandInPath() {
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string path = exe;
-    return path.substr(0, path.find_last_of('\\')) + "\\RecordingSkin.dll";
-}
-
-std::string HandleText(HWND window) {
-    return std::to_string(static_cast<long>(reinterpret_cast<LONG_PTR>(window)));
-}
+using uitest::kSkinRecordVariable;
+using uitest::RecordingSkinPath;
+using uitest::SkinWindowText;
 
 class QuietTray : public NotifyIconApi {
 public:
@@ -85,14 +77,14 @@ protected:
     SkinnedWindows() : dir_("shred-skin"), record_(dir_.file("skin-calls.txt")) {}
 
     void SetUp() override {
-        ASSERT_EQ(0u, testkit::Regsvr32(StandInPath(), false)) << StandInPath();
-        SetEnvironmentVariableA(kRecordVariable, record_.c_str());
+        ASSERT_EQ(0u, testkit::Regsvr32(RecordingSkinPath(), false)) << RecordingSkinPath();
+        SetEnvironmentVariableA(kSkinRecordVariable, record_.c_str());
         CoInitialize(nullptr);
     }
     void TearDown() override {
         CoUninitialize();
-        SetEnvironmentVariableA(kRecordVariable, nullptr);
-        EXPECT_EQ(0u, testkit::Regsvr32(StandInPath(), true));
+        SetEnvironmentVariableA(kSkinRecordVariable, nullptr);
+        EXPECT_EQ(0u, testkit::Regsvr32(RecordingSkinPath(), true));
     }
 
     // The object that loaded a skin file and then made `call` ("ApplySkin
@@ -123,41 +115,41 @@ TEST_F(SkinnedWindows, EveryPageAndDialogAsksTheSheetsSkin) {
         NoWindows finder;
         CMyPropertySheet sheet(app, &tray, &finder);
         ASSERT_TRUE(sheet.CreateHidden());
-        skinned.push_back(HandleText(sheet.Handle()));
+        skinned.push_back(SkinWindowText(sheet.Handle()));
         for (int page = 0; page < sheet.GetPageCount(); ++page) {
             sheet.SetActivePage(page);
-            skinned.push_back(HandleText(sheet.GetPage(page)->Handle()));
+            skinned.push_back(SkinWindowText(sheet.GetPage(page)->Handle()));
         }
         CSkin& skin = app.Skin();
 
         SkinHost host(skin);
         CProgressDlg progress(app.Texts(), host);
         ASSERT_TRUE(progress.OpenProgress());
-        skinned.push_back(HandleText(progress.Handle()));
+        skinned.push_back(SkinWindowText(progress.Handle()));
         progress.CloseProgress();
 
         CAlertDlg alert(app.Texts(), skin, sheet.Handle());
-        skinned.push_back(HandleText(ShownAndClosed(alert, [&] { alert.ShowAlert(kAlertRecycleBin); })));
+        skinned.push_back(SkinWindowText(ShownAndClosed(alert, [&] { alert.ShowAlert(kAlertRecycleBin); })));
         CSubFolderOptionsDlg subFolders(app.Texts(), skin, app.AppPath(), sheet.Handle());
         SubFolderOptions options;
-        skinned.push_back(HandleText(
+        skinned.push_back(SkinWindowText(
             ShownAndClosed(subFolders, [&] { subFolders.EditSubFolderOptions(options); })));
         CDriveOptionsDlg driveOptions(skin);
         bool freeSpace = false, format = false;
-        skinned.push_back(HandleText(ShownAndClosed(
+        skinned.push_back(SkinWindowText(ShownAndClosed(
             driveOptions, [&] { driveOptions.Choose("C:\\", "NTFS", freeSpace, format); })));
         RegistryAlgorithmStore store;
         CAlgorithmEditorDlg editor(app.Algorithms(), store, -1, app.Texts(), app.Messages(), skin);
-        skinned.push_back(HandleText(ShownAndClosed(editor, [&] { editor.DoModal(sheet.Handle()); })));
+        skinned.push_back(SkinWindowText(ShownAndClosed(editor, [&] { editor.DoModal(sheet.Handle()); })));
         CTaskNameDlg taskName(app.Schedule(), app.Job(), app.Texts(), app.Messages(), skin,
                               sheet.Handle());
         std::string name;
-        skinned.push_back(HandleText(ShownAndClosed(taskName, [&] { taskName.AskTaskName(name); })));
+        skinned.push_back(SkinWindowText(ShownAndClosed(taskName, [&] { taskName.AskTaskName(name); })));
 
         CAboutDlg about(app.Texts(), skin);
-        aboutWindow = HandleText(ShownAndClosed(
+        aboutWindow = SkinWindowText(ShownAndClosed(
             about, [&] { about.DoModal(sheet.Handle()); },
-            [&](HWND window) { aboutOk = HandleText(GetDlgItem(window, IDOK)); }));
+            [&](HWND window) { aboutOk = SkinWindowText(GetDlgItem(window, IDOK)); }));
         sheet.DeleteTrayIcon();
         skin.Release();
     }

@@ -26,6 +26,18 @@ CShredderApp::CShredderApp(MainWindowFactory makeWindow, OldShellNotice oldShell
 
 CShredderApp::~CShredderApp() = default;
 
+namespace {
+
+std::string ProgramFolder() {
+    char program[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const std::string path(program, length < MAX_PATH ? length : 0);
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
 void CShredderApp::LoadAlgorithms() {
     algorithms_.clear();
     AddBuiltInAlgorithms(algorithms_);
@@ -43,9 +55,10 @@ bool CShredderApp::InitInstance() {
     } else {
         appPath_ = settings_.ReadString(kAppPathValue, "Empty");
         if (appPath_ == "Empty") {
-            char current[MAX_PATH + 1] = {};
-            GetCurrentDirectoryA(MAX_PATH, current);
-            appPath_ = current;
+            // The folder this program runs from, whatever folder a shortcut
+            // started it in: the log, the language files and the context
+            // menu's program are bound to it for good.
+            appPath_ = ProgramFolder();
             settings_.WriteString(kAppPathValue, appPath_);
         }
     }
@@ -55,7 +68,7 @@ bool CShredderApp::InitInstance() {
     messenger_.SetSilent(command_.silent);
     messenger_.SetCaption(texts_.Text(texts::kCaption));
     SetCaption(messenger_.Caption());
-    if (!commandLineRun && !mutex_.Take(messenger_.Caption())) {
+    if (!commandLineRun && !mutex_.Take(InstanceMutexName(messenger_.Caption()))) {
         messenger_.Ask(texts_.Text(texts::kAnotherInstance), MB_OK | MB_ICONINFORMATION);
         ExitProcess(0);
     }
@@ -131,8 +144,9 @@ bool CShredderApp::ReadUserSid() {
         engine_.SetUserSid(sid);
         return true;
     }
-    messenger_.Ask(FillIn(texts_.Text(texts::kSidFailed), "%u", std::to_string(failure)),
-                   MB_OK | MB_ICONERROR);
+    // Logged in a silent run: the run ends here, and not as a success.
+    messenger_.Tell(FillIn(texts_.Text(texts::kSidFailed), "%u", std::to_string(failure)),
+                    MB_OK | MB_ICONERROR);
     return false;
 }
 

@@ -13,6 +13,16 @@ namespace {
 using Folder = EngineTest;
 using namespace suite::scourwell;
 
+// A silent run that shreds and removes every subfolder ("/F2 /R2").
+void SilentWithSubfolders(ShredEngine& engine, Messenger& messenger) {
+    RunSwitches switches;
+    switches.silent = true;
+    switches.folderOption = 2;
+    switches.removeOption = 2;
+    engine.SetSwitches(switches);
+    messenger.SetSilent(true);
+}
+
 class Tree {
 public:
     explicit Tree(testkit::ScratchDir& dir) : dir_(dir) {
@@ -38,12 +48,7 @@ TEST_F(Folder, ProtectedFolderHoldsWhateverTheSpelling) {
     dir_.write("outer\\protected-folder\\keep.txt", "k");
     const std::string prot = dir_.file("outer\\protected-folder");
     engine_.SetProtectedFolders({prot});
-    RunSwitches switches;
-    switches.silent = true;
-    switches.folderOption = 2;
-    switches.removeOption = 2;
-    engine_.SetSwitches(switches);
-    messenger_.SetSilent(true);
+    SilentWithSubfolders(engine_, messenger_);
     char shortName[MAX_PATH] = {};
     ASSERT_NE(0u, GetShortPathNameA(prot.c_str(), shortName, MAX_PATH));
     EXPECT_NE(prot, shortName);
@@ -102,12 +107,7 @@ TEST_F(Folder, SubfolderOptionPromptAsksForEachAndRemoves) {
 TEST_F(Folder, SilentRunTakesTheSwitchesAndAlways) {
     Tree tree(dir_);
     settings_.WriteDword(kFolderValue, 0);  // the settings do not count in a silent run
-    RunSwitches switches;
-    switches.silent = true;
-    switches.folderOption = 2;
-    switches.removeOption = 2;
-    engine_.SetSwitches(switches);
-    messenger_.SetSilent(true);
+    SilentWithSubfolders(engine_, messenger_);
     EXPECT_EQ(kGoOn, engine_.ShredItem(tree.Top() + "\\\\"));
     EXPECT_TRUE(prompt_.shown.empty());
     EXPECT_FALSE(dir_.exists("top"));
@@ -175,12 +175,7 @@ TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
     TaskCollector collector(messenger_, texts_, settings_, engine_.Abort());
     EXPECT_EQ(2, collector.CollectScheduledFolders(walk, false));
     EXPECT_TRUE(prompt_.shown.empty());
-    RunSwitches switches;
-    switches.silent = true;
-    switches.folderOption = 2;
-    switches.removeOption = 2;
-    engine_.SetSwitches(switches);
-    messenger_.SetSilent(true);
+    SilentWithSubfolders(engine_, messenger_);
     EXPECT_EQ(kGoOn, engine_.ShredItem(walk));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((walk + "\\own.txt").c_str()));
     OwnedFile file(CreateFileA((sibling + "\\keep.txt").c_str(), GENERIC_READ, 0, nullptr,

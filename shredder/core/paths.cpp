@@ -32,9 +32,9 @@ size_t RootLength(const std::string& full) {
     return end == std::string::npos ? full.size() : end + 1;
 }
 
-// Each existing part of a full path looked up on its own: the search
-// answers with the long name even where the long-name query is missing.
-std::string LongPartByPart(const std::string& full) {
+}  // namespace
+
+std::string LongPathByParts(const std::string& full) {
     size_t at = RootLength(full);
     if (at == 0) return full;
     std::string result = full.substr(0, at);
@@ -55,8 +55,6 @@ std::string LongPartByPart(const std::string& full) {
     return result;
 }
 
-}  // namespace
-
 std::string ResolvePath(const std::string& path) {
     const std::string normal = NormalizePath(path);
     if (normal.empty()) return normal;
@@ -69,7 +67,7 @@ std::string ResolvePath(const std::string& path) {
         const DWORD got = LongPathQuery()(full, longer, MAX_PATH);
         if (got > 0 && got < MAX_PATH) return NormalizePath(longer);
     }
-    return NormalizePath(LongPartByPart(full));
+    return NormalizePath(LongPathByParts(full));
 }
 
 std::string NormalizePath(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/suite/scourwell.h"
+#include "shredder/core/paths.h"
 #include "shredder/core/task_collection.h"
 
 namespace shredder_test {
@@ -59,6 +60,8 @@ TEST_F(Folder, ProtectedFolderHoldsWhateverTheSpelling) {
         EXPECT_EQ(kGoOn, engine_.ShredItem(spelling));
         EXPECT_EQ("k", dir_.read("outer\\protected-folder\\keep.txt"));
     }
+    // Without the system's long-name query the parts are looked up one by one.
+    EXPECT_EQ(prot + "\\new.txt", LongPathByParts(std::string(shortName) + "\\new.txt"));
     // A folder above it walks past it, whatever the list's own spelling.
     engine_.SetProtectedFolders({std::string(shortName) + "\\."});
     EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("outer")));

@@ -26,18 +26,6 @@ CShredderApp::CShredderApp(MainWindowFactory makeWindow, OldShellNotice oldShell
 
 CShredderApp::~CShredderApp() = default;
 
-namespace {
-
-std::string ProgramFolder() {
-    char program[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const std::string path(program, length < MAX_PATH ? length : 0);
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-}  // namespace
-
 void CShredderApp::LoadAlgorithms() {
     algorithms_.clear();
     AddBuiltInAlgorithms(algorithms_);

@@ -131,6 +131,8 @@ TEST(Instance, FirstStartStoresTheProgramsOwnFolder) {
     EXPECT_EQ(0, lstrcmpiA(program.substr(0, program.find_last_of('\\')).c_str(),
                            testkit::RegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue).c_str()))
         << testkit::RegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+    std::vector<std::string> texts;
+    AnswerUntilExit(first, texts);
     testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
 }
 
@@ -145,6 +147,8 @@ TEST(Instance, CaptionWithABackslashStillStartsOnce) {
     std::string text;
     ASSERT_NE(nullptr, WaitForBox(first, 30000, &text)) << "the program shows nothing";
     EXPECT_EQ(std::string::npos, text.find("There's an instance running")) << text;
+    std::vector<std::string> texts;
+    AnswerUntilExit(first, texts);
     testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
 }
 

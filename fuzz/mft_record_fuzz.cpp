@@ -26,6 +26,10 @@ void CheckRuns(const uint8_t* data, size_t size, uint64_t clusterBytes, uint64_t
     uint64_t at = 0;
     if (shredder::StreamToVolume(runs, clusterBytes, clusterBytes + 7, &at))
         FUZZ_CHECK(at % clusterBytes == 7 % clusterBytes);
+    // The stream's first byte lies where its first run says, never at an
+    // offset that wrapped round.
+    if (shredder::StreamToVolume(runs, clusterBytes, 0, &at))
+        FUZZ_CHECK(!runs.empty() && at / clusterBytes == uint64_t(runs.front().lcn));
 }
 
 }  // namespace

@@ -26,10 +26,25 @@ const MenuSettings& Settings() {
     return settings;
 }
 
-std::string MenuItemText() {
+namespace {
+
+std::string LangText(const char* key, const char* english) {
     const MenuSettings& settings = Settings();
     return lang::ReadLangString(lang::LangFilePath(settings.appPath, lang::kPellidor.folder, settings.language),
-                                lang::kPellidor, kCaptionKey, kCaptionDefault);
+                                lang::kPellidor, key, english);
+}
+
+}  // namespace
+
+std::string MenuItemText() { return LangText(kCaptionKey, kCaptionDefault); }
+
+std::string MissingProgramText(const std::string& program) {
+    std::string text = LangText("9187",
+                                "The shredder's program was not found:\n%s\n\nStart it once from "
+                                "its own folder, then try again.");
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, program);
+    return text;
 }
 
 }  // namespace shellmenu

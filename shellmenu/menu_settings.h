@@ -14,5 +14,8 @@ const MenuSettings& Settings();
 
 // The menu item's text: key 9606 of the shredder's language file.
 std::string MenuItemText();
+// The notice that the shredder's program is not where `AppPath` says (key
+// 9187 of the same file, "%s" the program's path) and its caption.
+std::string MissingProgramText(const std::string& program);
 
 }  // namespace shellmenu

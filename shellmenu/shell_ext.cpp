@@ -71,11 +71,18 @@ STDMETHODIMP CShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
         if (HIWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0) return S_OK;
         if (LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
         const std::string& appPath = Settings().appPath;
+        if (paths_.empty()) return E_FAIL;
         // Without the shredder's folder there is no program to name safely:
         // a bare name would run whatever the search path offers first.
-        if (paths_.empty() || appPath.empty()) return E_FAIL;
+        const std::string program = ShredderProgram(appPath);
+        if (appPath.empty() || GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            if (!(info->fMask & CMIC_MASK_FLAG_NO_UI))
+                MessageBoxA(info->hwnd, MissingProgramText(program).c_str(), MenuItemText().c_str(),
+                            MB_OK | MB_ICONERROR);
+            return E_FAIL;
+        }
         const std::string parameters = suite::scourwell::ContextMenuLine(paths_);
-        ShellExecuteA(nullptr, "open", ShredderProgram(appPath).c_str(), parameters.c_str(),
+        ShellExecuteA(nullptr, "open", program.c_str(), parameters.c_str(),
                       appPath.c_str(), SW_SHOWNORMAL);
         return S_OK;
     });

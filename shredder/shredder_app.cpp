@@ -43,9 +43,10 @@ bool CShredderApp::InitInstance() {
     } else {
         appPath_ = settings_.ReadString(kAppPathValue, "Empty");
         if (appPath_ == "Empty") {
-            char current[MAX_PATH + 1] = {};
-            GetCurrentDirectoryA(MAX_PATH, current);
-            appPath_ = current;
+            // The folder this program runs from, whatever folder a shortcut
+            // started it in: the log, the language files and the context
+            // menu's program are bound to it for good.
+            appPath_ = ProgramFolder();
             settings_.WriteString(kAppPathValue, appPath_);
         }
     }
@@ -55,7 +56,7 @@ bool CShredderApp::InitInstance() {
     messenger_.SetSilent(command_.silent);
     messenger_.SetCaption(texts_.Text(texts::kCaption));
     SetCaption(messenger_.Caption());
-    if (!commandLineRun && !mutex_.Take(messenger_.Caption())) {
+    if (!commandLineRun && !mutex_.Take(InstanceMutexName(messenger_.Caption()))) {
         messenger_.Ask(texts_.Text(texts::kAnotherInstance), MB_OK | MB_ICONINFORMATION);
         ExitProcess(0);
     }
@@ -131,8 +132,9 @@ bool CShredderApp::ReadUserSid() {
         engine_.SetUserSid(sid);
         return true;
     }
-    messenger_.Ask(FillIn(texts_.Text(texts::kSidFailed), "%u", std::to_string(failure)),
-                   MB_OK | MB_ICONERROR);
+    // Logged in a silent run: the run ends here, and not as a success.
+    messenger_.Tell(FillIn(texts_.Text(texts::kSidFailed), "%u", std::to_string(failure)),
+                    MB_OK | MB_ICONERROR);
     return false;
 }
 

@@ -32,7 +32,8 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
-        entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
     } while (FindNextFileA(find.get(), &data));
     return entries;
 }

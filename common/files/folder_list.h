@@ -8,6 +8,9 @@ namespace files {
 struct FolderEntry {
     std::string name;
     bool isFolder;
+    // A reparse point (junction, mount point, symbolic link): the entry
+    // itself, not what it leads to.
+    bool isLink = false;
 };
 
 // The entries matching `pattern` (a path with wildcards), "." and ".."

@@ -8,6 +8,7 @@
 
 #include "common/suite/scourwell.h"
 #include "platform/com/com_ptr.h"
+#include "platform/sync/sync.h"
 #include "platform/testkit/scratch.h"
 
 namespace {
@@ -104,6 +105,44 @@ std::string MenuText(HMENU menu, UINT position) {
     return text;
 }
 
+BOOL CALLBACK FindThreadBox(HWND window, LPARAM param) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
+// Reads and closes the next box that `thread` shows (within ten seconds)
+// while the caller is blocked inside it.
+class BoxReader {
+public:
+    explicit BoxReader(DWORD thread) {
+        watcher_.Start([this, thread] {
+            for (int i = 0; i < 100; ++i) {
+                HWND box = nullptr;
+                EnumThreadWindows(thread, FindThreadBox, reinterpret_cast<LPARAM>(&box));
+                if (box) {
+                    char buffer[1024] = {};
+                    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                    text_ = buffer;
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                    return;
+                }
+                Sleep(100);
+            }
+        });
+    }
+    const std::string& Text() {
+        watcher_.Join();
+        return text_;
+    }
+
+private:
+    std::string text_;
+    sync::Thread watcher_;
+};
+
 TEST(PellidorHandler, SelectionMenuAndCommand) {
     testkit::ScratchRegistry registry("pellidor-handler");
     testkit::ScratchDir dir("pellidor-handler");
@@ -169,6 +208,15 @@ TEST(PellidorHandler, SelectionMenuAndCommand) {
         const ShredCommand command = ParseCommandLine(line.substr(end));
         EXPECT_EQ((std::vector<std::string>{"C:\\Data", dir.file("with blank\\f.txt")}), command.items);
         EXPECT_FALSE(command.silent);
+
+        // The program gone from its folder: said so, nothing started.
+        ASSERT_TRUE(DeleteFileA(dir.file("Mirrowick.exe").c_str()));
+        DeleteFileA(dir.file("args.txt").c_str());
+        BoxReader reader(GetCurrentThreadId());
+        EXPECT_EQ(E_FAIL, menu->InvokeCommand(&info));
+        EXPECT_EQ(0u, reader.Text().find("The shredder's program was not found:\n" + dir.file("Mirrowick.exe")))
+            << reader.Text();
+        EXPECT_FALSE(dir.exists("args.txt"));
     }
     EXPECT_EQ(S_OK, canUnload());
     CoUninitialize();

@@ -20,8 +20,8 @@ void AddBuiltInAlgorithms(AlgorithmTable& table) {
     table.push_back({"Quick Shred", "The fastest but the least secured data destruction algorithm.",
                      {PatternPass({0x00})}, false});
     table.push_back({"U.S. Standard, DoD 5220.22-M",
-                     "U.S. Department of Defence specifies a triple pass overwrite algorithm in the "
-                     "DoD 5220.22-M standard.",
+                     "U.S. Department of Defence specifies a triple pass overwrite algorithm in "
+                     "the DoD 5220.22-M specification.",
                      {RandomPass(), ComplementPass(), RandomPass()}, false});
     table.push_back({"NAVSO P-5239-26 (RLL)",
                      std::string(kNavsoText) +

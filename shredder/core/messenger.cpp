@@ -11,6 +11,10 @@ int Messenger::Tell(const std::string& text, unsigned type) {
 
 int Messenger::Ask(const std::string& text, unsigned type) { return prompt_.Show(text, caption_, type); }
 
+int Messenger::AskTitled(const std::string& text, const std::string& title, unsigned type) {
+    return prompt_.Show(text, title, type);
+}
+
 int Messenger::TellTitled(const std::string& text, const std::string& title, unsigned type) {
     if (!silent_) return prompt_.Show(text, title, type);
     lastLogged_ = text;

@@ -22,6 +22,7 @@ public:
     int Tell(const std::string& text, unsigned type);
     // Always shown.
     int Ask(const std::string& text, unsigned type);
+    int AskTitled(const std::string& text, const std::string& title, unsigned type);
     // A box with another title (the system's error texts go under "Error").
     int TellTitled(const std::string& text, const std::string& title, unsigned type);
 

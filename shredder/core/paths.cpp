@@ -1,5 +1,7 @@
 #include "shredder/core/paths.h"
 
+#include <windows.h>
+
 #include <cctype>
 
 namespace shredder {
@@ -10,7 +12,63 @@ char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned 
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
+using LongPathFn = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
+
+// The system's own long-name query; the oldest systems lack it.
+LongPathFn LongPathQuery() {
+    static const LongPathFn query = reinterpret_cast<LongPathFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLongPathNameA")));
+    return query;
+}
+
+// Where the folder part of a full path ends: after "X:\" or after
+// "\\server\share\"; 0 when the path has neither form.
+size_t RootLength(const std::string& full) {
+    if (full.size() >= 3 && full[1] == ':' && full[2] == '\\') return 3;
+    if (full.compare(0, 2, "\\\\") != 0) return 0;
+    size_t share = full.find('\\', 2);
+    if (share == std::string::npos) return full.size();
+    size_t end = full.find('\\', share + 1);
+    return end == std::string::npos ? full.size() : end + 1;
+}
+
 }  // namespace
+
+std::string LongPathByParts(const std::string& full) {
+    size_t at = RootLength(full);
+    if (at == 0) return full;
+    std::string result = full.substr(0, at);
+    while (at < full.size()) {
+        size_t end = full.find('\\', at);
+        if (end == std::string::npos) end = full.size();
+        const std::string part = full.substr(at, end - at);
+        WIN32_FIND_DATAA data;
+        HANDLE find = part.empty() || part.find_first_of("*?") != std::string::npos
+                          ? INVALID_HANDLE_VALUE
+                          : FindFirstFileA((result + part).c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) return result + full.substr(at);
+        FindClose(find);
+        result += data.cFileName;
+        if (end < full.size()) result += '\\';
+        at = end + 1;
+    }
+    return result;
+}
+
+std::string ResolvePath(const std::string& path) {
+    const std::string normal = NormalizePath(path);
+    if (normal.empty()) return normal;
+    char full[MAX_PATH];
+    char* filePart = nullptr;
+    const DWORD length = GetFullPathNameA(normal.c_str(), MAX_PATH, full, &filePart);
+    if (length == 0 || length >= MAX_PATH) return normal;
+    if (LongPathQuery()) {
+        char longer[MAX_PATH];
+        const DWORD got = LongPathQuery()(full, longer, MAX_PATH);
+        if (got > 0 && got < MAX_PATH) return NormalizePath(longer);
+    }
+    return NormalizePath(LongPathByParts(full));
+}
 
 std::string NormalizePath(const std::string& path) {
     std::string result;
@@ -56,8 +114,9 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 bool IsProtectedFolder(const std::string& path, const std::vector<std::string>& folders) {
+    const std::string resolved = ResolvePath(path);
     for (const std::string& folder : folders) {
-        if (!folder.empty() && SamePath(path, folder)) return true;
+        if (!folder.empty() && SamePath(resolved, ResolvePath(folder))) return true;
     }
     return false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Path texts as the shredder compares them: separators collapsed, no final
 // separator except on a drive root ("C:\"), compared without regard to case.
-// Window-free.
+// ResolvePath asks the file system; the rest is text only. Window-free.
 #include <string>
 #include <vector>
 
@@ -15,7 +15,17 @@ bool SamePath(const std::string& a, const std::string& b);
 bool IsDriveRoot(const std::string& path, char* letter = nullptr);
 // folder + "\" + name, without doubling the separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
-// True when `path` equals one of `folders`.
+// The one spelling of a path: made full (".", ".." and relative parts
+// resolved), every short (8.3) name of an existing part in its long form,
+// then normalised. What the file system cannot resolve stays as written.
+std::string ResolvePath(const std::string& path);
+// The long form of a full path ("C:\\..."), each existing part looked up on
+// its own: what ResolvePath falls back to where the system's long-name query
+// is missing (Windows 95, NT 4). The parts from the first missing one on
+// stay as written.
+std::string LongPathByParts(const std::string& full);
+// True when `path` names the same place as one of `folders`, however
+// either is spelt (both resolved).
 bool IsProtectedFolder(const std::string& path, const std::vector<std::string>& folders);
 
 }  // namespace shredder

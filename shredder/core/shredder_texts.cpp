@@ -1,5 +1,7 @@
 #include "shredder/core/shredder_texts.h"
 
+#include <algorithm>
+
 #include "common/lang/lang_file.h"
 
 namespace shredder {
@@ -80,7 +82,9 @@ const TextRef kUnableToRemove = {"9043", "Unable to remove folder:\n%s\n\n"};
 const TextRef kErrorCode = {"9044", "Error code: %u (%s)."};
 const TextRef kWriteFailedKept = {
     "9092",
-    "Could not overwrite\n%s\n\nThe file has been kept as it is.\nSystem error message: %s"};
+    "Could not overwrite\n%s\n\nIts contents are partly overwritten; the file has not been "
+    "deleted.\nSystem error message: %s"};
+const TextRef kWroteNothing = {"9185", "The system reported the write as done but wrote nothing."};
 const TextRef kPassOf = {"9921", "Pass %d of %e"};
 const TextRef kPassWriting = {"9922", ": Writing"};
 const TextRef kPassRandom = {"9923", ": Write random data."};
@@ -121,6 +125,9 @@ const TextRef kAMoment = {"9912", "This may take a moment."};
 const TextRef kNoBinFunctions = {"9014", "Could not access Recycle Bin APIs."};
 const TextRef kBinEmpty = {"9015", "The recycle bin is currently empty."};
 const TextRef kBinQueryFailed = {"9048", "Call to SHQueryRecycleBin failed.\nError code 0x"};
+const TextRef kBinEmptyFailed = {
+    "9184", "Call to SHEmptyRecycleBin failed for drive %c:\nIts contents have been shredded "
+            "but are still in the Recycle Bin.\nError code 0x"};
 const TextRef kBinUntouched = {"9079", "\n\nNone of the Recycle Bin's contents have been modified."};
 const TextRef kBinConfirm = {
     "9049",
@@ -134,5 +141,11 @@ const TextRef kBinAborted = {
 const TextRef kBinProgress = {"9902", "Shredding Recycle Bin"};
 const TextRef kEmptyingBin = {"9913", "Emptying Recycle Bin on drive"};
 }  // namespace texts
+
+std::string InstanceMutexName(const std::string& caption) {
+    std::string name = caption;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
 
 }  // namespace shredder

@@ -26,6 +26,11 @@ private:
     std::string file_;
 };
 
+// The single-instance mutex's name for a caption: a backslash, which would
+// make the name a path the system refuses (every start then looking like a
+// second one), becomes "/"; other captions keep their name as it was.
+std::string InstanceMutexName(const std::string& caption);
+
 namespace texts {
 // Start-up and command line.
 extern const TextRef kCaption;             // 9606
@@ -67,6 +72,7 @@ extern const TextRef kRemoveFolder;        // 9042
 extern const TextRef kUnableToRemove;      // 9043
 extern const TextRef kErrorCode;           // 9044
 extern const TextRef kWriteFailedKept;     // 9092
+extern const TextRef kWroteNothing;        // 9185
 extern const TextRef kPassOf;              // 9921
 extern const TextRef kPassWriting;         // 9922
 extern const TextRef kPassRandom;          // 9923
@@ -95,6 +101,7 @@ extern const TextRef kNoBinFunctions;      // 9014
 extern const TextRef kBinEmpty;            // 9015
 extern const TextRef kBinQueryFailed;      // 9048
 extern const TextRef kBinUntouched;        // 9079
+extern const TextRef kBinEmptyFailed;      // 9184
 extern const TextRef kBinConfirm;          // 9049
 extern const TextRef kBinAborted;          // 9050
 extern const TextRef kBinProgress;         // 9902

@@ -57,7 +57,8 @@ int TaskCollector::CollectScheduledFolders(const std::string& folder, bool syste
             if (ConfirmAddFolder(path) == kAddStop) result = 1;
             continue;
         }
-        if (!takeSubfolders) continue;
+        // The scheduled walk never enters a link, so its files are not asked for.
+        if (!takeSubfolders || entry.isLink) continue;
         if (settings_.FolderOption() == 1) {
             switch (messenger_.Ask(texts_.Text(texts::kAllSubfolders), MB_YESNOCANCEL | MB_ICONQUESTION)) {
             case IDNO:

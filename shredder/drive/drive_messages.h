@@ -13,7 +13,9 @@ struct DriveMessage {
     int key;
     const char* english;
     MessageStyle style;
-    bool shownWhenSilent;  // a box even in silent runs, where others are logged
+    // A box even in silent runs, where others are logged: only the question
+    // that no run may answer for the user.
+    bool shownWhenSilent;
 };
 
 namespace msg {
@@ -24,9 +26,9 @@ constexpr DriveMessage kUnsupportedFileSystem{
     9081,
     "Velmora Scourwell doesn't support this drive's file system.\nVelmora Scourwell supports "
     "only FAT16, FAT32 and NTFS drives.",
-    MessageStyle::Error, true};
+    MessageStyle::Error, false};
 constexpr DriveMessage kDetectFailed{9082, "Failed to detect the drive's file system.",
-                                     MessageStyle::Error, true};
+                                     MessageStyle::Error, false};
 constexpr DriveMessage kNoExclusiveAccess{
     9037,
     "Could not obtain exclusive access to\n%s\n\nFiles that are in use by other programs\nor "
@@ -38,15 +40,15 @@ constexpr DriveMessage kClearRootFailed{9077, "Failed to clear the root director
                                         MessageStyle::Error, false};
 constexpr DriveMessage kWriteFailed{9078, "Failed to write on drive.", MessageStyle::Error, false};
 constexpr DriveMessage kWindowsDrive{
-    9181, "Drive %s holds Windows and cannot be shredded.", MessageStyle::Error, true};
+    9181, "Drive %s holds Windows and cannot be shredded.", MessageStyle::Error, false};
 constexpr DriveMessage kLockFailed{
     9182,
     "Drive %s could not be locked for shredding.\nClose every program and window that uses the "
     "drive, then try again.\nNothing on the drive has been changed.",
-    MessageStyle::Error, true};
+    MessageStyle::Error, false};
 constexpr DriveMessage kMustFormat{
     9183, "Drive %s no longer holds a valid file system.\nFormat the drive before you use it again.",
-    MessageStyle::Information, true};
+    MessageStyle::Information, false};
 }  // namespace msg
 
 // Progress texts.

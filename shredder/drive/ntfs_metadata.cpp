@@ -50,22 +50,26 @@ public:
     const std::vector<DataRun>& runs() const { return runs_; }
     uint64_t recordCount() const { return streamBytes_ / d_.mftRecordSize; }
 
-    // Reads record `index`, piece by piece where the MFT is fragmented.
-    bool Read(uint32_t index, std::vector<uint8_t>* record) {
+    // Reads record `index`, piece by piece where the MFT is fragmented. A
+    // piece that the run list places outside the volume makes the volume
+    // unreadable as NTFS (Corrupt): nothing it says can be trusted.
+    NtfsScanResult Read(uint32_t index, std::vector<uint8_t>* record) {
         record->resize(d_.mftRecordSize);
         uint64_t stream = uint64_t(index) * d_.mftRecordSize;
         size_t done = 0;
         while (done < record->size()) {
             uint64_t at;
-            if (!StreamToVolume(runs_, d_.ClusterBytes(), stream + done, &at)) return false;
+            if (!StreamToVolume(runs_, d_.ClusterBytes(), stream + done, &at))
+                return NtfsScanResult::Corrupt;
             uint64_t inCluster = d_.ClusterBytes() - (stream + done) % d_.ClusterBytes();
             size_t piece = size_t(std::min<uint64_t>(inCluster, record->size() - done));
-            if (at + piece > d_.VolumeBytes() ||
-                !ReadVolumeBytes(volume_, d_.bytesPerSector, at, record->data() + done, piece))
-                return false;
+            if (piece > d_.VolumeBytes() || at > d_.VolumeBytes() - piece)
+                return NtfsScanResult::Corrupt;
+            if (!ReadVolumeBytes(volume_, d_.bytesPerSector, at, record->data() + done, piece))
+                return NtfsScanResult::ReadFailed;
             done += piece;
         }
-        return true;
+        return NtfsScanResult::Ok;
     }
 
 private:
@@ -107,7 +111,8 @@ NtfsScanResult ScanNtfsMetadata(RawVolume& volume, const VolumeDescription& d, N
     if (available < kFirstUserRecord) return NtfsScanResult::Corrupt;
     uint32_t index = 0;
     for (; index < available; ++index) {
-        if (!mft.Read(index, &record)) return NtfsScanResult::ReadFailed;
+        const NtfsScanResult read = mft.Read(index, &record);
+        if (read != NtfsScanResult::Ok) return read;
         bool valid = ApplyFixups(record.data(), record.size());
         if (index < kFirstReservedRecord && !valid) return NtfsScanResult::Corrupt;
         if (index >= kFirstUserRecord) {

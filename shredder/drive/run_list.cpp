@@ -26,7 +26,10 @@ bool DecodeRunList(const uint8_t* data, size_t size, std::vector<DataRun>* runs)
         } else {
             int64_t delta = LeSigned(data + pos, offsetSize);
             pos += offsetSize;
-            if ((delta < 0 && lcn < -delta) || (delta > 0 && lcn > INT64_MAX - delta)) return false;
+            // lcn is never negative here, so lcn + delta cannot overflow
+            // downwards, and -delta is never taken (it has no value for
+            // the most negative delta).
+            if (delta < 0 ? lcn + delta < 0 : lcn > INT64_MAX - delta) return false;
             lcn += delta;
             run.lcn = lcn;
         }
@@ -53,11 +56,20 @@ void KeepRuns(const std::vector<DataRun>& runs, uint64_t clusterBytes, uint64_t 
 
 bool StreamToVolume(const std::vector<DataRun>& runs, uint64_t clusterBytes,
                     uint64_t streamOffset, uint64_t* volumeOffset) {
+    if (clusterBytes == 0) return false;
     uint64_t cluster = streamOffset / clusterBytes;
     for (const DataRun& run : runs) {
         if (cluster < run.clusters) {
             if (run.sparse) return false;
-            *volumeOffset = (uint64_t(run.lcn) + cluster) * clusterBytes + streamOffset % clusterBytes;
+            // A run that lies beyond what 64 bits address is no place on
+            // any volume: the offset must not wrap round to a small one.
+            const uint64_t first = uint64_t(run.lcn);
+            const uint64_t maxCluster = ~uint64_t(0) / clusterBytes;
+            if (first > maxCluster || cluster > maxCluster - first) return false;
+            const uint64_t start = (first + cluster) * clusterBytes;
+            const uint64_t within = streamOffset % clusterBytes;
+            if (start > ~uint64_t(0) - within) return false;
+            *volumeOffset = start + within;
             return true;
         }
         cluster -= run.clusters;

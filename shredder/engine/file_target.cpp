@@ -9,6 +9,15 @@ bool SeekFile(HANDLE file, uint64_t offset) {
     return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
 }
 
+bool OpenFileSize(HANDLE file, uint64_t& size) {
+    DWORD high = 0;
+    SetLastError(NO_ERROR);
+    const DWORD low = GetFileSize(file, &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
+    size = (static_cast<uint64_t>(high) << 32) | low;
+    return true;
+}
+
 bool FileTarget::Seek(uint64_t offset) { return SeekFile(file_, offset); }
 
 bool FileTarget::Write(const unsigned char* data, uint32_t length) {
@@ -16,7 +25,11 @@ bool FileTarget::Write(const unsigned char* data, uint32_t length) {
     // nothing down (or fails) is a failure.
     while (length > 0) {
         DWORD written = 0;
-        if (!WriteFile(file_, data, length, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file_, data, length, &written, nullptr)) return false;
+        if (written == 0) {
+            SetLastError(NO_ERROR);  // refused without a reason
+            return false;
+        }
         data += written;
         length -= written;
     }

@@ -54,6 +54,8 @@ public:
 
 // Moves a file's pointer to a 64-bit offset (works on every system).
 bool SeekFile(HANDLE file, uint64_t offset);
+// The open file's size, high word included; `size` is left alone on failure.
+bool OpenFileSize(HANDLE file, uint64_t& size);
 // The system's text for an error code, without the final line break.
 std::string SystemErrorText(DWORD code);
 

@@ -44,7 +44,8 @@ int ShredEngine::ShredFreeSpace(const std::string& root) {
         if (xpOrMe_ &&
             messenger_.Ask(Text(texts::kRestorePoints), MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
             return kGoOn;
-        if (messenger_.Ask(Text(texts::kFreeSpaceWarning), MB_OKCANCEL | MB_ICONWARNING) != IDOK)
+        if (messenger_.AskTitled(Text(texts::kFreeSpaceWarning), Text(texts::kFreeSpaceTitle),
+                                 MB_OKCANCEL | MB_ICONWARNING) != IDOK)
             return kGoOn;
     }
     int index = 0;
@@ -143,23 +144,27 @@ int ShredEngine::FillTempFile(TempFileRecord& record) {
     FlushFileBuffers(record.handle);
     // A refused write may still have put some bytes down: the passes cover
     // what the file really holds.
-    DWORD high = 0;
-    const DWORD low = GetFileSize(record.handle, &high);
-    if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR)
-        record.written = (static_cast<uint64_t>(high) << 32) | low;
+    OpenFileSize(record.handle, record.written);
     if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL || VolumeIsFull(record.name))
         return 1;
+    ReportTempWriteFailed(error);
+    return 2;
+}
+
+void ShredEngine::ReportTempWriteFailed(DWORD error) {
     char code[16];
     std::snprintf(code, sizeof code, " %08X", static_cast<unsigned>(error));
-    messenger_.Tell(FillIn(Text(texts::kWriteFailed), "%s", SystemErrorText(error)) + code,
+    messenger_.Tell(FillIn(Text(texts::kWriteFailed), "%s", WriteErrorText(error)) + code,
                     MB_OK | MB_ICONINFORMATION);
-    return 2;
 }
 
 int ShredEngine::ShredTempFile(TempFileRecord& record, int number, int count) {
     observer_.SetFileLine(Counted(Text(texts::kFileOfCount), record.name, number, count));
-    bool failed = false;
-    return RunFilePasses(record.handle, record.name, record.written, failed);
+    // The temporary file goes right after, so no word about keeping it.
+    PassResult passes;
+    const int result = RunFilePasses(record.handle, record.name, record.written, passes);
+    if (passes.outcome == PassOutcome::WriteFailed) ReportTempWriteFailed(passes.error);
+    return result;
 }
 
 void ShredEngine::CleanUpTempFiles(std::vector<TempFileRecord>& records, const std::string& folder) {

@@ -21,6 +21,23 @@ std::string HexCode(HRESULT result) {
     return code;
 }
 
+// The bin's own desktop.ini, written anew; one the shell marked hidden or
+// system keeps its marks (the system refuses to replace such a file
+// under plain attributes).
+void WriteDesktopIni(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    {
+        OwnedFile ini(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (ini.get() != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            WriteFile(ini.get(), kDesktopIni, sizeof kDesktopIni - 1, &written, nullptr);
+        }
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), attributes);
+}
+
 }  // namespace
 
 const char* DesktopIniText() { return kDesktopIni; }
@@ -110,13 +127,13 @@ int ShredEngine::ShredRecycleBin() {
         observer_.SetFileLine(Text(texts::kEmptyingBin) + " " + letter);
         observer_.SetPassLine(std::string());
         observer_.SetItemPos(0);
-        api.Empty(drive.root);
-        OwnedFile ini(CreateFileA(JoinPath(folder, "desktop.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (ini.get() != INVALID_HANDLE_VALUE) {
-            DWORD written = 0;
-            WriteFile(ini.get(), kDesktopIni, sizeof kDesktopIni - 1, &written, nullptr);
+        const HRESULT emptied = api.Empty(drive.root);
+        if (FAILED(emptied)) {
+            messenger_.Tell(FillIn(Text(texts::kBinEmptyFailed), "%c", letter) + HexCode(emptied),
+                            MB_OK | MB_ICONERROR);
+            continue;
         }
+        WriteDesktopIni(JoinPath(folder, "desktop.ini"));
     }
     DestroyProgressDialog();
     return abort_ ? kStop : kGoOn;
@@ -137,7 +154,8 @@ int ShredEngine::ShredBinFolder(const std::string& folder) {
         if (abort_) break;
         const std::string path = JoinPath(folder, entry.name);
         if (entry.isFolder) {
-            if (ShredFolder(path, false, kModeKeep) != kGoOn) abort_ = true;
+            // A link leads out of the bin: left for the shell, never entered.
+            if (!entry.isLink && ShredFolder(path, false, kModeKeep) != kGoOn) abort_ = true;
             continue;
         }
         if (lstrcmpiA(entry.name.c_str(), "INFO2") == 0 ||

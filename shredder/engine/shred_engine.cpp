@@ -6,6 +6,7 @@
 
 #include "common/files/folder_list.h"
 #include "shredder/core/paths.h"
+#include "shredder/engine/named_streams.h"
 
 namespace shredder {
 
@@ -127,13 +128,17 @@ int ShredEngine::ShredItem(const std::string& path) {
     char letter = 0;
     if (IsDriveRoot(normal, &letter) && !drives_.slots[letter - 'A'].root.empty())
         return ShredDriveRoot(drives_.slots[letter - 'A'].root, letter);
+    // One spelling from here on: the protected-folder test and every path
+    // joined below see where the item really is.
+    const std::string target = ResolvePath(normal);
     FileStatusData data;
-    if (normal.empty() || !FileStatus(normal, data)) return kItemNotFound;
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return ShredFile(normal, kModeOrdinary);
-    const int result =
-        ShredFolder(normal, (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0, kModeOrdinary);
-    if (result == kGoOn && files::ListMatches(JoinPath(normal, "*.*")).empty())
-        RemoveFolderReported(normal);
+    if (target.empty() || !FileStatus(target, data)) return kItemNotFound;
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return ShredFile(target, kModeOrdinary);
+    bool shredded = false;
+    const int result = ShredFolder(target, (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0,
+                                   kModeOrdinary, &shredded);
+    if (result == kGoOn && shredded && files::ListMatches(JoinPath(target, "*.*")).empty())
+        RemoveFolderReported(target);
     return result;
 }
 
@@ -160,7 +165,8 @@ bool ShredEngine::RemoveFolderReported(const std::string& folder) {
     return false;
 }
 
-int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode) {
+int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode, bool* shredded) {
+    if (shredded) *shredded = false;
     const int subfolderOption = switches_.silent ? switches_.folderOption : settings_.FolderOption();
     const int removeOption = switches_.silent ? switches_.removeOption : settings_.RemoveOption();
     if (mode == kModeOrdinary && IsProtectedFolder(folder, protected_)) {
@@ -190,34 +196,49 @@ int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode) {
             continue;
         }
         if (mode == kModeOrdinary && subfolderOption == 0) continue;
-        if (mode == kModeOrdinary && subfolderOption == 1) {
-            const int answer = messenger_.Ask(FillIn(Text(texts::kShredSubfolder), "%s", path),
-                                              MB_YESNOCANCEL | MB_ICONQUESTION);
-            if (answer == IDCANCEL) return kStop;
-            if (answer != IDYES) continue;
+        // A junction, mount point or linked folder leads out of the folder
+        // chosen: it is never entered, only the link itself may go.
+        if (!entry.isLink) {
+            if (mode == kModeOrdinary && subfolderOption == 1) {
+                const int answer = messenger_.Ask(FillIn(Text(texts::kShredSubfolder), "%s", path),
+                                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+                if (answer == IDCANCEL) return kStop;
+                if (answer != IDYES) continue;
+            }
+            const DWORD attributes = GetFileAttributesA(path.c_str());
+            const bool subSystem =
+                attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM);
+            bool subShredded = false;
+            if (ShredFolder(path, subSystem, mode, &subShredded) != kGoOn) return kStop;
+            if (!subShredded) continue;
         }
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        const bool subSystem =
-            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM);
-        if (ShredFolder(path, subSystem, mode) != kGoOn) return kStop;
-        if (mode != kModeOrdinary) {
-            RemoveDirectoryA(path.c_str());
-            continue;
-        }
-        bool remove = removeOption == 2;
-        if (removeOption == 1) {
-            const int answer = messenger_.Ask(FillIn(Text(texts::kRemoveFolder), "%s", path),
-                                              MB_YESNOCANCEL | MB_ICONQUESTION);
-            if (answer == IDCANCEL) return kStop;
-            remove = answer == IDYES;
-        }
-        if (remove) RemoveFolderReported(path);
+        if (RemoveSubfolder(path, mode, removeOption) != kGoOn) return kStop;
     }
-    return abort_ ? kStop : kGoOn;
+    if (abort_) return kStop;
+    if (shredded) *shredded = true;
+    return kGoOn;
 }
 
-int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t size, bool& failed) {
-    failed = false;
+// A walked subfolder (or a link met in the walk) after its contents: removed
+// as the remove option says in an ordinary walk, always in the others.
+int ShredEngine::RemoveSubfolder(const std::string& path, int mode, int removeOption) {
+    if (mode != kModeOrdinary) {
+        RemoveDirectoryA(path.c_str());
+        return kGoOn;
+    }
+    bool remove = removeOption == 2;
+    if (removeOption == 1) {
+        const int answer = messenger_.Ask(FillIn(Text(texts::kRemoveFolder), "%s", path),
+                                          MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL) return kStop;
+        remove = answer == IDYES;
+    }
+    if (remove) RemoveFolderReported(path);
+    return kGoOn;
+}
+
+int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t size,
+                               PassResult& result) {
     int index = 0;
     const Algorithm* algorithm = CurrentAlgorithm(&index);
     observer_.SetItemRange(Clamp32(size / 65536 + 2));
@@ -227,23 +248,17 @@ int ShredEngine::RunFilePasses(HANDLE file, const std::string& path, uint64_t si
     std::vector<Extent> extents;
     if (size > 0) extents.push_back({0, size});
     const uint32_t idle = static_cast<uint32_t>(size / 65536 + 2 - (size + 65535) / 65536);
-    PassResult result = RunPasses(*algorithm, buffer_, random_, *target, extents, ticker, idle,
-                                  [] { return static_cast<uint32_t>(GetLastError()); });
-    switch (result.outcome) {
-    case PassOutcome::Done: return kGoOn;
-    case PassOutcome::Aborted: return kStop;
-    case PassOutcome::SeekFailed:
-        failed = true;
-        ReportErrorBox(result.error);
-        return kStop;
-    case PassOutcome::WriteFailed:
-        failed = true;
-        messenger_.Tell(FillIn(FillIn(Text(texts::kWriteFailedKept), "%s", path), "%s",
-                               SystemErrorText(result.error)),
-                        MB_OK | MB_ICONERROR);
-        return kStop;
-    }
-    return kGoOn;
+    result = RunPasses(*algorithm, buffer_, random_, *target, extents, ticker, idle,
+                       [] { return static_cast<uint32_t>(GetLastError()); });
+    if (result.outcome == PassOutcome::Done) return kGoOn;
+    if (result.outcome == PassOutcome::SeekFailed) ReportErrorBox(result.error);
+    return kStop;
+}
+
+std::string ShredEngine::WriteErrorText(DWORD code) const {
+    // A write the system called a success that put nothing down has no
+    // error text of its own ("The operation completed successfully").
+    return code == NO_ERROR ? Text(texts::kWroteNothing) : SystemErrorText(code);
 }
 
 std::string RandomSameLengthName(const std::string& path, RandomSource& random) {
@@ -294,13 +309,23 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
         return mode == kModeOrdinary ? kGoOn : kStop;
     }
     OwnedFile owner(file);
-    bool failed = false;
-    const int passes = RunFilePasses(file, path, FileSize(data), failed);
-    if (passes != kGoOn) {
-        // Cancelled or failed: the file keeps its name and attributes.
+    // The size of the file as it is now: the directory entry may lag behind
+    // what another program appended.
+    uint64_t size = 0;
+    if (!OpenFileSize(file, size)) size = FileSize(data);
+    PassResult passes;
+    int overwritten = RunFilePasses(file, path, size, passes);
+    if (overwritten == kGoOn) overwritten = ShredNamedStreams(path, passes);
+    if (overwritten != kGoOn) {
+        // Cancelled or failed: the file keeps its name and attributes, its
+        // contents partly overwritten.
         owner.Close();
         RestoreAttributes(path, attributes);
-        return failed && mode == kModeOrdinary ? kGoOn : kStop;
+        if (passes.outcome == PassOutcome::WriteFailed)
+            messenger_.Tell(FillIn(FillIn(Text(texts::kWriteFailedKept), "%s", path), "%s",
+                                   WriteErrorText(passes.error)),
+                            MB_OK | MB_ICONERROR);
+        return passes.outcome != PassOutcome::Aborted && mode == kModeOrdinary ? kGoOn : kStop;
     }
     if (!SeekFile(file, 0) || !SetEndOfFile(file)) {
         const DWORD code = GetLastError();
@@ -333,6 +358,27 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
     return abort_ ? kStop : kGoOn;
 }
 
+int ShredEngine::ShredNamedStreams(const std::string& path, PassResult& result) {
+    for (const NamedStream& stream : ListNamedStreams(path)) {
+        const std::string streamPath = path + stream.name;
+        OwnedFile file(CreateFileA(streamPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_WRITE_THROUGH, nullptr));
+        if (file.get() == INVALID_HANDLE_VALUE) {
+            result.outcome = PassOutcome::WriteFailed;
+            result.error = GetLastError();
+            return kStop;
+        }
+        if (RunFilePasses(file.get(), streamPath, stream.size, result) != kGoOn) return kStop;
+        if (!SeekFile(file.get(), 0) || !SetEndOfFile(file.get())) {
+            result.outcome = PassOutcome::WriteFailed;
+            result.error = GetLastError();
+            return kStop;
+        }
+    }
+    return kGoOn;
+}
+
 uint64_t ShredEngine::GetFolderTotals(const std::string& folder, uint64_t* count) const {
     uint64_t total = 0;
     WIN32_FIND_DATAA found;
@@ -342,7 +388,9 @@ uint64_t ShredEngine::GetFolderTotals(const std::string& folder, uint64_t* count
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            total += GetFolderTotals(JoinPath(folder, name), count);
+            // What a link leads to is not shredded, so it counts nothing.
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                total += GetFolderTotals(JoinPath(folder, name), count);
         } else {
             total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
             if (count) ++*count;

@@ -113,7 +113,10 @@ public:
     void ReportNoAlgorithm(int index);
 
     int ShredItem(const std::string& path);
-    int ShredFolder(const std::string& folder, bool system, int mode);
+    // `shredded` (optional) is set when the folder's contents were walked
+    // in this call: not skipped as protected, not refused, not stopped.
+    // Only such a folder may be removed afterwards.
+    int ShredFolder(const std::string& folder, bool system, int mode, bool* shredded = nullptr);
     int ShredFile(const std::string& path, int mode);
     // Recursive sum of the file sizes (and their count) below a folder.
     uint64_t GetFolderTotals(const std::string& folder, uint64_t* count = nullptr) const;
@@ -133,11 +136,19 @@ private:
 
     bool Interactive() const { return !switches_.silent; }
     std::string Text(const TextRef& ref) const { return texts_.Text(ref); }
-    int RunFilePasses(HANDLE file, const std::string& path, uint64_t size, bool& failed);
+    // kGoOn when every pass ran; `result` tells how the passes ended (a
+    // failed seek is reported here, a failed write by the caller).
+    int RunFilePasses(HANDLE file, const std::string& path, uint64_t size, PassResult& result);
+    std::string WriteErrorText(DWORD code) const;
+    // Every named stream of the file overwritten with the same passes and
+    // cut to nothing; kStop (with `result` saying why) when one was not.
+    int ShredNamedStreams(const std::string& path, PassResult& result);
     void RestoreAttributes(const std::string& path, DWORD attributes) const;
     bool RemoveFolderReported(const std::string& folder);
+    int RemoveSubfolder(const std::string& path, int mode, int removeOption);
     void ReportErrorBox(DWORD code);
     int ShredTempFile(TempFileRecord& record, int number, int count);
+    void ReportTempWriteFailed(DWORD error);
     void CleanUpTempFiles(std::vector<TempFileRecord>& records, const std::string& folder);
     int ShredDriveRoot(const std::string& root, char letter);
     int ShredBinFolder(const std::string& folder);

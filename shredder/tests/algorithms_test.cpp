@@ -43,6 +43,9 @@ TEST(Algorithms, BuiltInTableWithoutRegistry) {
     ASSERT_EQ(5u, table.size());
     EXPECT_EQ("Quick Shred", table[0].name);
     EXPECT_EQ("U.S. Standard, DoD 5220.22-M", table[1].name);
+    EXPECT_EQ("U.S. Department of Defence specifies a triple pass overwrite algorithm in "
+              "the DoD 5220.22-M specification.",
+              table[1].description);
     EXPECT_EQ("NAVSO P-5239-26 (RLL)", table[2].name);
     EXPECT_EQ("NAVSO P-5239-26 (MFM)", table[3].name);
     EXPECT_EQ("German Standard, VSITR", table[4].name);

@@ -18,7 +18,7 @@ public:
     bool Write(const unsigned char* data, uint32_t length) override {
         const int index = static_cast<int>(owner_.blocks.size());
         if (index == owner_.failAtWrite) {
-            SetLastError(ERROR_CRC);
+            SetLastError(owner_.failError);
             return false;
         }
         owner_.blocks.push_back({pass_, position_, length, data[0], data[length - 1]});

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,15 +48,18 @@ public:
 
 class ScriptedPrompt : public ui::MessagePrompt {
 public:
-    int Show(const std::string& text, const std::string&, unsigned) override {
+    int Show(const std::string& text, const std::string& title, unsigned) override {
         shown.push_back(text);
+        titles.push_back(title);
+        if (onShow) onShow();
         if (answers.empty()) return IDOK;
         int answer = answers.front();
         answers.pop_front();
         return answer;
     }
     std::deque<int> answers;
-    std::vector<std::string> shown;
+    std::vector<std::string> shown, titles;
+    std::function<void()> onShow;  // what happens meanwhile (another program at work)
 };
 
 // One write as the recorder saw it.
@@ -72,6 +76,7 @@ public:
     std::vector<Block> blocks;
     std::vector<std::string> paths;
     int failAtWrite = -1;  // the write (from 0) that fails; -1 none
+    DWORD failError = ERROR_CRC;  // the error it leaves
 };
 
 class FixedRandom : public RandomSource {

@@ -2,7 +2,10 @@
 // happens to a file that is not shredded after all.
 #include "shredder/tests/engine_fixture.h"
 
+#include <algorithm>
+
 #include "common/files/folder_list.h"
+#include "shredder/engine/named_streams.h"
 
 namespace shredder_test {
 namespace {
@@ -116,7 +119,86 @@ TEST_F(File, FailedWriteKeepsTheFileAndReports) {
     EXPECT_EQ(kGoOn, engine_.ShredFile(path, kModeOrdinary));
     EXPECT_TRUE(dir_.exists("bad.txt"));
     EXPECT_EQ(65536u * 2, dir_.read("bad.txt").size());
-    EXPECT_EQ(1, ShownContaining("Could not overwrite\n" + path));
+    EXPECT_EQ(1, ShownContaining("Could not overwrite\n" + path +
+                                 "\n\nIts contents are partly overwritten; the file has not been deleted."));
+    // A write the system called done that put nothing down says so.
+    targets_.blocks.clear();
+    targets_.failError = NO_ERROR;
+    EXPECT_EQ(kGoOn, engine_.ShredFile(path, kModeOrdinary));
+    EXPECT_EQ(1, ShownContaining("System error message: The system reported the write as done but wrote nothing."));
+    EXPECT_EQ(0, ShownContaining("completed successfully"));
+}
+
+TEST_F(File, FileGrownSinceItWasListedIsOverwrittenToItsEnd) {
+    const std::string path = MakeFile("grows.bin", 100, FILE_ATTRIBUTE_READONLY);
+    // Another program appends while the attribute question is open.
+    prompt_.onShow = [&] {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        OwnedFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr));
+        DWORD written = 0;
+        const std::string more(70000, 'm');
+        WriteFile(file.get(), more.data(), DWORD(more.size()), &written, nullptr);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    };
+    prompt_.answers = {IDYES};
+    EXPECT_EQ(kGoOn, engine_.ShredFile(path, kModeOrdinary));
+    uint64_t end = 0;
+    for (const Block& block : PassBlocks(1)) end = std::max<uint64_t>(end, block.offset + block.length);
+    EXPECT_EQ(70100u, end);
+    EXPECT_FALSE(dir_.exists("grows.bin"));
+}
+
+// Backup records as the system's reader gives them, from a recording.
+class RecordedBackup : public BackupRecords {
+public:
+    void Add(uint32_t id, const std::wstring& name, const std::string& data) {
+        unsigned char header[20] = {};
+        auto put = [&](int at, uint32_t value) {
+            for (int i = 0; i < 4; ++i) header[at + i] = static_cast<unsigned char>(value >> (8 * i));
+        };
+        put(0, id);
+        put(8, static_cast<uint32_t>(data.size()));
+        put(16, static_cast<uint32_t>(name.size() * 2));
+        bytes_.append(reinterpret_cast<char*>(header), sizeof header);
+        for (wchar_t c : name) bytes_ += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        bytes_ += data;
+    }
+    void Cut(size_t size) { bytes_.resize(bytes_.size() - size); }
+    bool Read(void* data, uint32_t size) override {
+        if (bytes_.size() - at_ < size) return false;
+        bytes_.copy(static_cast<char*>(data), size, at_);
+        at_ += size;
+        return true;
+    }
+    bool Skip(uint64_t size) override {
+        if (bytes_.size() - at_ < size) return false;
+        at_ += static_cast<size_t>(size);
+        return true;
+    }
+
+private:
+    std::string bytes_;
+    size_t at_ = 0;
+};
+
+// Wine's file systems hold no named streams, so the listing is checked on
+// a recorded one: only named data streams count, whatever comes between.
+TEST(NamedStreams, ListedFromTheBackupRecords) {
+    RecordedBackup backup;
+    backup.Add(BACKUP_SECURITY_DATA, L"", std::string(40, 's'));
+    backup.Add(BACKUP_DATA, L"", "the file's own data");
+    backup.Add(BACKUP_ALTERNATE_DATA, L":secret:$DATA", "hidden words");
+    backup.Add(BACKUP_EA_DATA, L"", "ea");
+    backup.Add(BACKUP_ALTERNATE_DATA, L":empty:$DATA", "");
+    backup.Add(BACKUP_ALTERNATE_DATA, L":cut:$DATA", "never whole");
+    backup.Cut(15);  // into the last name
+    const std::vector<NamedStream> streams = ReadNamedStreams(backup);
+    ASSERT_EQ(2u, streams.size());
+    EXPECT_EQ(":secret:$DATA", streams[0].name);
+    EXPECT_EQ(12u, streams[0].size);
+    EXPECT_EQ(":empty:$DATA", streams[1].name);
+    EXPECT_EQ(0u, streams[1].size);
 }
 
 }  // namespace

@@ -2,13 +2,27 @@
 // subfolder options, drive roots and untidy path texts.
 #include "shredder/tests/engine_fixture.h"
 
+#include <cstdlib>
+
 #include "common/suite/scourwell.h"
+#include "shredder/core/paths.h"
+#include "shredder/core/task_collection.h"
 
 namespace shredder_test {
 namespace {
 
 using Folder = EngineTest;
 using namespace suite::scourwell;
+
+// A silent run that shreds and removes every subfolder ("/F2 /R2").
+void SilentWithSubfolders(ShredEngine& engine, Messenger& messenger) {
+    RunSwitches switches;
+    switches.silent = true;
+    switches.folderOption = 2;
+    switches.removeOption = 2;
+    engine.SetSwitches(switches);
+    messenger.SetSilent(true);
+}
 
 class Tree {
 public:
@@ -29,6 +43,48 @@ TEST_F(Folder, ProtectedFolderChosenDirectlyIsSkipped) {
     EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.path() + "\\\\prot\\"));
     EXPECT_EQ(1, ShownContaining("Skipping " + dir_.file("prot") + " folder."));
     EXPECT_TRUE(dir_.exists("prot\\keep.txt"));
+}
+
+TEST_F(Folder, ProtectedFolderHoldsWhateverTheSpelling) {
+    dir_.write("outer\\protected-folder\\keep.txt", "k");
+    const std::string prot = dir_.file("outer\\protected-folder");
+    engine_.SetProtectedFolders({prot});
+    SilentWithSubfolders(engine_, messenger_);
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(0u, GetShortPathNameA(prot.c_str(), shortName, MAX_PATH));
+    EXPECT_NE(prot, shortName);
+    const std::string spellings[] = {prot + "\\.", prot + "\\..\\protected-folder",
+                                     dir_.file("outer") + "\\.\\protected-folder\\", shortName};
+    for (const std::string& spelling : spellings) {
+        SCOPED_TRACE(spelling);
+        EXPECT_EQ(kGoOn, engine_.ShredItem(spelling));
+        EXPECT_EQ("k", dir_.read("outer\\protected-folder\\keep.txt"));
+    }
+    // Without the system's long-name query the parts are looked up one by one.
+    EXPECT_EQ(prot + "\\new.txt", LongPathByParts(std::string(shortName) + "\\new.txt"));
+    // A folder above it walks past it, whatever the list's own spelling.
+    engine_.SetProtectedFolders({std::string(shortName) + "\\."});
+    EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("outer")));
+    EXPECT_EQ("k", dir_.read("outer\\protected-folder\\keep.txt"));
+}
+
+TEST_F(Folder, FolderNotShreddedIsNeverRemoved) {
+    // An empty protected folder chosen directly, and an empty system folder
+    // the user said No to: both stay where they are.
+    ASSERT_TRUE(CreateDirectoryA(dir_.file("prot").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(dir_.file("sys").c_str(), nullptr));
+    SetFileAttributesA(dir_.file("sys").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    engine_.SetProtectedFolders({dir_.file("prot")});
+    EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("prot")));
+    EXPECT_EQ(1, ShownContaining("Skipping "));
+    EXPECT_TRUE(dir_.exists("prot"));
+    prompt_.answers = {IDNO};
+    EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("sys")));
+    EXPECT_EQ(1, ShownContaining("is marked as a System folder"));
+    EXPECT_TRUE(dir_.exists("sys"));
+    SetFileAttributesA(dir_.file("sys").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("sys")));  // shredded: now it goes
+    EXPECT_FALSE(dir_.exists("sys"));
 }
 
 TEST_F(Folder, SubfolderOptionNeverKeepsSubfolders) {
@@ -54,12 +110,7 @@ TEST_F(Folder, SubfolderOptionPromptAsksForEachAndRemoves) {
 TEST_F(Folder, SilentRunTakesTheSwitchesAndAlways) {
     Tree tree(dir_);
     settings_.WriteDword(kFolderValue, 0);  // the settings do not count in a silent run
-    RunSwitches switches;
-    switches.silent = true;
-    switches.folderOption = 2;
-    switches.removeOption = 2;
-    engine_.SetSwitches(switches);
-    messenger_.SetSilent(true);
+    SilentWithSubfolders(engine_, messenger_);
     EXPECT_EQ(kGoOn, engine_.ShredItem(tree.Top() + "\\\\"));
     EXPECT_TRUE(prompt_.shown.empty());
     EXPECT_FALSE(dir_.exists("top"));
@@ -96,6 +147,47 @@ TEST_F(Folder, TotalsCountEveryFileBelow) {
     EXPECT_EQ(0x7FFFFFFFu, observer_.totalRange);
     engine_.DestroyProgressDialog();
     EXPECT_EQ(1, observer_.closed);
+}
+
+// A linked folder inside a walked one (made by folder_links_test.sh: a
+// folder "walk" holding "link", which leads to its sibling "sibling").
+using FolderLinks = EngineTest;
+
+TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
+    const char* root = std::getenv("SHRED_LINK_FOLDER");
+    if (!root) GTEST_SKIP() << "no linked folder made";
+    const std::string walk = std::string(root) + "\\walk", sibling = std::string(root) + "\\sibling";
+    const std::string kept = "the sibling's own bytes\r\n";
+    auto write = [](const std::string& path, const std::string& bytes) {
+        OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        ASSERT_TRUE(WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr));
+    };
+    write(walk + "\\own.txt", "own");
+    write(sibling + "\\keep.txt", kept);
+    WIN32_FIND_DATAA link;
+    HANDLE find = FindFirstFileA((walk + "\\link").c_str(), &link);
+    ASSERT_NE(INVALID_HANDLE_VALUE, find);
+    FindClose(find);
+    ASSERT_TRUE(link.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+
+    EXPECT_EQ(3u, engine_.GetFolderTotals(walk));
+    // A scheduled task asks nothing about what lies behind the link.
+    SetFileAttributesA((sibling + "\\keep.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    settings_.WriteDword(kFolderValue, 2);
+    TaskCollector collector(messenger_, texts_, settings_, engine_.Abort());
+    EXPECT_EQ(2, collector.CollectScheduledFolders(walk, false));
+    EXPECT_TRUE(prompt_.shown.empty());
+    SilentWithSubfolders(engine_, messenger_);
+    EXPECT_EQ(kGoOn, engine_.ShredItem(walk));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((walk + "\\own.txt").c_str()));
+    OwnedFile file(CreateFileA((sibling + "\\keep.txt").c_str(), GENERIC_READ, 0, nullptr,
+                               OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(INVALID_HANDLE_VALUE, file.get());
+    char bytes[64] = {};
+    DWORD read = 0;
+    ReadFile(file.get(), bytes, sizeof bytes, &read, nullptr);
+    EXPECT_EQ(kept, std::string(bytes, read));
 }
 
 }  // namespace

@@ -73,15 +73,25 @@ TEST_F(FreeSpace, FillsTheVolumeThenRunsThePasses) {
     ASSERT_FALSE(targets_.blocks.empty());
     // The first pass covers the whole fill file. The FUSE driver of the
     // test volume refuses to overwrite its last cluster once the disk is
-    // full; the engine then reports the file instead of passing it as done.
+    // full; the engine then reports the failed write instead of passing it
+    // as done.
     const std::vector<Block> first = PassBlocks(1);
     ASSERT_FALSE(first.empty());
     const uint64_t covered = first.back().offset + first.back().length;
     EXPECT_GT(covered, 4u << 20);
-    if (targets_.blocks.back().pass != 3)
-        EXPECT_NE(std::string::npos, dir_.read("log.txt").find("Could not overwrite\n" + root_ + "SHREDTMP.$$$"));
+    if (targets_.blocks.back().pass != 3) {
+        EXPECT_NE(std::string::npos, dir_.read("log.txt").find("Write failed due to unexpected error."));
+    }
     EXPECT_TRUE(LeftClean());
     EXPECT_EQ(1, observer_.closed);
+}
+
+TEST_F(FreeSpace, FailedPassOverATemporaryFileSaysNothingOfKeepingIt) {
+    targets_.failAtWrite = 2;
+    Shred(1, 0);
+    EXPECT_EQ(0u, dir_.read("log.txt").find("Write failed due to unexpected error."));
+    EXPECT_EQ(std::string::npos, dir_.read("log.txt").find("Could not overwrite"));
+    EXPECT_TRUE(LeftClean());
 }
 
 TEST_F(FreeSpace, QuickShredIsTheFillAlone) {
@@ -107,6 +117,16 @@ TEST_F(FreeSpace, FileCountFollowsTheFreeSpaceFigure) {
     Shred(0, 0);
     EXPECT_EQ(1, Lines(observer_.fileLines, "temporary file 3 of 3."));
     EXPECT_TRUE(LeftClean());
+}
+
+using FreeSpaceWarning = EngineTest;
+
+TEST_F(FreeSpaceWarning, AskedUnderItsOwnTitle) {
+    prompt_.answers = {IDCANCEL};
+    EXPECT_EQ(kGoOn, engine_.ShredFreeSpace("Q:\\"));
+    ASSERT_EQ(1u, prompt_.titles.size());
+    EXPECT_EQ("Shred free space warning", prompt_.titles[0]);
+    EXPECT_EQ(0, observer_.opened);
 }
 
 }  // namespace

@@ -31,12 +31,13 @@ struct Started {
     }
 };
 
-bool Start(const std::string& arguments, Started& started) {
+// `folder`: the current folder it starts in (a shortcut's "Start in").
+bool Start(const std::string& arguments, Started& started, const std::string& folder = "") {
     std::string line = "\"" + ProgramPath() + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &started.info) != 0;
+    return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &started.info) != 0;
 }
 
 struct BoxSearch {
@@ -117,6 +118,37 @@ TEST(Instance, SecondInteractiveStartEndsWhileACommandLineRunGoesAhead) {
 
     std::vector<std::string> firstTexts;
     AnswerUntilExit(first, firstTexts);
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+}
+
+TEST(Instance, FirstStartStoresTheProgramsOwnFolder) {
+    testkit::ScratchDir elsewhere("shred-start-in");
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+    Started first;
+    ASSERT_TRUE(Start("", first, elsewhere.path()));
+    ASSERT_NE(nullptr, WaitForBox(first, 30000)) << "the program shows nothing";
+    const std::string program = ProgramPath();
+    EXPECT_EQ(0, lstrcmpiA(program.substr(0, program.find_last_of('\\')).c_str(),
+                           testkit::RegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue).c_str()))
+        << testkit::RegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+    std::vector<std::string> texts;
+    AnswerUntilExit(first, texts);
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+}
+
+TEST(Instance, CaptionWithABackslashStillStartsOnce) {
+    testkit::ScratchDir dir("shred-caption");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue, dir.path());
+    std::string language = testkit::RegString(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue);
+    if (language.empty()) language = kDefaultLanguage;
+    dir.write("Lang\\" + language + ".ini", "[Scourwell Language Pack]\r\n9606=Shred\\Away\r\n");
+    Started first;
+    ASSERT_TRUE(Start("", first));
+    std::string text;
+    ASSERT_NE(nullptr, WaitForBox(first, 30000, &text)) << "the program shows nothing";
+    EXPECT_EQ(std::string::npos, text.find("There's an instance running")) << text;
+    std::vector<std::string> texts;
+    AnswerUntilExit(first, texts);
     testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
 }
 

@@ -31,9 +31,10 @@ public:
     }
     HRESULT Empty(const std::string& root) override {
         emptied.push_back(root);
-        return S_OK;
+        return root == failEmptyOf ? E_ACCESSDENIED : S_OK;
     }
     bool failQuery = false;
+    std::string failEmptyOf;
     std::vector<std::string> queried, emptied;
 };
 
@@ -73,6 +74,22 @@ TEST_F(RecycleBin, ContentsOverwrittenIndexKeptDesktopIniRewritten) {
     bool touchedIndex = false;
     for (const std::string& path : targets_.paths) touchedIndex |= path.find("INFO2") != std::string::npos;
     EXPECT_FALSE(touchedIndex);
+}
+
+TEST_F(RecycleBin, FailedEmptyIsReportedAndMarkedDesktopIniRewritten) {
+    const std::string ini = dir_.file("d1\\RECYCLED\\desktop.ini");
+    const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    SetFileAttributesA(ini.c_str(), marks);
+    bin_.failEmptyOf = dir_.file("d2") + "\\";
+    EXPECT_EQ(kGoOn, engine_.ShredRecycleBin());
+    EXPECT_EQ(DesktopIniText(), dir_.read("d1\\RECYCLED\\desktop.ini"));
+    EXPECT_EQ(marks, GetFileAttributesA(ini.c_str()) & marks);
+    EXPECT_FALSE(dir_.exists("d2\\Recycler\\S-1-5-21-7\\desktop.ini"));  // not emptied: not rewritten
+    EXPECT_EQ("Call to SHEmptyRecycleBin failed for drive C:\nIts contents have been shredded but "
+              "are still in the Recycle Bin.\nError code 0x 80070005",
+              messenger_.LastLogged());
+    messenger_.WriteSuccessIfQuiet();
+    EXPECT_EQ(std::string::npos, dir_.read("log.txt").find("Success"));
 }
 
 TEST_F(RecycleBin, EmptyBinsAndFailedQueries) {

@@ -114,6 +114,8 @@ TEST(RunList, SignExtendsSkipsSparseRunsAndStaysInsideTheVolume) {
         {"only the stream's first bytes", {0x11, 0x02, 0x0A, 0x11, 0x05, 0x28, 0x00}, true, 3,
          {{0x0A, 0x02}, {0x32, 0x01}}},
         {"before cluster 0", {0x11, 0x04, 0x80, 0x00}, false, all, {}},
+        {"most negative offset", {0x11, 0x01, 0x05, 0x81, 0x01, 0, 0, 0, 0, 0, 0, 0, 0x80, 0x00},
+         false, all, {{0x05, 0x01}}},
         {"cut short", {0x21, 0x10}, false, all, {}},
         {"no end marker", {0x11, 0x04, 0x10}, false, all, {{0x10, 0x04}}},
         {"zero length", {0x11, 0x00, 0x10, 0x00}, false, all, {}},
@@ -131,6 +133,19 @@ TEST(RunList, SignExtendsSkipsSparseRunsAndStaysInsideTheVolume) {
             EXPECT_EQ(c.kept[i].length, kept.ranges()[i].length);
         }
     }
+}
+
+TEST(RunList, StreamOffsetsNeverWrapPastTheEndOfTheAddressSpace) {
+    // One cluster at cluster 2^52: with 4 KiB clusters its byte offset is
+    // 2^64, which no volume has.
+    const std::vector<uint8_t> far = {0x71, 0x01, 0, 0, 0, 0, 0, 0, 0x10, 0x00};
+    std::vector<DataRun> runs;
+    ASSERT_TRUE(DecodeRunList(far.data(), far.size(), &runs));
+    uint64_t at = 12345;
+    EXPECT_FALSE(StreamToVolume(runs, 4096, 0, &at));
+    EXPECT_FALSE(StreamToVolume(runs, 4096, 4095, &at));
+    EXPECT_TRUE(StreamToVolume(runs, 512, 7, &at));  // 2^61 + 7 is an offset
+    EXPECT_EQ((uint64_t(1) << 61) + 7, at);
 }
 
 // A 1024-byte file record whose $FILE_NAME value spans the end of the first

@@ -60,7 +60,7 @@ bool ChangeLanguage(LanguageChangeParts& parts, const std::string& language) {
     parts.prompt.Show(parts.texts.Text(texts::options::kMenuCaptionLater), caption, MB_OK | MB_ICONSTOP);
     parts.host.CyclePages();
     parts.host.RegisterBinVerb();
-    if (!parts.mutex.Take(caption)) {
+    if (!parts.mutex.Take(InstanceMutexName(caption))) {
         parts.prompt.Show(parts.texts.Text(texts::kAnotherInstance), caption,
                           MB_OK | MB_ICONINFORMATION);
         parts.host.EndInstance();

@@ -64,11 +64,11 @@ int FoldersPageModel::ShredRow(const PathRow& row) {
     // A stopped walk (Cancel in a question or the progress window) leaves
     // the folder where it is.
     const bool system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
-    if (context_.engine.ShredFolder(row.path, system, kModeOrdinary) != kGoOn) return kStop;
-    // The engine skips a protected folder without touching it; a drive's
-    // root cannot be removed.
-    if (!IsProtectedFolder(row.path, context_.protectedFolders) && !IsDriveRoot(row.path))
-        RemoveIfEmpty(row.path);
+    bool shredded = false;
+    if (context_.engine.ShredFolder(row.path, system, kModeOrdinary, &shredded) != kGoOn) return kStop;
+    // Only a folder whose contents were shredded goes (not a protected one,
+    // nor one the user kept); a drive's root cannot be removed.
+    if (shredded && !IsDriveRoot(row.path)) RemoveIfEmpty(row.path);
     return kGoOn;
 }
 

@@ -245,6 +245,12 @@ def self_test():
             failures.append("%s: status %d, output:\n%s" % (title, got, out.getvalue()))
 
     with tempfile.TemporaryDirectory() as scratch:
+        def table_file(name, text):
+            path = os.path.join(scratch, name)
+            with open(path, "w") as f:
+                f.write(text)
+            return path
+
         good = os.path.join(scratch, "good")
         build(good, "Family/Good.exe", ticks % "")
         expect("a program importing only Windows 95 functions", good, 0, "")
@@ -255,9 +261,8 @@ def self_test():
         expect("a program importing GetTickCount64", newer, 1,
                "Family/Sub/Late.exe: imports KERNEL32.dll GetTickCount64")
 
-        exceptions = os.path.join(scratch, "exceptions.tsv")
-        with open(exceptions, "w") as f:
-            f.write("late.exe\tkernel32.dll\tGetTickCount64\tonly ever runs on Vista\n")
+        exceptions = table_file("exceptions.tsv",
+                                "late.exe\tkernel32.dll\tGetTickCount64\tonly ever runs on Vista\n")
         expect("an import with a reasoned exception", newer, 0, "", exceptions_path=exceptions)
 
         table = os.path.join(scratch, "table.tsv")
@@ -281,9 +286,7 @@ def self_test():
                "Family/Locks.exe: imports KERNEL32.dll CreateSemaphoreW, which 95, 98 and Me "
                "export only as a stub")
 
-        stubs = os.path.join(scratch, "stubs.tsv")
-        with open(stubs, "w") as f:
-            f.write("KERNEL32.dll\tCreateSemaphoreW\tlocks.exe\tcopes with the failure\n")
+        stubs = table_file("stubs.tsv", "KERNEL32.dll\tCreateSemaphoreW\tlocks.exe\tcopes with the failure\n")
         expect("a 9x stub where stubs-9x.tsv allows it", stub, 0, "", stubs_path=stubs)
 
         answered = os.path.join(scratch, "answered")

@@ -24,8 +24,8 @@ DWORD* TemplateStyle(void* dialogTemplate) {
 
 PropertyPage::PropertyPage(int templateId) : Dialog(templateId) {}
 
-PROPSHEETPAGEA PropertyPage::Describe() {
-    PROPSHEETPAGEA page = {};
+PROPSHEETPAGEA_V1 PropertyPage::Describe() {
+    PROPSHEETPAGEA_V1 page = {};
     page.dwSize = sizeof(page);
     page.hInstance = ResourceModule();
     page.pszTemplate = MAKEINTRESOURCEA(TemplateId());
@@ -117,17 +117,19 @@ void PropertySheet::ModifyTemplateStyle(DWORD remove, DWORD add) {
 }
 
 INT_PTR PropertySheet::Start(DWORD modeFlags) {
-    std::vector<PROPSHEETPAGEA> descriptions;
+    // comctl32 steps through the pages by their own size.
+    std::vector<PROPSHEETPAGEA_V1> descriptions;
     for (PropertyPage* page : pages_) descriptions.push_back(page->Describe());
     PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof(header);
+    // No watermark or header bitmap: the size every comctl32 accepts.
+    header.dwSize = PROPSHEETHEADERA_V1_SIZE;
     header.dwFlags = flags_ | modeFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     header.hwndParent = parent_;
     header.hInstance = ResourceModule();
     header.pszCaption = caption_.c_str();
     header.nPages = static_cast<UINT>(descriptions.size());
     header.nStartPage = startPage_;
-    header.ppsp = descriptions.data();
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(descriptions.data());
     header.pfnCallback = SheetCallback;
     PropertySheet* outer = g_starting;
     g_starting = this;

@@ -52,7 +52,8 @@ protected:
 
 private:
     friend class PropertySheet;
-    PROPSHEETPAGEA Describe();
+    // The first layout of the page record, which every comctl32 accepts.
+    PROPSHEETPAGEA_V1 Describe();
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     std::string caption_;

@@ -1,8 +1,24 @@
 #include "platform/ui/tray_icon.h"
 
+#include <shlwapi.h>
+
 #include "platform/ui/window.h"
 
 namespace ui {
+
+DWORD TrayRecordSize() {
+    static const DWORD size = [] {
+        HMODULE shell = GetModuleHandleA("shell32.dll");
+        auto getVersion = shell ? reinterpret_cast<DLLGETVERSIONPROC>(
+                                      reinterpret_cast<void*>(GetProcAddress(shell, "DllGetVersion")))
+                                : nullptr;
+        DLLVERSIONINFO info = {};
+        info.cbSize = sizeof(info);
+        const bool later = getVersion && SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 5;
+        return later ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+    }();
+    return size;
+}
 
 TrayIcon::TrayIcon(HWND owner, UINT id, UINT callbackMessage)
     : owner_(owner), id_(id), callback_(callbackMessage),
@@ -10,13 +26,15 @@ TrayIcon::TrayIcon(HWND owner, UINT id, UINT callbackMessage)
 
 NOTIFYICONDATAA TrayIcon::Record(UINT flags) const {
     NOTIFYICONDATAA record = {};
-    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.cbSize = TrayRecordSize();
     record.hWnd = owner_;
     record.uID = id_;
     record.uFlags = flags;
     record.uCallbackMessage = callback_;
     record.hIcon = icon_;
-    lstrcpynA(record.szTip, tip_.c_str(), sizeof(record.szTip));
+    // The first layout holds a tip of 63 characters.
+    const int tipSize = record.cbSize == NOTIFYICONDATAA_V1_SIZE ? 64 : sizeof(record.szTip);
+    lstrcpynA(record.szTip, tip_.c_str(), tipSize);
     return record;
 }
 

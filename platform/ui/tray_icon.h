@@ -9,6 +9,11 @@
 
 namespace ui {
 
+// The size of the icon record this system's shell takes: the later layout
+// (tips of 127 characters) from shell version 5 on, the first one (63)
+// before, as on 95, 98 and NT 4.
+DWORD TrayRecordSize();
+
 class TrayIcon {
 public:
     TrayIcon(HWND owner, UINT id, UINT callbackMessage);

@@ -1,10 +1,9 @@
 #include "privacy/look/tray_icon.h"
 
-#include <shlwapi.h>
-
 #include <algorithm>
 #include <utility>
 
+#include "platform/ui/tray_icon.h"
 #include "privacy/look/look_messages.h"
 #include "privacy/look/tray_notify_wnd.h"
 
@@ -25,18 +24,7 @@ std::vector<ShellCallback>& Callbacks() {
 }
 
 // Shells before version 5 know only the short record and no balloon.
-bool ShellHasBalloons() {
-    static const bool balloons = [] {
-        HMODULE shell = GetModuleHandleA("shell32.dll");
-        auto getVersion = shell ? reinterpret_cast<DLLGETVERSIONPROC>(
-                                      reinterpret_cast<void*>(GetProcAddress(shell, "DllGetVersion")))
-                                : nullptr;
-        DLLVERSIONINFO info = {};
-        info.cbSize = sizeof(info);
-        return getVersion && SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 5;
-    }();
-    return balloons;
-}
+bool ShellHasBalloons() { return ui::TrayRecordSize() == NOTIFYICONDATAA_V2_SIZE; }
 
 class RealShell : public TrayShell {
 public:

@@ -23,7 +23,7 @@ bool CHyperLinkCtrl::Attach(HWND dialog, int id) {
     if (!tip) return true;
     // One tool, id 1001, over the control, with a text of its own.
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(Handle());
     SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -48,7 +48,7 @@ void CHyperLinkCtrl::SetToolTipText(const std::string& text) {
     if (!tipEnabled_ || !ToolTip()) return;
     tipText_ = text;
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = Handle();
     tool.uId = kLinkToolId;
     tool.lpszText = const_cast<char*>(tipText_.c_str());

@@ -80,7 +80,7 @@ bool HyperLink::Attach(HWND dialog, int id) {
                                nullptr, nullptr, nullptr);
     if (toolTip_) {
         TOOLINFOA tool = {};
-        tool.cbSize = sizeof(tool);
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;  // no lParam: every comctl32 takes it
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = dialog;
         tool.uId = reinterpret_cast<UINT_PTR>(Handle());
@@ -154,7 +154,7 @@ void HyperLink::SizeToText() {
 void HyperLink::UpdateToolTip() {
     if (!toolTip_) return;
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof(tool);
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = GetParent(Handle());
     tool.uId = reinterpret_cast<UINT_PTR>(Handle());
     tool.lpszText = const_cast<char*>(url_.c_str());

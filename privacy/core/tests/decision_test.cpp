@@ -288,6 +288,26 @@ TEST(EventList, KeepsTheNewestEventsUpToItsCap) {
     EXPECT_EQ("u" + std::to_string(logged - 1), events.back().url);
 }
 
+// A browser that reads nothing while its site sends far more than the
+// sockets hold keeps its connection in a blocking send: Exit still ends
+// within the drain time.
+TEST_F(ProxyRows, StopWithAConnectionStuckInASendEndsWithinTheDrainTime) {
+    proxytest::Origin flood([](SOCKET s) {
+        ReceiveMessage(s);
+        if (!SendAll(s, "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n")) return;
+        const std::string block(64 * 1024, 'x');
+        for (int i = 0; i < 1024 && SendAll(s, block); ++i) {
+        }
+    });
+    Start(BlockingOptions());
+    proxy::Socket client = Connect(proxy->Port());
+    ASSERT_TRUE(SendAll(client.get(), Get(flood.port(), "/big")));
+    Sleep(1000);  // the buffers fill up
+    const DWORD start = GetTickCount();
+    proxy->Stop();
+    EXPECT_GT(6500u, GetTickCount() - start);
+}
+
 // After the hub fails, every request that finds no hub asks for a
 // selection at once: one selection serves them all, and each of them gets
 // the hub it found.

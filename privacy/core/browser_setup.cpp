@@ -70,14 +70,7 @@ IniSection PrefsFile() {
     return where;
 }
 
-IniSection OperaProxySection() {
-    IniSection where;
-    where.sectionLine = "[Proxy]";
-    where.sectionMark = "[";
-    where.skipPrefix = ";";
-    where.normalise = true;
-    return where;
-}
+IniSection OperaProxySection() { return BracketedSection("[Proxy]"); }
 
 std::string HttpPrefLine(const std::string& host) { return std::string(kHttpPref) + ", \"" + host + "\");"; }
 std::string PortPrefLine(int port) { return std::string(kPortPref) + ", " + IntToString(port) + ");"; }

@@ -39,14 +39,7 @@ const char* const kDefaults[kTextCount] = {
 // them: normalised (blanks around "=" and next to commas go), ";" lines
 // are comments, quotes are part of the text, and a repeated section line
 // opens the section again.
-IniSection LanguageSection() {
-    IniSection where;
-    where.sectionLine = "[VelmoraVeilstride]";
-    where.sectionMark = "[";
-    where.skipPrefix = ";";
-    where.normalise = true;
-    return where;
-}
+IniSection LanguageSection() { return BracketedSection("[VelmoraVeilstride]"); }
 
 struct LanguageState {
     std::string texts[kTextCount];

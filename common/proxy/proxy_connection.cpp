@@ -272,4 +272,9 @@ void CProxyConnection::CloseSockets() {
     browser_.Close();
 }
 
+void CProxyConnection::ShutDownSockets() {
+    shutdown(browser_.get(), SD_BOTH);
+    shutdown(server_.get(), SD_BOTH);
+}
+
 }  // namespace proxy

@@ -22,6 +22,10 @@ public:
 
     // Serves the connection until either side closes or the listener does.
     void Run();
+    // Called from another thread while Run may wait in a blocking call:
+    // shuts both sockets down both ways, so every wait on them ends.
+    // Closing them stays with Run.
+    void ShutDownSockets();
 
 private:
     void RelayLoop();

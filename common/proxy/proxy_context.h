@@ -8,6 +8,7 @@
 #include "common/proxy/connection_hand_off.h"
 #include "common/proxy/dns_cache.h"
 #include "common/proxy/proxy_policy.h"
+#include "common/proxy/running_connections.h"
 #include "common/proxy/socket.h"
 
 namespace proxy {
@@ -24,6 +25,7 @@ struct ProxyContext {
     int defaultSendSize = 0;
     DnsCache dns;
     ConnectionHandOff handOff{kWaitingThreads};
+    RunningConnections running;
 
     // Connection threads kept waiting for the next socket, at most.
     static const long kWaitingThreads = 16;

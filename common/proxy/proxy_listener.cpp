@@ -13,6 +13,19 @@ const unsigned kConnectionStack = 256 * 1024;
 // How long a connection thread whose connection ended waits for another.
 const DWORD kThreadLinger = 30 * 1000;
 
+// Binds `s` so that no other socket shares its port: without SO_REUSEADDR
+// (with it Windows lets a second program bind a port another listens on, and
+// lets this one take over another's) and, where the system has it (NT 4 SP4
+// and later), with SO_EXCLUSIVEADDRUSE, which refuses any later socket the
+// port even when that one asks to share it. Systems without the option
+// refuse it, and keep the plain rule that a port in use is not bound again.
+bool BindAlone(SOCKET s, const sockaddr_in& address) {
+    BOOL exclusive = TRUE;
+    setsockopt(s, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
+               sizeof exclusive);
+    return bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
 }  // namespace
 
 // What a thread routine owns: the shared state and its socket. Held by
@@ -26,13 +39,14 @@ CProxyListener::CProxyListener(std::shared_ptr<ProxyPolicy> policy) : policy_(st
 
 CProxyListener::~CProxyListener() {
     Close();
-    WaitForConnections(kDrainWait);
+    if (!drained_) WaitForConnections(kDrainWait);
 }
 
 int CProxyListener::Start(unsigned short port, int backlog) {
     Close();
     auto context = std::make_shared<ProxyContext>(policy_);
     lastError_.clear();
+    socketFailed_ = drained_ = false;
     if (!context->winsock.ok()) {
         lastError_ = "Windows Sockets did not start.";
         return 0;
@@ -40,22 +54,23 @@ int CProxyListener::Start(unsigned short port, int backlog) {
     Socket listening(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     if (!listening.valid()) {
         lastError_ = GetLastErrorText();
+        socketFailed_ = true;
         return 0;
     }
     int size = sizeof context->defaultReceiveSize;
     getsockopt(listening.get(), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&context->defaultReceiveSize), &size);
     size = sizeof context->defaultSendSize;
     getsockopt(listening.get(), SOL_SOCKET, SO_SNDBUF, reinterpret_cast<char*>(&context->defaultSendSize), &size);
-    BOOL reuse = TRUE;
-    setsockopt(listening.get(), SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bool bound = bind(listening.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    // A socket left in its old mode still listens: that failure is only noted.
-    if (bound && !SetBlocking(listening.get())) lastError_ = GetLastErrorText();
-    if (!bound || listen(listening.get(), backlog) != 0) {
+    if (!BindAlone(listening.get(), address)) {
+        lastError_ = GetLastErrorText();
+        socketFailed_ = true;
+        return 0;
+    }
+    if (!SetBlocking(listening.get()) || listen(listening.get(), backlog) != 0) {
         lastError_ = GetLastErrorText();
         return 0;
     }
@@ -75,6 +90,7 @@ int CProxyListener::Start(unsigned short port, int backlog) {
 void CProxyListener::Close() {
     if (context_) {
         context_->open = false;
+        context_->running.Stop();
         context_->handOff.Close();
     }
     // An accept thread that does not end in time goes on alone: it co-owns
@@ -82,7 +98,8 @@ void CProxyListener::Close() {
     if (!acceptThread_.Join(kAcceptThreadWait)) acceptThread_.Detach();
 }
 
-bool CProxyListener::WaitForConnections(DWORD milliseconds) const {
+bool CProxyListener::WaitForConnections(DWORD milliseconds) {
+    if (!context_ || !context_->open) drained_ = true;
     const DWORD kPoll = 20;
     for (DWORD waited = 0; LiveConnections() > 0; waited += kPoll) {
         if (waited >= milliseconds) return false;
@@ -137,6 +154,12 @@ void CProxyListener::RunConnection(const std::shared_ptr<ProxyContext>& context,
         ~Leaving() { --context.live; }
     } leaving{*context};
     CProxyConnection connection(context, std::move(browser));
+    struct Running {
+        RunningConnections& running;
+        CProxyConnection& connection;
+        ~Running() { running.Remove(connection); }
+    } running{context->running, connection};
+    context->running.Add(connection);
     connection.Run();
 }
 

@@ -20,14 +20,19 @@ public:
     CProxyListener(const CProxyListener&) = delete;
     CProxyListener& operator=(const CProxyListener&) = delete;
 
-    // Listens on 127.0.0.1:`port` (0: a port the system picks). 1 when
-    // listening, else 0 with the reason in LastError(). A socket that could
-    // not be put into blocking mode still listens; LastError() names why.
+    // Listens on 127.0.0.1:`port` (0: a port the system picks) alone: a
+    // port another socket has is refused. 1 when listening, else 0 with the
+    // reason in LastError().
     int Start(unsigned short port, int backlog);
-    // Stops accepting; every relay loop ends at its next wake-up.
+    // Stops accepting and shuts down the sockets of every connection, so
+    // none stays in a blocking wait; every relay loop ends.
     void Close();
-    // Waits up to `milliseconds` for every connection to end.
-    bool WaitForConnections(DWORD milliseconds) const;
+    // Waits up to `milliseconds` for every connection to end. The
+    // destructor waits no more once this has run after Close.
+    bool WaitForConnections(DWORD milliseconds);
+    // True when the last Start could not make or bind the listening socket
+    // (the port is taken, or the system has no sockets to give).
+    bool SocketFailed() const { return socketFailed_; }
 
     unsigned short Port() const { return port_; }
     long LiveConnections() const;
@@ -47,6 +52,8 @@ private:
     sync::Thread acceptThread_;
     unsigned short port_ = 0;
     std::string lastError_;
+    bool socketFailed_ = false;
+    bool drained_ = false;
 };
 
 }  // namespace proxy

@@ -18,6 +18,7 @@ bool CCorbeltApp::InitInstance() {
     ui::ScreenMessagePrompt prompt;
     WinInetCacheCleaner cache;
     CCorbeltDlg dialog(SystemSessionEnv(ModulePath()), prompt, cache);
+    dialog.OwnBoxes(prompt);
     dialog.DoModal();
     return false;
 }

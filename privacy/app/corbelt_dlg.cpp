@@ -64,6 +64,7 @@ CCorbeltDlg::CCorbeltDlg(SessionEnv env, ui::MessagePrompt& prompt, UrlCacheClea
 CCorbeltDlg::~CCorbeltDlg() { Shutdown(); }
 
 bool CCorbeltDlg::OnInitDialog() {
+    if (screen_ != nullptr) screen_->SetOwner(Handle());
     if (!StartSession()) return true;
     TagForLanguage(Handle());
     CreateTray();
@@ -96,6 +97,9 @@ bool CCorbeltDlg::StartSession() {
     if (!language.empty()) SetLanguageName(language);
     CDialogSkin1::OnInitDialog();
     if (!session_.StartProxy()) {
+        if (session_.Proxy().SocketFailed())
+            prompt_.Show("Unable to create listen socket.\n\n" + session_.Proxy().LastError(),
+                         "Socket", MB_OK);
         ShowWindow(Handle(), SW_HIDE);
         EndDialog(0);
         return false;
@@ -181,6 +185,7 @@ bool CCorbeltDlg::OnCommand(UINT id, UINT code, HWND control) {
         ShowWindow(Handle(), SW_HIDE);
         return true;
     case ID_TRAY_OPEN:
+        startHidden_ = false;
         ShowWindow(Handle(), SW_SHOW);
         SetForegroundWindow(Handle());
         return true;
@@ -207,6 +212,17 @@ LRESULT CCorbeltDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(ProgramIcon());
+    case WM_WINDOWPOSCHANGING:
+        // The dialog manager shows a modal dialog once its queue is first
+        // empty; until the user opens it, the window stays in the tray.
+        if (startHidden_) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
+        break;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // The system ends the process once this returns: save and restore now.
+        if (wp) Shutdown();
+        return 0;
     case WM_DESTROY:
         Shutdown();
         break;

@@ -1,8 +1,8 @@
 // CCorbeltDlg: Corbelt's skinned main window. Its initialisation starts the
 // program (session, tray icon, tab bar, the five pages, language) and hides
 // the window so only the tray icon shows; its destruction undoes that in
-// reverse. Closing (skin close, Alt+F4, Esc) only hides it: the tray's Exit
-// ends the program.
+// reverse, as does the end of the user's session. Closing (skin close,
+// Alt+F4, Esc) only hides it: the tray's Exit ends the program.
 #pragma once
 #include <windows.h>
 
@@ -38,6 +38,9 @@ public:
     ~CCorbeltDlg() override;
 
     bool PreTranslateMessage(MSG& msg) override;
+    // The screen prompt (the one given, when it shows on the screen) owns its
+    // boxes by this window from its creation on, hidden or not.
+    void OwnBoxes(ui::ScreenMessagePrompt& screen) { screen_ = &screen; }
 
 protected:
     bool OnInitDialog() override;
@@ -60,6 +63,7 @@ private:
 
     CorbeltSession session_;
     ui::MessagePrompt& prompt_;
+    ui::ScreenMessagePrompt* screen_ = nullptr;
     UrlCacheCleaner& cache_;
     CButtonAnimate tabs_;
     CPageContainer pages_;
@@ -68,6 +72,7 @@ private:
     std::unique_ptr<CTrayIcon> tray_;
     HACCEL accelerators_ = nullptr;
     bool shutDown_ = false;
+    bool startHidden_ = true;  // until the first Open
 };
 
 }  // namespace privacy

@@ -38,7 +38,9 @@ bool CorbeltSession::ClaimInstance() {
 
 void CorbeltSession::Prepare() {
     if (!mutex_.Held()) return;
-    CRegistryKey(env_.runKeyPath).WriteString(kRunValueName, env_.programPath);
+    // Quoted, so that a path with blanks is not read as a shorter program
+    // ("C:\Program.exe") at log-on.
+    CRegistryKey(env_.runKeyPath).WriteString(kRunValueName, "\"" + env_.programPath + "\"");
     // The hub is tested by connecting to it, so sockets must work first.
     winsock_.reset(new proxy::WinsockSession());
     proxy_.Load();

@@ -31,9 +31,12 @@ void CEventInfoDlg::DoDataExchange(ui::DataExchange& exchange) {
 
 LRESULT CEventInfoDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
-    if (msg == WM_CTLCOLORSTATIC && SeeThrough(GetDlgCtrlID(reinterpret_cast<HWND>(lp))) &&
-        AnswerSeeThrough(Handle(), msg, wp, result)) {
-        return result;
+    if (msg == WM_CTLCOLORSTATIC) {
+        if (SeeThrough(GetDlgCtrlID(reinterpret_cast<HWND>(lp))) &&
+            AnswerSeeThrough(Handle(), msg, wp, result))
+            return result;
+        // The dialog's default colouring, not the skin's see-through answer.
+        return ui::Dialog::WindowProc(msg, wp, lp);
     }
     return CDialogSkin1::WindowProc(msg, wp, lp);
 }

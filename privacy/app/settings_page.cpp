@@ -12,7 +12,6 @@
 namespace privacy {
 namespace {
 
-constexpr char kCaption[] = "Velmora Veilstride";
 
 // Shows the wait cursor while it lives.
 class WaitCursor {
@@ -35,8 +34,7 @@ bool StartUpdater(const std::string& programFolder, ui::MessagePrompt& prompt) {
             ShellExecuteA(nullptr, "open", updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         if (reinterpret_cast<INT_PTR>(started) > 32) return true;
     }
-    prompt.Show("The updater " + updater + " is not installed, so Live Update cannot run.",
-                kCaption, MB_OK | MB_ICONINFORMATION);
+    prompt.Show(Text(kTextNoUpdater) + "\n\n" + updater, Text(1), MB_OK | MB_ICONINFORMATION);
     return false;
 }
 

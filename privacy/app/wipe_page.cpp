@@ -33,6 +33,7 @@ CWipePage::CWipePage(SiteList& sites) : Dialog(IDD_WIPE_PAGE), sites_(sites) {}
 
 bool CWipePage::OnInitDialog() {
     Dialog::OnInitDialog();
+    prompt_.SetOwner(GetParent(Handle()));
     TagForLanguage(Handle());
     clear_.BindDlgItem(IDC_WIPE_CLEAR, Handle());
     const PrivacySettings settings = sites_.Snapshot();
@@ -55,7 +56,7 @@ void CWipePage::ClearTicked() {
     const std::vector<WipeItem> left =
         ClearSelectedItems(settings.wipe, WipeTools{SystemTraceFolders(), eraser, cache, bin});
     if (left.empty()) return;
-    std::string text = "These items could not be cleared on this system:\n";
+    std::string text = Text(kTextNotCleared) + "\n";
     for (WipeItem item : left) text += "\n" + Text(BoxOf(item)->key);
     prompt_.Show(text, Text(1), MB_OK | MB_ICONWARNING);
 }

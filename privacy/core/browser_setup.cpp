@@ -13,6 +13,9 @@
 #include "privacy/core/text_routines.h"
 
 namespace privacy {
+
+const char kKeptProxyKey[] = "HKEY_CURRENT_USER\\Software\\Velmora\\Veilstride\\Browsers";
+
 namespace {
 
 const char kAdvancedHttp[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer\\AdvancedOptions\\HTTP\\";
@@ -43,8 +46,8 @@ void PutProxyText(std::string& blob, const std::string& text) {
     for (int i = 0; i < 4; ++i) blob[12 + i] = static_cast<char>((length >> (8 * i)) & 0xFF);
 }
 
-// Every dial-up connection's blob, edited by `edit` and written back when
-// it changed.
+// Every dial-up connection's blob, edited by `edit` (name, blob) and
+// written back when it changed.
 template <typename Edit>
 void EditDialUpBlobs(Edit edit) {
     CRegistryKey connections(kConnections);
@@ -54,7 +57,7 @@ void EditDialUpBlobs(Edit edit) {
             EqualsNoCase(value.name, "SavedLegacySettings"))
             continue;
         std::string blob;
-        if (!value.GetBinary(blob) || !edit(blob)) continue;
+        if (!value.GetBinary(blob) || !edit(value.name, blob)) continue;
         value.data = blob;
         value.Write();
     }
@@ -67,14 +70,7 @@ IniSection PrefsFile() {
     return where;
 }
 
-IniSection OperaProxySection() {
-    IniSection where;
-    where.sectionLine = "[Proxy]";
-    where.sectionMark = "[";
-    where.skipPrefix = ";";
-    where.normalise = true;
-    return where;
-}
+IniSection OperaProxySection() { return BracketedSection("[Proxy]"); }
 
 std::string HttpPrefLine(const std::string& host) { return std::string(kHttpPref) + ", \"" + host + "\");"; }
 std::string PortPrefLine(int port) { return std::string(kPortPref) + ", " + IntToString(port) + ");"; }
@@ -83,6 +79,109 @@ std::string PortPrefLine(int port) { return std::string(kPortPref) + ", " + IntT
 std::string FirstLine(const std::string& path, const IniSection& where, const std::string& prefix) {
     std::vector<std::string> found = ReadIniSection(path, where, prefix, "");
     return found.empty() ? std::string() : found.front();
+}
+
+std::string KeptKey(const BrowserSetupEnv& env, const char* browser) {
+    return env.keptKey + "\\" + browser;
+}
+
+// The kept text of `name`: "" when none was kept.
+std::string KeptText(const std::string& keptKey, const std::string& name) {
+    CRegistryValue value;
+    if (!CRegistryKey(keptKey).ReadValue(name, value) || value.type != REG_SZ) return "";
+    return value.data.c_str();
+}
+
+// One line of a browser's settings file that set-up writes.
+struct OwnLine {
+    std::string prefix;  // the lines it replaces start with this
+    std::string ours;    // the line set-up writes
+    std::string off;     // written at restore when no line was kept; "": none
+};
+
+// Keeps the lines `lines` replace (unless the file already names the local
+// proxy), then writes ours.
+void SetLines(const std::string& path, const IniSection& where, const std::vector<OwnLine>& lines,
+              bool alreadyOurs, const std::string& keptKey) {
+    if (!alreadyOurs) {
+        CRegistryKey(keptKey).DeleteTree();
+        IniSection asWritten = where;  // the user's lines come back as they were
+        asWritten.normalise = false;
+        for (const OwnLine& line : lines) {
+            const std::string old = FirstLine(path, asWritten, line.prefix);
+            if (!old.empty()) CRegistryKey(keptKey).WriteString(line.prefix, old);
+        }
+    }
+    for (const OwnLine& line : lines) SetIniLine(path, where, line.prefix, line.ours);
+}
+
+// Puts the kept lines back (or the switched-off ones) when the file still
+// names the local proxy; the kept copy goes either way.
+void PutLinesBack(const std::string& path, const IniSection& where,
+                  const std::vector<OwnLine>& lines, bool stillOurs, const std::string& keptKey) {
+    if (stillOurs) {
+        for (const OwnLine& line : lines) {
+            std::string back = KeptText(keptKey, line.prefix);
+            if (back.empty()) back = line.off;
+            if (!back.empty()) SetIniLine(path, where, line.prefix, back);
+        }
+    }
+    CRegistryKey(keptKey).DeleteTree();
+}
+
+std::vector<OwnLine> MozillaLines(const std::string& host, int port) {
+    return {{kTypePref, std::string(kTypePref) + ", 1);", std::string(kTypePref) + ", 0);"},
+            {kHttpPref, HttpPrefLine(host), ""},
+            {kPortPref, PortPrefLine(port), ""}};
+}
+
+bool MozillaNamesProxy(const std::string& prefs, const std::string& host, int port) {
+    return FirstLine(prefs, PrefsFile(), kHttpPref) == NormaliseLine(HttpPrefLine(host)) &&
+           FirstLine(prefs, PrefsFile(), kPortPref) == NormaliseLine(PortPrefLine(port));
+}
+
+std::vector<OwnLine> OperaLines(const std::string& host, int port) {
+    return {{"Use HTTP=", "Use HTTP=1", "Use HTTP=0"},
+            {"HTTP Server=", "HTTP Server=" + ProxyText(host, port), ""},
+            {"Enable HTTP 1.1 for proxy=", "Enable HTTP 1.1 for proxy=1", ""}};
+}
+
+bool OperaNamesProxy(const std::string& ini, const std::string& host, int port) {
+    return EqualsNoCase(FirstLine(ini, OperaProxySection(), "HTTP Server="),
+                        "HTTP Server=" + ProxyText(host, port));
+}
+
+// Internet Explorer's LAN setting names the local proxy.
+bool LanNamesProxy(const CRegistryKey& settings, const std::string& text) {
+    CRegistryValue server;
+    return settings.ReadValue("ProxyServer", server) && server.type == REG_SZ &&
+           std::string(server.data.c_str()) == text;
+}
+
+const char kLanEnable[] = "ProxyEnable";
+const char kLanServer[] = "ProxyServer";
+const char kDialUpPrefix[] = "Dial-up ";
+
+// Copies value `name` from one key to the other; when `from` has none, the
+// one in `to` goes too.
+void CopyValue(const CRegistryKey& from, const CRegistryKey& to, const char* name) {
+    CRegistryValue value;
+    if (from.ReadValue(name, value)) {
+        CRegistryValue(to.FullPath(), name, value.type, value.data).Write();
+    } else {
+        CRegistryValue(to.FullPath(), name, 0, "").Delete();
+    }
+}
+
+// The LAN setting as set-up kept it, or switched off when nothing was kept.
+void PutLanBack(const CRegistryKey& settings, const CRegistryKey& kept) {
+    CRegistryValue enable;
+    if (!kept.ReadValue(kLanEnable, enable)) {
+        settings.WriteDWord(kLanEnable, 0);
+        return;
+    }
+    CopyValue(kept, settings, kLanEnable);
+    CopyValue(kept, settings, kLanServer);
 }
 
 }  // namespace
@@ -103,6 +202,18 @@ bool SetBlobProxy(std::string& blob, const std::string& proxyText) {
     return true;
 }
 
+std::string BlobProxyState(const std::string& blob) {
+    if (!IsWellFormed(blob)) return "";
+    return std::string((blob[8] & kUseProxy) ? "1" : "0") + blob.substr(kBlobHead, ReadLength(blob));
+}
+
+bool PutBlobProxyState(std::string& blob, const std::string& state) {
+    if (!IsWellFormed(blob) || state.empty()) return false;
+    blob[8] = static_cast<char>(state[0] == '1' ? (blob[8] | kUseProxy) : (blob[8] & ~kUseProxy));
+    PutProxyText(blob, state.substr(1));
+    return true;
+}
+
 bool ClearBlobProxy(std::string& blob, const std::string& proxyText) {
     if (!IsWellFormed(blob) || blob.compare(kBlobHead, ReadLength(blob), proxyText) != 0) return false;
     blob[8] = static_cast<char>(blob[8] & ~kUseProxy);
@@ -112,23 +223,36 @@ bool ClearBlobProxy(std::string& blob, const std::string& proxyText) {
 
 void SetupIEProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string text = ProxyText(host, port);
+    const std::string kept = KeptKey(env, "Internet Explorer");
     CRegistryKey(std::string(kAdvancedHttp) + "GENABLE").WriteDWord("CheckedValue", 1);
     CRegistryKey(std::string(kAdvancedHttp) + "PROXY").WriteDWord("CheckedValue", 1);
     CRegistryKey settings(kInternetSettings);
-    settings.WriteDWord("ProxyEnable", 1);
-    settings.WriteString("ProxyServer", text);
-    EditDialUpBlobs([&](std::string& blob) { return SetBlobProxy(blob, text); });
+    if (!LanNamesProxy(settings, text)) {
+        CopyValue(settings, CRegistryKey(kept), kLanEnable);
+        CopyValue(settings, CRegistryKey(kept), kLanServer);
+    }
+    settings.WriteDWord(kLanEnable, 1);
+    settings.WriteString(kLanServer, text);
+    EditDialUpBlobs([&](const std::string& name, std::string& blob) {
+        const std::string state = BlobProxyState(blob);
+        if (!state.empty() && state.compare(1, std::string::npos, text) != 0)
+            CRegistryKey(kept).WriteString(kDialUpPrefix + name, state);
+        return SetBlobProxy(blob, text);
+    });
     if (env.settingsChanged) env.settingsChanged();
 }
 
 void RestoreIEProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string text = ProxyText(host, port);
+    const std::string kept = KeptKey(env, "Internet Explorer");
     CRegistryKey settings(kInternetSettings);
-    CRegistryValue server;
-    if (settings.ReadValue("ProxyServer", server) && server.type == REG_SZ &&
-        std::string(server.data.c_str()) == text)
-        settings.WriteDWord("ProxyEnable", 0);
-    EditDialUpBlobs([&](std::string& blob) { return ClearBlobProxy(blob, text); });
+    if (LanNamesProxy(settings, text)) PutLanBack(settings, CRegistryKey(kept));
+    EditDialUpBlobs([&](const std::string& name, std::string& blob) {
+        const std::string state = KeptText(kept, kDialUpPrefix + name);
+        if (BlobProxyState(blob) != "1" + text) return false;
+        return state.empty() ? ClearBlobProxy(blob, text) : PutBlobProxyState(blob, state);
+    });
+    CRegistryKey(kept).DeleteTree();
     if (env.settingsChanged) env.settingsChanged();
 }
 
@@ -149,18 +273,15 @@ std::string FindMozillaPrefs(const BrowserSetupEnv& env) {
 void SetupMozillaProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string prefs = FindMozillaPrefs(env);
     if (prefs.empty()) return;
-    SetIniLine(prefs, PrefsFile(), kTypePref, std::string(kTypePref) + ", 1);");
-    SetIniLine(prefs, PrefsFile(), kHttpPref, HttpPrefLine(host));
-    SetIniLine(prefs, PrefsFile(), kPortPref, PortPrefLine(port));
+    SetLines(prefs, PrefsFile(), MozillaLines(host, port), MozillaNamesProxy(prefs, host, port),
+             KeptKey(env, "Mozilla"));
 }
 
 void RestoreMozillaProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string prefs = FindMozillaPrefs(env);
     if (prefs.empty()) return;
-    if (FirstLine(prefs, PrefsFile(), kHttpPref) != NormaliseLine(HttpPrefLine(host)) ||
-        FirstLine(prefs, PrefsFile(), kPortPref) != NormaliseLine(PortPrefLine(port)))
-        return;
-    SetIniLine(prefs, PrefsFile(), kTypePref, std::string(kTypePref) + ", 0);");
+    PutLinesBack(prefs, PrefsFile(), MozillaLines(host, port), MozillaNamesProxy(prefs, host, port),
+                 KeptKey(env, "Mozilla"));
 }
 
 std::string FindOperaIni(const BrowserSetupEnv& env) {
@@ -176,18 +297,15 @@ std::string FindOperaIni(const BrowserSetupEnv& env) {
 void SetupOperaProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string ini = FindOperaIni(env);
     if (ini.empty()) return;
-    SetIniLine(ini, OperaProxySection(), "Use HTTP=", "Use HTTP=1");
-    SetIniLine(ini, OperaProxySection(), "HTTP Server=", "HTTP Server=" + ProxyText(host, port));
-    SetIniLine(ini, OperaProxySection(), "Enable HTTP 1.1 for proxy=", "Enable HTTP 1.1 for proxy=1");
+    SetLines(ini, OperaProxySection(), OperaLines(host, port), OperaNamesProxy(ini, host, port),
+             KeptKey(env, "Opera"));
 }
 
 void RestoreOperaProxy(const std::string& host, int port, const BrowserSetupEnv& env) {
     const std::string ini = FindOperaIni(env);
     if (ini.empty()) return;
-    if (!EqualsNoCase(FirstLine(ini, OperaProxySection(), "HTTP Server="),
-                      "HTTP Server=" + ProxyText(host, port)))
-        return;
-    SetIniLine(ini, OperaProxySection(), "Use HTTP=", "Use HTTP=0");
+    PutLinesBack(ini, OperaProxySection(), OperaLines(host, port), OperaNamesProxy(ini, host, port),
+                 KeptKey(env, "Opera"));
 }
 
 }  // namespace privacy

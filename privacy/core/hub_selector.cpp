@@ -26,13 +26,46 @@ HubSelector::HubSelector(ListReader list, Prober probe, OnlineCheck online)
     : list_(std::move(list)), probe_(std::move(probe)), online_(std::move(online)) {}
 
 bool HubSelector::SelectHub() {
+    size_t seen = 0;
+    {
+        sync::Lock hold(lock_);
+        seen = selections_;
+    }
+    return SelectAfter(seen);
+}
+
+bool HubSelector::AvailableHub(HubAddress& hub) {
+    size_t seen = 0;
+    {
+        sync::Lock hold(lock_);
+        if (available_) {
+            hub = hub_;
+            return true;
+        }
+        seen = selections_;
+    }
+    return SelectAfter(seen) && Current(hub);
+}
+
+bool HubSelector::SelectAfter(size_t seen) {
     sync::Lock one(selecting_);
     size_t start = 0;
     {
         sync::Lock hold(lock_);
-        available_ = false;
+        // A selection that ended while this one waited is the answer: a
+        // second one would only move the hub on and keep every waiter
+        // waiting for its probes.
+        if (selections_ != seen) return available_;
         start = cursor_;
     }
+    const bool found = RunSelection(start);
+    sync::Lock hold(lock_);
+    ++selections_;
+    if (!found) available_ = false;
+    return found;
+}
+
+bool HubSelector::RunSelection(size_t start) {
     if (!online_()) return false;
     const std::vector<std::string> lines = list_();
     const size_t n = lines.size();

@@ -35,15 +35,26 @@ public:
 
     // Tries the list's lines from the cursor on, wrapping, at most once
     // each; the first that answers becomes the hub and the cursor moves
-    // behind it. True when a hub was found.
+    // behind it. True when a hub was found. The hub in use stays available
+    // until a new one is stored (or none answered). A call made while
+    // another selection runs waits for it and answers with its result.
     bool SelectHub();
     // The hub when one is available.
     bool Current(HubAddress& hub) const;
+    // A request's hub: the one available, else the result of a selection
+    // (the one running, or a new one). False when none answered.
+    bool AvailableHub(HubAddress& hub);
     // `failed` could not be reached: when it is still the hub, none is
     // available until the next selection.
     void MarkFailed(const HubAddress& failed);
 
 private:
+    // A selection, unless one ended since `seen` selections had ended:
+    // its result then answers.
+    bool SelectAfter(size_t seen);
+    // The probing of one selection, from line `start`; true when a hub was stored.
+    bool RunSelection(size_t start);
+
     ListReader list_;
     Prober probe_;
     OnlineCheck online_;
@@ -52,6 +63,7 @@ private:
     HubAddress hub_;
     bool available_ = false;
     size_t cursor_ = 0;
+    size_t selections_ = 0;  // selections ended so far
 };
 
 }  // namespace privacy

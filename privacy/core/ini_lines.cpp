@@ -106,6 +106,15 @@ std::string InsertIniLineText(const std::string& text, const IniSection& where,
     return browser::JoinLines(lines);
 }
 
+IniSection BracketedSection(const std::string& sectionLine) {
+    IniSection where;
+    where.sectionLine = sectionLine;
+    where.sectionMark = "[";
+    where.skipPrefix = ";";
+    where.normalise = true;
+    return where;
+}
+
 std::vector<std::string> ReadIniSection(const std::string& path, const IniSection& where,
                                         const std::string& linePrefix,
                                         const std::string& endLine) {

@@ -17,6 +17,10 @@ struct IniSection {
     bool normalise = false;   // compare NormaliseLine copies
 };
 
+// A bracketed section such as "[Proxy]", ";" comment lines, lines compared
+// normalised: the layout of opera6.ini and of the language files.
+IniSection BracketedSection(const std::string& sectionLine);
+
 // Lines of the section that start with `linePrefix` (any case) and differ
 // from `endLine`, in file order; a repeated section line re-enters it.
 std::vector<std::string> CollectIniLines(const std::string& text, const IniSection& where,

@@ -1,5 +1,7 @@
 #include "privacy/core/options_file.h"
 
+#include <windows.h>
+
 #include "common/browser/file_rewrite.h"
 #include "common/files/whole_file.h"
 #include "privacy/core/archive.h"
@@ -12,6 +14,9 @@ namespace {
 
 // Hidden, host (at least its length byte), last access and seven integers.
 const size_t kSmallestRecord = 4 + 1 + 4 + 7 * 4;
+// A backup or virus scanner holds a file open for moments at a time.
+const int kReadAttempts = 10;
+const DWORD kReadRetryDelay = 150;
 
 void WriteRecord(ArchiveWriter& out, const CSiteRecord& r) {
     out.Int(r.hidden);
@@ -102,7 +107,11 @@ bool ReadOptions(const std::string& bytes, PrivacySettings& s) {
 
 LoadResult LoadOptionsFile(const std::string& path, PrivacySettings& settings) {
     std::string bytes;
-    if (!files::ReadWholeFile(path, bytes)) return LoadResult::Missing;
+    for (int attempt = 1; !files::ReadWholeFile(path, bytes); ++attempt) {
+        if (!files::PathExists(path)) return LoadResult::Missing;
+        if (attempt == kReadAttempts) return LoadResult::Unreadable;
+        Sleep(kReadRetryDelay);
+    }
     return ReadOptions(bytes, settings) ? LoadResult::Loaded : LoadResult::Damaged;
 }
 

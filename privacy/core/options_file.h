@@ -18,8 +18,11 @@ std::string WriteOptions(const PrivacySettings& settings);
 // site record read before the damage, and its initial values for the rest.
 bool ReadOptions(const std::string& bytes, PrivacySettings& settings);
 
-enum class LoadResult { Loaded, Missing, Damaged };
-// A missing file leaves `settings` as they are.
+enum class LoadResult { Loaded, Missing, Damaged, Unreadable };
+// A missing file leaves `settings` as they are. A file that is there but
+// cannot be read (held open by another program, or access denied) is tried
+// again for a short while before it counts as Unreadable; `settings` then
+// stay as they are too.
 LoadResult LoadOptionsFile(const std::string& path, PrivacySettings& settings);
 // False when the file could not be written; the old file then stays whole.
 bool SaveOptionsFile(const std::string& path, const PrivacySettings& settings);

@@ -62,10 +62,6 @@ proxy::RelaySettings CorbeltPolicy::Relay() const {
     return relay;
 }
 
-bool CorbeltPolicy::AvailableHub(HubAddress& hub) {
-    return hubs_->Current(hub) || (hubs_->SelectHub() && hubs_->Current(hub));
-}
-
 proxy::RequestDecision CorbeltPolicy::OnRequest(const proxy::RequestLine& request,
                                                 std::vector<std::string>& lines) {
     proxy::RequestDecision decision;
@@ -76,7 +72,7 @@ proxy::RequestDecision CorbeltPolicy::OnRequest(const proxy::RequestLine& reques
 
     // Without a hub nothing is served, whether or not this site uses it.
     HubAddress hub;
-    if (!AvailableHub(hub)) {
+    if (!hubs_->AvailableHub(hub)) {
         sites_->LogEvent(kEventNoHub, request.host, url, now);
         decision.kind = proxy::RequestDecision::Drop;
         return decision;

@@ -40,8 +40,6 @@ public:
                          const proxy::RequestDecision& decision) override;
 
 private:
-    bool AvailableHub(HubAddress& hub);
-
     std::shared_ptr<SiteList> sites_;
     std::shared_ptr<HubSelector> hubs_;
     BlockContent block_;

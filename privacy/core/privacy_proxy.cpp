@@ -67,6 +67,7 @@ LoadResult CorbeltProxy::Load() {
     LoadResult result = LoadOptionsFile(files_.options, settings);
     if (result == LoadResult::Damaged)
         CopyFileA(files_.options.c_str(), (files_.options + ".bad").c_str(), FALSE);
+    keepFile_ = result == LoadResult::Unreadable;
     sites_->Replace(settings);
     return result;
 }
@@ -83,9 +84,11 @@ int CorbeltProxy::Start(unsigned short port) {
     listener_.reset(new proxy::CProxyListener(policy));
     if (listener_->Start(port, SOMAXCONN)) {
         lastError_.clear();
+        socketFailed_ = false;
         return 1;
     }
     lastError_ = listener_->LastError();
+    socketFailed_ = listener_->SocketFailed();
     listener_.reset();
     return 0;
 }
@@ -97,7 +100,7 @@ void CorbeltProxy::Stop() {
     listener_.reset();
 }
 
-bool CorbeltProxy::Save() const { return sites_->Save(files_.options); }
+bool CorbeltProxy::Save() const { return !keepFile_ && sites_->Save(files_.options); }
 
 unsigned short CorbeltProxy::Port() const { return listener_ ? listener_->Port() : 0; }
 

@@ -45,9 +45,9 @@ public:
     CorbeltProxy(const CorbeltProxy&) = delete;
     CorbeltProxy& operator=(const CorbeltProxy&) = delete;
 
-    // Start-up: the hub, then "Options.opt". A
-    // damaged file is kept beside as "Options.opt.bad" before anything
-    // overwrites it.
+    // Start-up: the hub, then "Options.opt". A damaged file is kept beside
+    // as "Options.opt.bad" before anything overwrites it; an unreadable one
+    // is never overwritten in this run (Save refuses).
     LoadResult Load();
     // Reads the block page and image and listens on 127.0.0.1:`port` (0: a
     // port the system picks). 1 when
@@ -55,13 +55,17 @@ public:
     int Start(unsigned short port = kProxyPort);
     // Stops accepting and waits (bounded) for the connections to end.
     void Stop();
-    // Writes "Options.opt" under the list lock. False when it could not.
+    // Writes "Options.opt" under the list lock. False when it could not, or
+    // when the file was there but unreadable at Load: this run's settings
+    // never replace sites it could not read.
     bool Save() const;
 
     SiteList& Sites() { return *sites_; }
     HubSelector& Hubs() { return *hubs_; }
     unsigned short Port() const;
     const std::string& LastError() const { return lastError_; }
+    // True when the last Start could not make or bind the listening socket.
+    bool SocketFailed() const { return socketFailed_; }
     const ProgramFiles& Files() const { return files_; }
 
 private:
@@ -71,6 +75,8 @@ private:
     std::shared_ptr<HubSelector> hubs_;
     std::unique_ptr<proxy::CProxyListener> listener_;
     std::string lastError_;
+    bool keepFile_ = false;
+    bool socketFailed_ = false;
 };
 
 }  // namespace privacy

@@ -50,11 +50,11 @@ void CGoldButton::Toggle() {
     SendMessageA(GetParent(Handle()), WM_GOLD_BUTTON_TOGGLED, GetDlgCtrlID(Handle()), pressed_ ? 1 : 0);
 }
 
-// The frame shows the highlight colour on the chosen tab and under the
-// mouse, whether the whole button or only its frame is redrawn.
-void CGoldButton::DrawFrame(HDC dc, const RECT& client) const {
+// A whole-button paint shows the highlight colour only under the mouse;
+// the frame-only redraw of a mouse move or leave also on the chosen tab.
+void CGoldButton::DrawFrame(HDC dc, const RECT& client, bool highlighted) const {
     RECT face = ToRect(GoldFaceRect(ToSkin(client), pressed_));
-    ui::Brush brush(CreateSolidBrush(hover_ || pressed_ ? highlight_ : frame_));
+    ui::Brush brush(CreateSolidBrush(highlighted ? highlight_ : frame_));
     FrameRect(dc, &face, brush.Get());
 }
 
@@ -72,14 +72,14 @@ void CGoldButton::Paint(HDC dc, const RECT& client) const {
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &face,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetBkMode(dc, oldBk);
-    DrawFrame(dc, client);
+    DrawFrame(dc, client, hover_);
 }
 
 void CGoldButton::RedrawFrame() {
     RECT client;
     GetClientRect(Handle(), &client);
     ClientDc dc(Handle());
-    DrawFrame(dc.Get(), client);
+    DrawFrame(dc.Get(), client, hover_ || pressed_);
 }
 
 void CGoldButton::SetHover(bool hover) {

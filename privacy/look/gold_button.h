@@ -31,7 +31,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    void DrawFrame(HDC dc, const RECT& client) const;
+    void DrawFrame(HDC dc, const RECT& client, bool highlighted) const;
     void RedrawFrame();
     void SetHover(bool hover);
 

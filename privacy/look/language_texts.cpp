@@ -1,8 +1,10 @@
 #include "privacy/look/language_texts.h"
 
+#include <vector>
+
 #include "common/files/whole_file.h"
-#include "common/lang/lang_file.h"
 #include "platform/ui/module.h"
+#include "privacy/core/ini_lines.h"
 #include "privacy/look/look_messages.h"
 
 namespace privacy {
@@ -27,11 +29,17 @@ const char* const kDefaults[kTextCount] = {
     "Open Velmora Veilstride", "Exit Velmora Veilstride", "Event Information",
     "Blocking Options", "Command", "After", "Before", "Default Blocking Options",
     "Custom Blocking", "Block the whole site", "OK", "Cancel",
-    "", "", "", "", "", "", "", "", "", "", "",
+    "", "",  // 69, 70: the event list's hub texts (their defaults are its own)
+    "These items could not be cleared on this system:",
+    "The updater is not installed, so Live Update cannot run.",
+    "", "", "", "", "", "", "",
 };
 
-// Corbelt's files: no line-break mark; values of any sensible length.
-const lang::LangParams kCorbeltTexts = {"Language", "VelmoraVeilstride", 0, 32768};
+// The lines of a language file as the program's own line reader finds
+// them: normalised (blanks around "=" and next to commas go), ";" lines
+// are comments, quotes are part of the text, and a repeated section line
+// opens the section again.
+IniSection LanguageSection() { return BracketedSection("[VelmoraVeilstride]"); }
 
 struct LanguageState {
     std::string texts[kTextCount];
@@ -57,9 +65,11 @@ bool Tagged(HWND hwnd, HINSTANCE instance) {
            GetWindowLongPtrA(hwnd, GWLP_USERDATA) == kLanguageTag;
 }
 
+// Labels and boxes draw their text over whatever lies beneath: the window
+// and its controls are erased, so no old text stays under a new one.
 void Retext(HWND hwnd) {
     SendMessageA(hwnd, WM_LANGUAGE_CHANGED, 0, 0);
-    InvalidateRect(hwnd, nullptr, FALSE);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 BOOL CALLBACK RetextDescendant(HWND hwnd, LPARAM instance) {
@@ -90,7 +100,7 @@ void SetLanguageName(const std::string& name) { State().name = name; }
 const std::string& LanguageName() { return State().name; }
 
 std::string LanguageFilePath(const std::string& name) {
-    return lang::LangFilePath(State().folder, kCorbeltTexts.folder, name);
+    return State().folder + "\\Language\\" + name + ".ini";
 }
 
 void LoadLanguageTexts(const std::string& name) {
@@ -98,8 +108,14 @@ void LoadLanguageTexts(const std::string& name) {
     // Read once for all keys; no name or no file gives the defaults.
     std::string text;
     if (!name.empty()) files::ReadWholeFile(LanguageFilePath(name), text);
-    for (int k = 0; k < kTextCount; ++k)
-        state.texts[k] = lang::LangText(text, kCorbeltTexts, std::to_string(k).c_str(), kDefaults[k]);
+    for (int k = 0; k < kTextCount; ++k) {
+        state.texts[k] = kDefaults[k];
+        if (text.empty()) continue;
+        // The first line of the key counts; its text is all after its "=".
+        const std::vector<std::string> lines =
+            CollectIniLines(text, LanguageSection(), std::to_string(k) + "=", "");
+        if (!lines.empty()) state.texts[k] = lines.front().substr(lines.front().find('=') + 1);
+    }
 }
 
 void LoadLanguage() {

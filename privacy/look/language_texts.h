@@ -3,7 +3,8 @@
 // <program folder>\Language\<name>.ini, section "VelmoraVeilstride"; a key
 // missing there keeps its English text, a key with an empty value gives an
 // empty text. Changing language re-applies the texts of every window tagged
-// kLanguageTag (WM_LANGUAGE_CHANGED to it and to its tagged descendants).
+// kLanguageTag (WM_LANGUAGE_CHANGED to it and to its tagged descendants,
+// which are then erased and redrawn).
 #pragma once
 #include <windows.h>
 
@@ -12,6 +13,9 @@
 namespace privacy {
 
 constexpr int kTextCount = 80;
+// Keys of the program's own message boxes.
+constexpr int kTextNotCleared = 71;  // the Wipe page's items that stayed
+constexpr int kTextNoUpdater = 72;   // Live Update without its updater
 
 // The built-in English text of a key; "" outside 0-79.
 const char* DefaultText(int key);
@@ -37,7 +41,8 @@ void LoadLanguage();
 // Marks a window as one that follows language changes.
 void TagForLanguage(HWND hwnd);
 // WM_LANGUAGE_CHANGED to every tagged top-level window of `instance` and to
-// each of its tagged descendants, each then invalidated without erasing.
+// each of its tagged descendants, each then invalidated with its controls
+// and erased.
 void BroadcastLanguage(HINSTANCE instance);
 
 }  // namespace privacy

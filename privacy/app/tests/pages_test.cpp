@@ -21,7 +21,18 @@ struct Shown {
     bool found = false;
     std::string url, command, before, after;
     bool hasBefore = false;
+    // The answers to the labels' and the header edits' colour requests.
+    bool labelSeeThrough = false, editsSeeThrough = false;
 };
+
+bool NullBrushFor(HWND dialog, int id) {
+    const HWND control = GetDlgItem(dialog, id);
+    const HDC dc = GetDC(control);
+    const LRESULT brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(control));
+    ReleaseDC(control, dc);
+    return brush == reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
 
 Shown ShowAndRead(const CEventRecord& event) {
     static const bool skin = LoadSkinBitmaps() && RegisterSkinWindowClasses();
@@ -42,6 +53,10 @@ Shown ShowAndRead(const CEventRecord& event) {
         shown.hasBefore = GetDlgItem(dialog, IDC_INFO_BEFORE) != nullptr;
         shown.before = text(dialog, IDC_INFO_BEFORE);
         shown.after = text(dialog, IDC_INFO_AFTER);
+        shown.labelSeeThrough = NullBrushFor(dialog, IDC_INFO_URL_LABEL);
+        if (shown.hasBefore)
+            shown.editsSeeThrough =
+                NullBrushFor(dialog, IDC_INFO_BEFORE) || NullBrushFor(dialog, IDC_INFO_AFTER);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         return true;
     }});
@@ -63,6 +78,9 @@ TEST(EventInformation, BlockedUserInformationShowsBeforeAndAfterOthersOnlySiteAn
     EXPECT_EQ(event.url, shown.command);
     EXPECT_TRUE(shown.hasBefore);
     EXPECT_EQ("Cookie: id=42", shown.before);
+    // Scrolled text over a null brush would stay on the old text.
+    EXPECT_TRUE(shown.labelSeeThrough);
+    EXPECT_FALSE(shown.editsSeeThrough);
 
     event.type = kEventSiteBlocked;
     shown = ShowAndRead(event);

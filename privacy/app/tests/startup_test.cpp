@@ -146,10 +146,12 @@ TEST_F(Startup, SecondInstanceSaysSoAndLeavesSettingsAndBrowsersAlone) {
     EXPECT_NE(std::string::npos, dir.read("Options.opt").find("visited.example"));
 }
 
-TEST_F(Startup, ClosingHidesOnlyExitEndsAndRemovesTheRunValueItWrote) {
+TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
     uitest::Watchdog watchdog(20000);
     CCorbeltDlg dialog(Env(0), prompt, cache);
-    bool hiddenAtStart = false, runValue = false;
+    bool shownAtStart = false;
+    std::string runValue;
+    int ticks = 0;
     long long enabledWhileRunning = -1;
     std::vector<bool> hidden;
     auto hwnd = [&] { return dialog.Handle(); };
@@ -172,9 +174,14 @@ TEST_F(Startup, ClosingHidesOnlyExitEndsAndRemovesTheRunValueItWrote) {
         SetKeyboardState(keys);
     };
     uitest::Steps steps({
+        // The dialog manager shows a dialog when its queue first runs dry:
+        // watch for a while.
         [&] {
-            hiddenAtStart = !IsWindowVisible(hwnd());
-            runValue = testkit::RegValueExists(HKEY_LOCAL_MACHINE, kRun, kRunValueName);
+            shownAtStart = shownAtStart || IsWindowVisible(hwnd());
+            return ++ticks == 25;
+        },
+        [&] {
+            runValue = testkit::RegString(HKEY_LOCAL_MACHINE, kRun, kRunValueName);
             enabledWhileRunning = ProxyEnable();
             return true;
         },
@@ -197,16 +204,45 @@ TEST_F(Startup, ClosingHidesOnlyExitEndsAndRemovesTheRunValueItWrote) {
     });
     dialog.DoModal();
     EXPECT_FALSE(watchdog.Fired());
-    EXPECT_TRUE(hiddenAtStart);
+    EXPECT_FALSE(shownAtStart);
     EXPECT_EQ(std::vector<bool>({true, true, true}), hidden);
-    EXPECT_TRUE(runValue);
+    EXPECT_EQ("\"" + dir.path() + "\\Corbelt.exe\"", runValue);
     EXPECT_FALSE(testkit::RegValueExists(HKEY_LOCAL_MACHINE, kRun, kRunValueName));
     EXPECT_EQ(1, enabledWhileRunning);
-    EXPECT_EQ(0, ProxyEnable());
+    EXPECT_EQ("0 mine:3128", ProxyState());
     EXPECT_TRUE(prompt.texts.empty());
 }
 
-TEST_F(Startup, ProxyThatCannotStartStillRestoresTheBrowsersAndSaves) {
+// At log-off the system ends the process right after WM_ENDSESSION: the
+// settings and the browsers cannot wait for an Exit.
+TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBack) {
+    testkit::SetRegDword(HKEY_CURRENT_USER, kInternet, "ProxyEnable", 1);
+    SetWriteYear(dir.file("Options.opt"), 2001);
+    uitest::Watchdog watchdog(20000);
+    CCorbeltDlg dialog(Env(0), prompt, cache);
+    std::string whileRunning, afterSessionEnd;
+    LRESULT mayEnd = 0;
+    WORD savedYear = 0;
+    uitest::Steps steps({
+        [&] {
+            whileRunning = ProxyState();
+            mayEnd = SendMessageA(dialog.Handle(), WM_QUERYENDSESSION, 0, 0);
+            SendMessageA(dialog.Handle(), WM_ENDSESSION, TRUE, 0);
+            afterSessionEnd = ProxyState();
+            savedYear = WriteYear(dir.file("Options.opt"));
+            SendMessageA(dialog.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0);
+            return true;
+        },
+    });
+    dialog.DoModal();
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ("1 127.0.0.1:0", whileRunning);
+    EXPECT_NE(0, mayEnd);
+    EXPECT_EQ("1 mine:3128", afterSessionEnd);
+    EXPECT_LT(2001, savedYear);
+}
+
+TEST_F(Startup, TakenPortSaysSocketAndStillRestoresTheBrowsersAndSaves) {
     TakenPort taken;
     // A saved file is told from the loaded one by its time.
     SetWriteYear(dir.file("Options.opt"), 2001);
@@ -215,7 +251,10 @@ TEST_F(Startup, ProxyThatCannotStartStillRestoresTheBrowsersAndSaves) {
     EXPECT_EQ(0, dialog.DoModal());
     EXPECT_LT(2001, WriteYear(dir.file("Options.opt")));
     EXPECT_FALSE(watchdog.Fired());
-    EXPECT_EQ("0 127.0.0.1:" + std::to_string(taken.port), ProxyState());
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_EQ(0u, prompt.texts[0].find("Unable to create listen socket.\n\n")) << prompt.texts[0];
+    EXPECT_LT(31u, prompt.texts[0].size());
+    EXPECT_EQ("0 mine:3128", ProxyState());
     PrivacySettings saved;
     ASSERT_TRUE(ReadOptions(dir.read("Options.opt"), saved));
     ASSERT_EQ(1u, saved.sites.size());

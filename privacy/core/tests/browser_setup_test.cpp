@@ -53,7 +53,11 @@ TEST_F(BrowserSetup, InternetExplorerDialUpBlobsAndTheLanSwitch) {
     lying[12] = static_cast<char>(0xF0);
     WriteBlob("Lying", lying);
     WriteBlob("DefaultConnectionSettings", Blob(1, "", tail));
+    CRegistryKey(kSettings).WriteString("ProxyServer", "mine:3128");
+    CRegistryKey(kSettings).WriteDWord("ProxyEnable", 1);
 
+    SetupIEProxy("127.0.0.1", 8100, env);
+    // A second set-up (the Options page) keeps the user's values, not ours.
     SetupIEProxy("127.0.0.1", 8100, env);
     const std::string set = ReadBlob("My ISP");
     EXPECT_EQ(Blob(3, "127.0.0.1:8100", tail), set);
@@ -70,10 +74,18 @@ TEST_F(BrowserSetup, InternetExplorerDialUpBlobsAndTheLanSwitch) {
     // The user points one connection at a proxy of their own meanwhile.
     WriteBlob("Own", Blob(3, "mine:3128", tail));
     RestoreIEProxy("127.0.0.1", 8100, env);
-    EXPECT_EQ(Blob(1, "", tail), ReadBlob("My ISP"));
+    EXPECT_EQ(Blob(1, "a:123", tail), ReadBlob("My ISP"));
     EXPECT_EQ(Blob(3, "mine:3128", tail), ReadBlob("Own"));
+    EXPECT_EQ(1, testkit::RegDword(registry.currentUser(), kSettings + 5, "ProxyEnable"));
+    EXPECT_EQ("mine:3128", testkit::RegString(registry.currentUser(), kSettings + 5, "ProxyServer"));
+    EXPECT_EQ(3, notices);
+
+    // Without a kept copy restore switches our proxy off.
+    SetupIEProxy("127.0.0.1", 8100, env);
+    CRegistryKey(env.keptKey).DeleteTree();
+    RestoreIEProxy("127.0.0.1", 8100, env);
+    EXPECT_EQ(Blob(1, "", tail), ReadBlob("My ISP"));
     EXPECT_EQ(0, testkit::RegDword(registry.currentUser(), kSettings + 5, "ProxyEnable"));
-    EXPECT_EQ(2, notices);
 
     // A LAN proxy that is not ours stays switched on.
     CRegistryKey(kSettings).WriteString("ProxyServer", "corp:80");
@@ -104,7 +116,7 @@ TEST_F(BrowserSetup, MozillaFirstProfileOnlyAndItsOtherLinesUntouched) {
     EXPECT_EQ("second\n", dir.read("Mozilla\\Profiles\\default\\zz99.slt\\prefs.js"));
 
     RestoreMozillaProxy("127.0.0.1", 8100, env);
-    EXPECT_EQ(head + "user_pref(\"network.proxy.type\", 0);\n" + host, dir.read(first));
+    EXPECT_EQ(prefs + host, dir.read(first));
 
     // A user's own proxy is not switched off.
     const std::string own = "user_pref(\"network.proxy.http\", \"mine\");\nuser_pref(\"network.proxy.http_port\", 8100);\n"

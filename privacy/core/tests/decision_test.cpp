@@ -3,11 +3,13 @@
 // second one standing in for the anonymous hub.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/proxy/tests/loopback.h"
+#include "platform/sync/sync.h"
 #include "platform/testkit/scratch.h"
 #include "privacy/core/privacy_filters.h"
 #include "privacy/core/privacy_proxy.h"
@@ -298,6 +300,59 @@ TEST(EventList, KeepsTheNewestEventsUpToItsCap) {
     ASSERT_EQ(SiteList::kEventCap, events.size());
     EXPECT_EQ("u5", events.front().url);
     EXPECT_EQ("u" + std::to_string(logged - 1), events.back().url);
+}
+
+// A browser that reads nothing while its site sends far more than the
+// sockets hold keeps its connection in a blocking send: Exit still ends
+// within the drain time.
+TEST_F(ProxyRows, StopWithAConnectionStuckInASendEndsWithinTheDrainTime) {
+    proxytest::Origin flood([](SOCKET s) {
+        ReceiveMessage(s);
+        if (!SendAll(s, "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n")) return;
+        const std::string block(64 * 1024, 'x');
+        for (int i = 0; i < 1024 && SendAll(s, block); ++i) {
+        }
+    });
+    Start(BlockingOptions());
+    proxy::Socket client = Connect(proxy->Port());
+    ASSERT_TRUE(SendAll(client.get(), Get(flood.port(), "/big")));
+    Sleep(1000);  // the buffers fill up
+    const DWORD start = GetTickCount();
+    proxy->Stop();
+    EXPECT_GT(6500u, GetTickCount() - start);
+}
+
+// After the hub fails, every request that finds no hub asks for a
+// selection at once: one selection serves them all, and each of them gets
+// the hub it found.
+TEST(HubSelection, ConcurrentRequestsAfterAFailureShareOneSelection) {
+    std::atomic<int> probes{0};
+    std::atomic<bool> firstUp{true};
+    HubSelector hubs([] { return std::vector<std::string>{"first:1", "second:2"}; },
+                     [&](const HubAddress& hub) {
+                         ++probes;
+                         Sleep(100);
+                         return hub.host == "second" || firstUp;
+                     },
+                     [] { return true; });
+    ASSERT_TRUE(hubs.SelectHub());
+    HubAddress first;
+    ASSERT_TRUE(hubs.Current(first));
+    firstUp = false;
+    hubs.MarkFailed(first);
+
+    const int kRequests = 6;
+    std::atomic<int> served{0};
+    sync::Thread requests[kRequests];
+    for (sync::Thread& request : requests) {
+        ASSERT_TRUE(request.Start([&] {
+            HubAddress hub;
+            if (hubs.AvailableHub(hub) && hub.host == "second") ++served;
+        }));
+    }
+    for (sync::Thread& request : requests) ASSERT_TRUE(request.Join(10000));
+    EXPECT_EQ(kRequests, served.load());
+    EXPECT_EQ(2, probes.load());
 }
 
 }  // namespace

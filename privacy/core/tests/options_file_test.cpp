@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "common/files/file_handle.h"
 #include "platform/testkit/scratch.h"
 #include "privacy/core/options_file.h"
+#include "privacy/core/privacy_proxy.h"
 
 namespace privacy {
 namespace {
@@ -111,6 +113,26 @@ TEST(OptionsFile, MissingFileKeepsTheBrowsersSetUpAndSavingReplacesWhole) {
     EXPECT_EQ(2u, back.sites.size());
     dir.write("Options.opt", RealisticFile().substr(0, 90));
     EXPECT_EQ(LoadResult::Damaged, LoadOptionsFile(dir.file("Options.opt"), back));
+}
+
+// A scanner holding the file open at start-up must not cost the user the
+// sites saved in it: the run's save leaves the file alone.
+TEST(OptionsFile, AFileHeldOpenAtStartUpSurvivesTheRunByteExact) {
+    testkit::ScratchDir dir("privacy-options-held");
+    dir.write("Options.opt", RealisticFile());
+    CorbeltProbes probes;
+    probes.online = [] { return false; };
+    CorbeltProxy proxy{ProgramFiles(dir.path()), probes};
+    {
+        files::FileHandle held(CreateFileA(dir.file("Options.opt").c_str(), GENERIC_READ, 0,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held.IsOpen());
+        EXPECT_EQ(LoadResult::Unreadable, proxy.Load());
+    }
+    EXPECT_TRUE(proxy.Sites().Snapshot().sites.empty());
+    proxy.Sites().LookupSitePolicy("visited.example", 1);
+    EXPECT_FALSE(proxy.Save());
+    EXPECT_EQ(RealisticFile(), dir.read("Options.opt"));
 }
 
 }  // namespace

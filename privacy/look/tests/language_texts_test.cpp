@@ -27,7 +27,7 @@ protected:
     testkit::ScratchDir dir_;
 };
 
-TEST_F(LanguageTexts, KeysMatchWholeTheFirstOfTwoWinsAndOnlyTheSectionCounts) {
+TEST_F(LanguageTexts, KeysMatchWholeTheFirstWinsQuotesStayAndEverySectionLineCounts) {
     dir_.write("Language\\Test.ini",
                "[VelmoraVeilstride]\r\n"
                "20=Fenetres\r\n"
@@ -35,9 +35,13 @@ TEST_F(LanguageTexts, KeysMatchWholeTheFirstOfTwoWinsAndOnlyTheSectionCounts) {
                "3=\r\n"
                "4=Rastro\r\n"
                "4=Second\r\n"
-               "5=Borrar, todo\r\n"
+               "5=Borrar , todo\r\n"
+               "8=\"Mostrar\" todo\r\n"
+               "; 9=A comment\r\n"
                "[Other]\r\n"
                "6=Not this\r\n"
+               "[VelmoraVeilstride]\r\n"
+               "9=Again\r\n"
                "[VelmoraBlinkward]\r\n"
                "7=Nor this\r\n");
     LoadLanguageTexts("Test");
@@ -45,7 +49,9 @@ TEST_F(LanguageTexts, KeysMatchWholeTheFirstOfTwoWinsAndOnlyTheSectionCounts) {
     EXPECT_EQ("Fenetres", Text(20));
     EXPECT_EQ("", Text(3));            // present and empty: empty, not English
     EXPECT_EQ("Rastro", Text(4));
-    EXPECT_EQ("Borrar, todo", Text(5));  // a comma keeps the blank after it
+    EXPECT_EQ("Borrar,todo", Text(5));  // blanks next to a comma go
+    EXPECT_EQ("\"Mostrar\" todo", Text(8));
+    EXPECT_EQ("Again", Text(9));        // the section, repeated, counts again
     EXPECT_EQ("Options", Text(6));
     EXPECT_EQ("Help", Text(7));
     EXPECT_EQ("Velmora Veilstride", Text(1));
@@ -98,24 +104,33 @@ TEST_F(LanguageTexts, OnlyFilesEndingInIniAfterTheirFirstDotAreLanguages) {
 }
 
 // A window that counts the re-text orders it receives.
+// A window that counts the re-text orders and the erasures it receives.
+void Count(HWND hwnd, const char* what) {
+    SetPropA(hwnd, what, reinterpret_cast<HANDLE>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, what)) + 1));
+}
+
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_LANGUAGE_CHANGED) {
-        SetPropA(hwnd, "retexts", reinterpret_cast<HANDLE>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "retexts")) + 1));
+        Count(hwnd, "retexts");
         return 0;
     }
+    if (msg == WM_ERASEBKGND) Count(hwnd, "erases");
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-int Retexts(HWND hwnd) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "retexts"))); }
+int Counted(HWND hwnd, const char* what) {
+    return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, what)));
+}
+int Retexts(HWND hwnd) { return Counted(hwnd, "retexts"); }
 
-HWND Make(HWND parent, bool tagged) {
-    HWND hwnd = CreateWindowExA(0, "CorbeltLanguageTest", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent,
-                                nullptr, ui::ResourceModule(), nullptr);
+HWND Make(HWND parent, bool tagged, bool visible = true) {
+    HWND hwnd = CreateWindowExA(0, "CorbeltLanguageTest", "", (parent ? WS_CHILD : WS_POPUP) | (visible ? WS_VISIBLE : 0),
+                                0, 0, 10, 10, parent, nullptr, ui::ResourceModule(), nullptr);
     if (tagged) TagForLanguage(hwnd);
     return hwnd;
 }
 
-TEST(LanguageBroadcast, ReachesTaggedWindowsAndTheirTaggedDescendantsOnly) {
+TEST(LanguageBroadcast, ReachesTaggedWindowsAndTheirTaggedDescendantsOnlyAndErasesThem) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = CountingProc;
     wc.hInstance = ui::ResourceModule();
@@ -125,10 +140,17 @@ TEST(LanguageBroadcast, ReachesTaggedWindowsAndTheirTaggedDescendantsOnly) {
     HWND child = Make(top, false);
     HWND taggedGrandchild = Make(child, true);
     HWND plainGrandchild = Make(child, false);
-    HWND untaggedTop = Make(nullptr, false);
+    HWND untaggedTop = Make(nullptr, false, false);
     HWND underUntagged = Make(untaggedTop, true);
 
+    UpdateWindow(top);
+    RemovePropA(top, "erases");
+    RemovePropA(child, "erases");
     BroadcastLanguage(ui::ResourceModule());
+    // A label drawn over what lies beneath would keep its old text.
+    RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_LE(1, Counted(top, "erases"));
+    EXPECT_LE(1, Counted(child, "erases"));
     EXPECT_EQ(1, Retexts(top));
     EXPECT_EQ(0, Retexts(child));
     EXPECT_EQ(1, Retexts(taggedGrandchild));

@@ -252,14 +252,14 @@ TEST(SkinnedDialog, PageContainerPlacesPagesAndShowsOneAtATime) {
 }
 
 // The window as the screen shows it, checked against the drawing rules:
-// the frame's outline, the chosen tab's gold face and colour frame, the
+// the frame's outline, the chosen tab's gold face and its frame, the
 // shadow under an unchosen tab, the list's stripes.
 TEST(SkinnedDialog, OnScreenTheWindowShowsFrameTabsStripesAndButton) {
     looktest::LoadSkinOnce();
     uitest::Watchdog watchdog(20000);
     SkinnedTestDialog dialog;
     COLORREF outline = 0, chosenFrame = 0, chosenFace = 0, shadow = 0, otherFrame = 0;
-    COLORREF stripe0 = 0, stripe1 = 0, body = 0, buttonEdge = 0;
+    COLORREF stripe0 = 0, stripe1 = 0, body = 0, buttonEdge = 0, chosenFrameAfterMouse = 0;
     uitest::Steps steps({
         [&] {
             SetWindowPos(dialog.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -296,6 +296,13 @@ TEST(SkinnedDialog, OnScreenTheWindowShowsFrameTabsStripesAndButton) {
             stripe0 = at(list, row.right - 4, (row.top + row.bottom) / 2);
             stripe1 = at(list, row.right - 4, (row.top + row.bottom) / 2 + (row.bottom - row.top));
             buttonEdge = at(dialog.button.Handle(), 0, 4);
+            // The mouse passing over the chosen tab redraws its frame alone,
+            // in the highlight colour, which stays after the mouse left.
+            SendMessageA(chosen, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+            SendMessageA(chosen, WM_MOUSELEAVE, 0, 0);
+            HDC tabDc = GetDC(chosen);
+            chosenFrameAfterMouse = GetPixel(tabDc, 4, tab.bottom / 2);
+            ReleaseDC(chosen, tabDc);
             dialog.EndDialog(IDOK);
             return true;
         },
@@ -304,7 +311,8 @@ TEST(SkinnedDialog, OnScreenTheWindowShowsFrameTabsStripesAndButton) {
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_EQ(RGB(44, 62, 94), outline);
     EXPECT_GT(GetBValue(body), 200);  // the pale body
-    EXPECT_EQ(RGB(255, 0, 0), chosenFrame);
+    EXPECT_EQ(RGB(160, 160, 160), chosenFrame);  // highlighted only under the mouse
+    EXPECT_EQ(RGB(255, 0, 0), chosenFrameAfterMouse);
     EXPECT_GT(GetRValue(chosenFace), 200);  // gold: red and green high, blue low
     EXPECT_LT(GetBValue(chosenFace), 160);
     EXPECT_EQ(RGB(128, 128, 128), shadow);

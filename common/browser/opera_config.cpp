@@ -35,29 +35,29 @@ std::string MultiUserValue(const std::string& defaultsFile) {
     return value;
 }
 
-struct FindMessage {
+struct MessageText {
     const char* key;
     const char* def;
 };
 
-const FindMessage kConfigureMessages[] = {
+const MessageText kConfigureMessages[] = {
     {"2245", "Error, Failed to set Opera 6 proxy setting because %s doesn't exist."},
     {"2246", "Error, Failed to set Opera 7 proxy setting because %s doesn't exist."},
     {"2247",
      "Error, Failed to set Opera 6 and Opera 7 proxy setting because %s1 and %s2 don't exist."},
 };
-const FindMessage kResetMessages[] = {
+const MessageText kResetMessages[] = {
     {"2248", "Error, Failed to reset Opera 6 proxy setting because %s doesn't exist."},
     {"2249", "Error, Failed to reset Opera 7 proxy setting because %s doesn't exist."},
     {"2250",
      "Error, Failed to reset Opera 6 and Opera 7 proxy setting because %s1 and %s2 don't "
      "exist."},
 };
-const FindMessage kConfigureWriteMessage = {
+const MessageText kConfigureWriteMessage = {
     "2261", "Error, Failed to set Opera proxy setting because %s can't be written."};
-const FindMessage kResetWriteMessage = {
+const MessageText kResetWriteMessage = {
     "2262", "Error, Failed to reset Opera proxy setting because %s can't be written."};
-const FindMessage kKeyMissingMessage = {
+const MessageText kKeyMissingMessage = {
     "2251", "Error, Failed to set Opera proxy setting because Opera key doesn't exist in the "
             "Registry."};
 
@@ -106,7 +106,7 @@ void COperaConfig::ReportFindFailure(int result, bool configure) {
         env_.ShowError(env_.text.Text(kKeyMissingMessage.key, kKeyMissingMessage.def));
         return;
     }
-    const FindMessage& message = (configure ? kConfigureMessages : kResetMessages)[result - 1];
+    const MessageText& message = (configure ? kConfigureMessages : kResetMessages)[result - 1];
     std::string text = env_.text.Text(message.key, message.def);
     text = ReplaceAll(text, "%s1", Opera6IniPath);
     text = ReplaceAll(text, "%s2", Opera7IniPath);
@@ -115,7 +115,7 @@ void COperaConfig::ReportFindFailure(int result, bool configure) {
 }
 
 void COperaConfig::ReportWriteFailure(bool configure, const std::string& file) {
-    const FindMessage& message = configure ? kConfigureWriteMessage : kResetWriteMessage;
+    const MessageText& message = configure ? kConfigureWriteMessage : kResetWriteMessage;
     env_.ShowError(ReplaceAll(env_.text.Text(message.key, message.def), "%s", file));
 }
 

@@ -91,6 +91,18 @@ protected:
         CloseHandle(process.hProcess);
         return code;
     }
+    // The stand-in blocker, started as the user would; null on failure.
+    HANDLE StartStandInBlocker() const {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION blocker = {};
+        std::string line = "\"" + dir_.file("Halvane.exe") + "\"";
+        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            dir_.path().c_str(), &startup, &blocker))
+            return nullptr;
+        CloseHandle(blocker.hThread);
+        return blocker.hProcess;
+    }
     // 1: the helper stayed loaded; 2: it was refused.
     DWORD Load(const char* exe) const { return Finish(Start(exe, "-")); }
 
@@ -139,22 +151,17 @@ TEST_F(BrowserLoadTest, ExplorerAndABrowserWithoutBlockerOrStartupAreRefused) {
 TEST_F(BrowserLoadTest, AnEmptyTitleTextNeverTakesAWindowWithoutATitleForTheBlocker) {
     dir_.write("Language\\English.ini", "[VelmoraBlinkward]\r\n9999=\r\n");
     dir_.write("blocker.ini", "[blocker]\r\ntitle=\r\n");
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION stranger = {};
-    std::string line = "\"" + dir_.file("Halvane.exe") + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               dir_.path().c_str(), &startup, &stranger));
+    const HANDLE stranger = StartStandInBlocker();
+    ASSERT_NE(nullptr, stranger);
     ASSERT_TRUE(WaitFor([this] { return Log() == "start\n"; }));
     // With manual start the helper must refuse: no blocker runs.
     EXPECT_EQ(2u, Load("iexplore.exe"));
     Sleep(300);
     EXPECT_EQ("start\n", Log());
     EXPECT_EQ(0, Count());
-    TerminateProcess(stranger.hProcess, 0);
-    WaitForSingleObject(stranger.hProcess, 5000);
-    CloseHandle(stranger.hThread);
-    CloseHandle(stranger.hProcess);
+    TerminateProcess(stranger, 0);
+    WaitForSingleObject(stranger, 5000);
+    CloseHandle(stranger);
 }
 
 TEST_F(BrowserLoadTest, FirstBrowserStartsTheBlockerAndTheLastOneEndsIt) {
@@ -178,14 +185,9 @@ TEST_F(BrowserLoadTest, ARunningBlockerIsNeitherStartedAgainNorEnded) {
     // A refused load first: it must not leave the count below zero.
     EXPECT_EQ(2u, Load("iexplore.exe"));
     EXPECT_EQ(0, Count());
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION blocker = {};
-    std::string line = "\"" + dir_.file("Halvane.exe") + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               dir_.path().c_str(), &startup, &blocker));
-    CloseHandle(blocker.hThread);
-    CloseHandle(blocker.hProcess);
+    const HANDLE blocker = StartStandInBlocker();
+    ASSERT_NE(nullptr, blocker);
+    CloseHandle(blocker);
     ASSERT_TRUE(WaitFor([this] { return Blocker() != nullptr; }));
 
     Held browser = Hold("browser");

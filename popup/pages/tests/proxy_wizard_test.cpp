@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/os/os_version.h"
+#include "platform/testkit/scratch.h"
+#include "popup/pages/browser_proxy_writers.h"
 #include "popup/pages/tests/fakes.h"
 
 namespace popup {
@@ -331,6 +334,47 @@ TEST_F(ProxyWizardTest, SetSuccessfullyOnlyWhenEveryProfileWasWrittenOnTheSetSid
         EXPECT_EQ(0u, host.infos[0].find(row.text)) << host.infos[0];
         EXPECT_EQ(row.caption, host.infos[1]);
     }
+}
+
+class NoConnections : public browser::ConnectionOptionWriter {
+public:
+    bool SetProxy(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
+    bool SetDirect(const std::string&) override { return false; }
+    void NotifyChanged() override {}
+};
+
+void FakeXp(OSVERSIONINFOA& info) {
+    info = OSVERSIONINFOA{sizeof(OSVERSIONINFOA), 5, 1, 2600, VER_PLATFORM_WIN32_NT, ""};
+}
+
+TEST_F(ProxyWizardTest, OneFailingProfileOfTwoGivesItsErrorAndNoSuccessBox) {
+    testkit::ScratchRegistry registry("wizard-profiles");
+    testkit::ScratchDir dir("wizard-profiles");
+    SetOsVersionSource(FakeXp);
+    const std::string profiles = "Docs\\tester\\Application Data\\Mozilla\\Profiles\\";
+    for (const char* name : {"open", "locked"})
+        dir.write(profiles + name + "\\x.slt\\prefs.js", "user_pref(\"a\", 1);\n");
+    const std::string lockedUserJs = dir.file(profiles + "locked\\x.slt\\user.js");
+    dir.write(profiles + "locked\\x.slt\\user.js", "");
+    SetFileAttributesA(lockedUserJs.c_str(), FILE_ATTRIBUTE_READONLY);
+    NoConnections options;
+    BrowserProxyWriters real(state, texts, host, "caption", options,
+                             {dir.file("win"), dir.path() + "\\Docs", "tester"});
+    ProxyWizardModel wizard(WizardMode::Set, state, real, settings, host, texts);
+    wizard.ChooseNetscape(true);
+    wizard.InitProfilesPage();
+    wizard.Profiles().CheckAll();
+    state.flags.NetscapeConfigured = true;  // as the reader finds the profile that was written
+    wizard.Finish();
+    SetFileAttributesA(lockedUserJs.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetOsVersionSource(nullptr);
+    ASSERT_EQ(4u, host.infos.size());
+    EXPECT_EQ("Error, Failed to set Netscape's profile locked proxy setting because " +
+                  lockedUserJs + " can't be written.",
+              host.infos[0]);
+    EXPECT_EQ(0u, host.infos[2].find("Netscape settings will take effect from the second launch"));
 }
 
 TEST_F(ProxyWizardTest, CancelMakesStartUpAskAgain) {

@@ -9,6 +9,7 @@
 namespace files {
 bool ReadWholeFile(const std::string&, std::string&) { return false; }
 bool FileExists(const std::string&) { return false; }
+ReadOutcome ReadWholeFilePatiently(const std::string&, std::string&) { return ReadOutcome::Missing; }
 }  // namespace files
 
 namespace browser {

@@ -37,4 +37,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+ReadOutcome ReadWholeFilePatiently(const std::string& path, std::string& bytes) {
+    const int kAttempts = 10;
+    const DWORD kRetryDelay = 150;
+    for (int attempt = 1; !ReadWholeFile(path, bytes); ++attempt) {
+        if (!PathExists(path)) return ReadOutcome::Missing;
+        if (attempt == kAttempts) return ReadOutcome::Unreadable;
+        Sleep(kRetryDelay);
+    }
+    return ReadOutcome::Read;
+}
+
 }  // namespace files

@@ -15,4 +15,11 @@ bool FolderExists(const std::string& path);
 // failure `bytes` is unchanged and the result is false.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+enum class ReadOutcome { Read, Missing, Unreadable };
+// ReadWholeFile for a file another program (a backup or virus scanner) may
+// hold open for moments at a time: a file that is there but cannot be read
+// is tried again for about a second and a half before it counts as
+// Unreadable. Only a file that is not there at all is Missing.
+ReadOutcome ReadWholeFilePatiently(const std::string& path, std::string& bytes);
+
 }  // namespace files

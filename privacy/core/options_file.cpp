@@ -1,7 +1,5 @@
 #include "privacy/core/options_file.h"
 
-#include <windows.h>
-
 #include "common/browser/file_rewrite.h"
 #include "common/files/whole_file.h"
 #include "privacy/core/archive.h"
@@ -14,9 +12,6 @@ namespace {
 
 // Hidden, host (at least its length byte), last access and seven integers.
 const size_t kSmallestRecord = 4 + 1 + 4 + 7 * 4;
-// A backup or virus scanner holds a file open for moments at a time.
-const int kReadAttempts = 10;
-const DWORD kReadRetryDelay = 150;
 
 void WriteRecord(ArchiveWriter& out, const CSiteRecord& r) {
     out.Int(r.hidden);
@@ -107,10 +102,10 @@ bool ReadOptions(const std::string& bytes, PrivacySettings& s) {
 
 LoadResult LoadOptionsFile(const std::string& path, PrivacySettings& settings) {
     std::string bytes;
-    for (int attempt = 1; !files::ReadWholeFile(path, bytes); ++attempt) {
-        if (!files::PathExists(path)) return LoadResult::Missing;
-        if (attempt == kReadAttempts) return LoadResult::Unreadable;
-        Sleep(kReadRetryDelay);
+    switch (files::ReadWholeFilePatiently(path, bytes)) {
+    case files::ReadOutcome::Missing: return LoadResult::Missing;
+    case files::ReadOutcome::Unreadable: return LoadResult::Unreadable;
+    case files::ReadOutcome::Read: break;
     }
     return ReadOptions(bytes, settings) ? LoadResult::Loaded : LoadResult::Damaged;
 }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "startup/core/registry_routines.h"
+#include "startup/core/value_text.h"
 
 namespace startup {
 namespace {

@@ -61,15 +61,7 @@ bool EnumRegValueName(const RegKey& key, DWORD index, std::string& name) {
     return false;
 }
 
-std::string RegValueText(DWORD type, const std::string& data) {
-    if (type == REG_DWORD && data.size() == sizeof(DWORD)) {
-        DWORD number = 0;
-        data.copy(reinterpret_cast<char*>(&number), sizeof(number));
-        return std::to_string(number);
-    }
-    // Text up to its terminator (or all of it when it carries none).
-    return data.substr(0, data.find('\0'));
-}
+static_assert(kDwordValueType == REG_DWORD, "the store's DWORD type is the registry's");
 
 bool ReadRegValue(HKEY root, const std::string& path, const std::string& name, std::string& text,
                   DWORD* type, std::string* data) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "startup/core/value_text.h"
+
 namespace startup {
 
 // "Software\Microsoft\Windows\CurrentVersion\" + keyName.
@@ -36,9 +38,6 @@ DWORD GetRegKeyCount(const RegKey& key, int mode);
 // false when there is none.
 bool EnumRegValueName(const RegKey& key, DWORD index, std::string& name);
 
-// A value's data as the list shows it: string data up to its terminator
-// (the first string of a REG_MULTI_SZ), a DWORD as its decimal number.
-std::string RegValueText(DWORD type, const std::string& data);
 // One value as text (RegValueText); `type` receives the registry type and
 // `data` the data byte for byte. False when missing.
 bool ReadRegValue(HKEY root, const std::string& path, const std::string& name,

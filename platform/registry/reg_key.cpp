@@ -133,6 +133,25 @@ std::vector<std::string> CRegKey::ValueNames() const {
     return names;
 }
 
+std::vector<std::string> CRegKey::SubKeyNames() const {
+    std::vector<std::string> names;
+    DWORD longest = 0;
+    if (!key_ || RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
+                                  nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        return names;
+    }
+    std::vector<char> name(longest + 2);
+    for (DWORD i = 0;; ++i) {
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumKeyExA(key_, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        names.emplace_back(name.data(), length);
+    }
+    return names;
+}
+
 DWORD CRegKey::SubKeyCount() const {
     DWORD count = 0;
     if (!key_ || RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &count, nullptr, nullptr,

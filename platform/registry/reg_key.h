@@ -34,6 +34,8 @@ public:
     // Removes the subkey `subKey` with everything below it.
     bool DeleteTree(const char* subKey) const;
     std::vector<std::string> ValueNames() const;
+    // The subkeys' names, in the registry's enumeration order.
+    std::vector<std::string> SubKeyNames() const;
     // 0 as well when the key cannot say.
     DWORD SubKeyCount() const;
 

@@ -1,7 +1,6 @@
 #include "shredder/algorithms/custom_algorithms.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include "common/suite/scourwell.h"
 #include "platform/registry/reg_key.h"
@@ -48,23 +47,6 @@ private:
     bool open_ = false;
 };
 
-std::vector<std::string> SubkeyNames(HKEY key) {
-    std::vector<std::string> names;
-    DWORD longest = 0;
-    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, &longest, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return names;
-    std::string buffer(longest + 2, '\0');
-    for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        if (RegEnumKeyExA(key, index, &buffer[0], &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        names.emplace_back(buffer.data(), length);
-    }
-    return names;
-}
-
 bool SavePass(const std::string& algorithmKey, int index, const Pass& pass) {
     CRegKey key;
     if (!key.Create(HKEY_CURRENT_USER, (algorithmKey + "\\Pass " + std::to_string(index)).c_str(),
@@ -99,19 +81,15 @@ bool WriteAlgorithm(const std::string& name, const Algorithm& algorithm) {
 }  // namespace
 
 std::vector<std::string> StoredAlgorithmNames() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
-    std::vector<std::string> names = SubkeyNames(key);
-    RegCloseKey(key);
-    return names;
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, kAlgorithmsKey, KEY_READ)) return {};
+    return key.SubKeyNames();
 }
 
 bool LoadCustomAlgorithms(AlgorithmTable& table) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    for (const std::string& name : StoredAlgorithmNames()) {
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, kAlgorithmsKey, KEY_READ)) return false;
+    for (const std::string& name : key.SubKeyNames()) {
         RegistryValues values(name);
         Algorithm algorithm;
         if (ReadStoredAlgorithm(name, values, algorithm)) table.push_back(std::move(algorithm));
@@ -128,18 +106,12 @@ bool SaveAlgorithm(const Algorithm& algorithm) {
 }
 
 bool DeleteCustomAlgorithm(const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAlgorithmsKey, 0, KEY_READ | KEY_WRITE, &key) !=
-        ERROR_SUCCESS)
-        return true;
-    bool ok = true;
-    for (const std::string& subkey : SubkeyNames(key)) {
-        if (lstrcmpiA(subkey.c_str(), name.c_str()) != 0) continue;
-        ok = SHDeleteKeyA(key, subkey.c_str()) == ERROR_SUCCESS;
-        break;
+    CRegKey key;
+    if (!key.Open(HKEY_CURRENT_USER, kAlgorithmsKey, KEY_READ | KEY_WRITE)) return true;
+    for (const std::string& subkey : key.SubKeyNames()) {
+        if (lstrcmpiA(subkey.c_str(), name.c_str()) == 0) return key.DeleteTree(subkey.c_str());
     }
-    RegCloseKey(key);
-    return ok;
+    return true;
 }
 
 }  // namespace shredder

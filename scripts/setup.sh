@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64
           mingw-w64-tools libwine-dev wine wine64 xvfb xauth googletest curl python3
-          clang libclang-rt-14-dev dosfstools mtools ntfs-3g tinyproxy-bin fusefat chromium
+          clang libclang-rt-14-dev dosfstools mtools ntfs-3g tinyproxy-bin chromium
           nginx privoxy wrk)
 missing=()
 for p in "${packages[@]}"; do

@@ -34,17 +34,29 @@ std::string LangText(const char* key, const char* english) {
                                 lang::kPellidor, key, english);
 }
 
+std::string WithPath(std::string text, const std::string& path) {
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, path);
+    return text;
+}
+
 }  // namespace
 
 std::string MenuItemText() { return LangText(kCaptionKey, kCaptionDefault); }
 
 std::string MissingProgramText(const std::string& program) {
-    std::string text = LangText("9187",
-                                "The shredder's program was not found:\n%s\n\nStart it once from "
-                                "its own folder, then try again.");
-    const size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, program);
-    return text;
+    return WithPath(LangText("9187",
+                             "The shredder's program was not found:\n%s\n\nStart it once from its "
+                             "own folder, then try again."),
+                    program);
+}
+
+std::string UnnamedPathText(const std::string& shown) {
+    return WithPath(LangText("9190",
+                             "Skipped:\n%s\nIts name cannot be written in this system's code page "
+                             "and it has no short name, so it cannot be reached safely. It was not "
+                             "shredded."),
+                    shown);
 }
 
 }  // namespace shellmenu

@@ -17,5 +17,8 @@ std::string MenuItemText();
 // The notice that the shredder's program is not where `AppPath` says (key
 // 9187 of the same file, "%s" the program's path) and its caption.
 std::string MissingProgramText(const std::string& program);
+// The notice that a selected path has no spelling the shredder can be
+// given (key 9190, "%s" the path as shown).
+std::string UnnamedPathText(const std::string& shown);
 
 }  // namespace shellmenu

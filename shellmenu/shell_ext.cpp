@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/files/dropped_paths.h"
 #include "common/suite/scourwell.h"
 #include "platform/guard/guard.h"
 #include "shellmenu/menu_settings.h"
@@ -33,19 +34,16 @@ STDMETHODIMP CShellExt::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
 
 HRESULT CShellExt::ReadDroppedFiles() {
     paths_.clear();
+    unnamed_.clear();
     FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium = {};
     if (FAILED(data_->GetData(&format, &medium))) return E_FAIL;
     HDROP drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
     HRESULT result = E_FAIL;
     if (drop) {
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-            std::string path(length + 1, '\0');
-            path.resize(DragQueryFileA(drop, i, &path[0], length + 1));
-            paths_.push_back(path);
-        }
+        files::NamedPaths named = files::ReadDroppedPaths(drop);
+        paths_ = std::move(named.paths);
+        unnamed_ = std::move(named.unnamed);
         GlobalUnlock(medium.hGlobal);
         result = S_OK;
     }
@@ -71,6 +69,14 @@ STDMETHODIMP CShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
         if (HIWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0) return S_OK;
         if (LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
         const std::string& appPath = Settings().appPath;
+        // A path no ANSI spelling reaches would reach the shredder as
+        // another file's name: nothing is started, and the user is told.
+        if (!unnamed_.empty()) {
+            if (!(info->fMask & CMIC_MASK_FLAG_NO_UI))
+                MessageBoxA(info->hwnd, UnnamedPathText(unnamed_.front()).c_str(),
+                            MenuItemText().c_str(), MB_OK | MB_ICONWARNING);
+            return E_FAIL;
+        }
         if (paths_.empty()) return E_FAIL;
         // Without the shredder's folder there is no program to name safely:
         // a bare name would run whatever the search path offers first.

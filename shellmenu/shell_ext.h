@@ -38,6 +38,8 @@ private:
 
     IDataObject* data_ = nullptr;
     std::vector<std::string> paths_;
+    // Selected paths that have no ANSI spelling, as shown.
+    std::vector<std::string> unnamed_;
 };
 
 // Its factory: creates handlers, no aggregation.

@@ -27,6 +27,8 @@ int DriveWipeActions::ShredDrive(const std::string& drive, const std::string& di
     request.displayName = displayName;
     request.format = formatAfter;
     const DriveWipeResult result = shredder.ShredDrive(request);
+    if (result.outcome == DriveWipeOutcome::Declined || result.outcome == DriveWipeOutcome::Aborted)
+        engine_.NoteCancelled();
     return result.outcome == DriveWipeOutcome::Aborted ? kStop : kGoOn;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/os/os_version.h"
 #include "shredder/algorithms/custom_algorithms.h"
+#include "shredder/core/command_reader.h"
 #include "shredder/core/paths.h"
 #include "shredder/core/sid_text.h"
 #include "shredder/core/system_places.h"
@@ -36,8 +37,8 @@ bool CShredderApp::InitInstance() {
     EnableControlContainer();
     SetDialogColors(RGB(77, 115, 148), RGB(0, 0, 0));
     LoadAlgorithms();
-    command_ = ParseCommandLine(CommandLine());
-    const bool commandLineRun = !command_.items.empty();
+    command_ = ReadShredCommand(CommandLine());
+    const bool commandLineRun = !command_.items.empty() || !command_.unnamedItems.empty();
     if (commandLineRun) {
         appPath_ = settings_.ReadString(kAppPathValue, std::string());
     } else {
@@ -184,6 +185,9 @@ void CShredderApp::SetProgressTotalForItems() {
 
 void CShredderApp::RunCommandLine() {
     engine_.ClearAbort();
+    for (const std::string& item : command_.unnamedItems)
+        messenger_.Tell(FillIn(texts_.Text(texts::kUnnamed), "%s", item), MB_OK | MB_ICONWARNING);
+    if (command_.items.empty()) return;
     if (!command_.silent &&
         messenger_.Ask(ConfirmationText(), MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2) != IDYES)
         return;
@@ -204,6 +208,9 @@ void CShredderApp::RunCommandLine() {
         if (engine_.Abort()) break;
     }
     engine_.DestroyProgressDialog();
+    // Whatever the messages before it, a stopped run never ends as a success.
+    if (command_.silent && engine_.WasCancelled())
+        messenger_.Tell(texts_.Text(texts::kRunCancelled), MB_OK | MB_ICONWARNING);
 }
 
 int CShredderApp::ExitInstance() {

@@ -63,15 +63,19 @@ constexpr char kRecycleItem[] = "recycle";
 // algorithm index, "/D<n>" drive option, "/F<n>" subfolder option, "/R<n>"
 // remove option; other tokens are items, "recycle" being the Recycle Bin.
 
-inline std::vector<std::string> TokenizeCommandLine(const std::string& text) {
-    std::vector<std::string> tokens;
-    if (text.find('"') == std::string::npos) {
+// One split for the ANSI line and, on the NT family, the wide one.
+template <class String>
+std::vector<String> SplitCommandLine(const String& text) {
+    using Char = typename String::value_type;
+    const Char quote = '"', blanks[] = {' ', '\t', 0};
+    std::vector<String> tokens;
+    if (text.find(quote) == String::npos) {
         size_t pos = 0;
         for (;;) {
-            pos = text.find_first_not_of(" \t", pos);
-            if (pos == std::string::npos) break;
-            size_t end = text.find_first_of(" \t", pos);
-            if (end == std::string::npos) end = text.size();
+            pos = text.find_first_not_of(blanks, pos);
+            if (pos == String::npos) break;
+            size_t end = text.find_first_of(blanks, pos);
+            if (end == String::npos) end = text.size();
             tokens.push_back(text.substr(pos, end - pos));
             pos = end;
         }
@@ -79,14 +83,21 @@ inline std::vector<std::string> TokenizeCommandLine(const std::string& text) {
     }
     size_t pos = 0;
     for (;;) {
-        size_t open = text.find('"', pos);
-        if (open == std::string::npos) break;
-        size_t close = text.find('"', open + 1);
-        if (close == std::string::npos) break;
+        size_t open = text.find(quote, pos);
+        if (open == String::npos) break;
+        size_t close = text.find(quote, open + 1);
+        if (close == String::npos) break;
         tokens.push_back(text.substr(open + 1, close - open - 1));
         pos = close + 1;
     }
     return tokens;
+}
+
+inline std::vector<std::string> TokenizeCommandLine(const std::string& text) {
+    return SplitCommandLine(text);
+}
+inline std::vector<std::wstring> TokenizeCommandLine(const std::wstring& text) {
+    return SplitCommandLine(text);
 }
 
 // The number after a switch's letter: an optional sign and decimal digits,
@@ -114,6 +125,8 @@ struct ShredCommand {
     bool hasTaskName = false;
     std::string taskName;
     std::vector<std::string> items;
+    // Items no ANSI spelling names on this system (as shown): never shredded.
+    std::vector<std::string> unnamedItems;
     int algorithm = 0;
     int driveOption = -1;
     int folderOption = 0;
@@ -121,7 +134,9 @@ struct ShredCommand {
     bool taskNameExpected = false;  // parsing state: "/s" was the last token
 };
 
-inline void AddCommandLineArgument(ShredCommand& command, const std::string& token) {
+// `nameable` false: the token, were it an item, names nothing reachable.
+inline void AddCommandLineArgument(ShredCommand& command, const std::string& token,
+                                   bool nameable = true) {
     if (token == "/s") {
         command.silent = true;
         command.taskNameExpected = true;
@@ -141,7 +156,7 @@ inline void AddCommandLineArgument(ShredCommand& command, const std::string& tok
         if (letter == 'R') command.removeOption = SwitchNumber(token);
         return;
     }
-    command.items.push_back(token);
+    (nameable ? command.items : command.unnamedItems).push_back(token);
 }
 
 inline ShredCommand ParseCommandLine(const std::string& text) {

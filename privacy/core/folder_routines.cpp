@@ -1,9 +1,9 @@
 #include "privacy/core/folder_routines.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
+#include "common/files/folder_list.h"
 #include "privacy/core/text_routines.h"
 
 namespace privacy {
@@ -33,13 +33,25 @@ std::string AppDataFolder() {
 }
 
 void DeleteFolderFiles(const std::string& folder, const std::string& pattern) {
-    std::string from = folder + "\\" + pattern;
-    from.append(2, '\0');
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT;
-    SHFileOperationA(&operation);
+    for (const files::FolderEntry& entry : files::ListMatches(folder + "\\" + pattern)) {
+        const std::string path = folder + "\\" + entry.name;
+        // A link (a junction, a linked folder or file) goes as itself: what
+        // it leads to lies outside the traces and is never entered.
+        if (entry.isLink) {
+            if (entry.isFolder)
+                RemoveDirectoryA(path.c_str());
+            else
+                DeleteFileA(path.c_str());
+            continue;
+        }
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.isFolder) {
+            DeleteFolderFiles(path, "*");
+            RemoveDirectoryA(path.c_str());
+        } else {
+            DeleteFileA(path.c_str());
+        }
+    }
 }
 
 }  // namespace privacy

@@ -18,8 +18,9 @@ std::string AppDataFolder();
 std::string SpecialFolder(int csidl);
 
 // Deletes everything matching folder\pattern (files and subfolders, with
-// their contents) without confirmation, progress or undo. Paths of any
-// length are passed whole.
+// their contents) without confirmation, progress or undo. A link inside is
+// removed as itself, never followed; an entry whose name the ANSI code page
+// cannot hold (and that has no short name) is left where it is.
 void DeleteFolderFiles(const std::string& folder, const std::string& pattern);
 
 }  // namespace privacy

@@ -55,19 +55,43 @@ std::string LongPathByParts(const std::string& full) {
     return result;
 }
 
-std::string ResolvePath(const std::string& path) {
+std::string FullPath(const std::string& path) {
     const std::string normal = NormalizePath(path);
     if (normal.empty()) return normal;
     char full[MAX_PATH];
     char* filePart = nullptr;
     const DWORD length = GetFullPathNameA(normal.c_str(), MAX_PATH, full, &filePart);
     if (length == 0 || length >= MAX_PATH) return normal;
+    return NormalizePath(full);
+}
+
+std::string ResolvePath(const std::string& path) {
+    const std::string full = FullPath(path);
+    if (full.empty()) return full;
     if (LongPathQuery()) {
         char longer[MAX_PATH];
-        const DWORD got = LongPathQuery()(full, longer, MAX_PATH);
+        const DWORD got = LongPathQuery()(full.c_str(), longer, MAX_PATH);
         if (got > 0 && got < MAX_PATH) return NormalizePath(longer);
     }
     return NormalizePath(LongPathByParts(full));
+}
+
+bool WithoutDevicePrefix(const std::string& path, std::string& plain) {
+    const std::string normal = NormalizePath(path);
+    if (normal.compare(0, 4, "\\\\?\\") != 0 && normal.compare(0, 4, "\\\\.\\") != 0) {
+        plain = normal;
+        return true;
+    }
+    const std::string rest = normal.substr(4);
+    if (rest.size() >= 2 && rest[1] == ':' && std::isalpha(static_cast<unsigned char>(rest[0]))) {
+        plain = NormalizePath(rest);
+        return true;
+    }
+    if (normal[2] == '?' && rest.size() > 4 && SamePath(rest.substr(0, 4), "UNC\\")) {
+        plain = NormalizePath("\\\\" + rest.substr(4));
+        return true;
+    }
+    return false;
 }
 
 std::string NormalizePath(const std::string& path) {

@@ -15,7 +15,11 @@ bool SamePath(const std::string& a, const std::string& b);
 bool IsDriveRoot(const std::string& path, char* letter = nullptr);
 // folder + "\" + name, without doubling the separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
-// The one spelling of a path: made full (".", ".." and relative parts
+// The path made full: ".", ".." and relative parts resolved as text, each
+// name as written (a short name stays short, so it still names the file
+// the user chose).
+std::string FullPath(const std::string& path);
+// The one spelling of a path for comparison: made full (".", ".." and relative parts
 // resolved), every short (8.3) name of an existing part in its long form,
 // then normalised. What the file system cannot resolve stays as written.
 std::string ResolvePath(const std::string& path);
@@ -24,6 +28,10 @@ std::string ResolvePath(const std::string& path);
 // is missing (Windows 95, NT 4). The parts from the first missing one on
 // stay as written.
 std::string LongPathByParts(const std::string& full);
+// A path given with the "\\?\" or "\\.\" prefix as the plain path it
+// stands for ("\\?\C:\x" is "C:\x", "\\?\UNC\s\x" is "\\s\x");
+// false for a device or volume path that names no folder of a drive.
+bool WithoutDevicePrefix(const std::string& path, std::string& plain);
 // True when `path` names the same place as one of `folders`, however
 // either is spelt (both resolved).
 bool IsProtectedFolder(const std::string& path, const std::vector<std::string>& folders);

@@ -85,6 +85,20 @@ const TextRef kWriteFailedKept = {
     "Could not overwrite\n%s\n\nIts contents are partly overwritten; the file has not been "
     "deleted.\nSystem error message: %s"};
 const TextRef kWroteNothing = {"9185", "The system reported the write as done but wrote nothing."};
+const TextRef kUnnamed = {
+    "9190",
+    "Skipped:\n%s\nIts name cannot be written in this system's code page and it has no short "
+    "name, so it cannot be reached safely. It was not shredded."};
+const TextRef kLinkRemoved = {
+    "9191",
+    "%s\nis a link to another place. Only the link was removed; what it leads to was not "
+    "shredded."};
+const TextRef kOtherNames = {
+    "9192",
+    "%s\nhas other names on this drive, and its contents are theirs too. It was not shredded."};
+const TextRef kCancelledFile = {
+    "9193", "Shredding was cancelled.\n%s\nkeeps its name; its contents are partly overwritten."};
+const TextRef kRunCancelled = {"9194", "Shredding was cancelled."};
 const TextRef kPassOf = {"9921", "Pass %d of %e"};
 const TextRef kPassWriting = {"9922", ": Writing"};
 const TextRef kPassRandom = {"9923", ": Write random data."};

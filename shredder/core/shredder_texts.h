@@ -73,6 +73,11 @@ extern const TextRef kUnableToRemove;      // 9043
 extern const TextRef kErrorCode;           // 9044
 extern const TextRef kWriteFailedKept;     // 9092
 extern const TextRef kWroteNothing;        // 9185
+extern const TextRef kUnnamed;             // 9190
+extern const TextRef kLinkRemoved;         // 9191
+extern const TextRef kOtherNames;          // 9192
+extern const TextRef kCancelledFile;       // 9193
+extern const TextRef kRunCancelled;        // 9194
 extern const TextRef kPassOf;              // 9921
 extern const TextRef kPassWriting;         // 9922
 extern const TextRef kPassRandom;          // 9923

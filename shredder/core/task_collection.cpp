@@ -40,25 +40,24 @@ int TaskCollector::CollectScheduledFolders(const std::string& folder, bool syste
         messenger_.Ask(FillIn(texts_.Text(texts::kSystemFolder), "%s", folder),
                        MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDOK)
         return 1;
-    const std::string pattern = JoinPath(folder, "*.*");
-    WIN32_FIND_DATAA probe;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &probe);
-    if (find == INVALID_HANDLE_VALUE) {
+    const files::FolderListing listing = files::ListFolder(JoinPath(folder, "*.*"));
+    if (!listing.opened) {
         messenger_.Ask(texts_.Text(texts::kInvalidFindHandle), MB_OK | MB_ICONERROR);
         return 1;
     }
-    FindClose(find);
     int result = 2;
     bool takeSubfolders = settings_.FolderOption() != 0;
-    for (const files::FolderEntry& entry : files::ListMatches(pattern)) {
+    for (const files::FolderEntry& entry : listing.entries) {
         if (abort_) break;
+        // The scheduled walk never enters a link nor writes through one, so
+        // nothing behind it is asked for.
+        if (entry.isLink) continue;
         const std::string path = JoinPath(folder, entry.name);
         if (!entry.isFolder) {
             if (ConfirmAddFolder(path) == kAddStop) result = 1;
             continue;
         }
-        // The scheduled walk never enters a link, so its files are not asked for.
-        if (!takeSubfolders || entry.isLink) continue;
+        if (!takeSubfolders) continue;
         if (settings_.FolderOption() == 1) {
             switch (messenger_.Ask(texts_.Text(texts::kAllSubfolders), MB_YESNOCANCEL | MB_ICONQUESTION)) {
             case IDNO:
@@ -81,8 +80,7 @@ int TaskCollector::CollectScheduledFolders(const std::string& folder, bool syste
                 result = 1;
             }
         }
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        const bool subSystem = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM);
+        const bool subSystem = (entry.attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
         if (CollectScheduledFolders(path, subSystem) == 1) return 1;
     }
     return result;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "common/os/os_version.h"
 #include "shredder/core/paths.h"
 
 namespace shredder {
@@ -24,6 +25,13 @@ std::string Counted(std::string text, const std::string& what, int number, int c
 bool VolumeIsFull(const std::string& file) {
     unsigned long long total = 0, user = 0, disk = 0;
     return DriveSizes(file.substr(0, file.find_last_of('\\') + 1), total, user, disk) && user < 512;
+}
+
+// On the NT family the system itself deletes a temporary file once its
+// handle closes, so a run ended from outside (a task's time limit, End
+// Task) leaves no full disk behind. Windows 95, 98 and Me lack the flag.
+DWORD TempFileFlags() {
+    return FILE_FLAG_WRITE_THROUGH | (IsWindowsNT() ? FILE_FLAG_DELETE_ON_CLOSE : 0);
 }
 
 class SystemFreeSpace : public FreeSpaceQuery {
@@ -97,7 +105,7 @@ int ShredEngine::ShredFreeSpace(const std::string& root) {
         TempFileRecord& record = records[i];
         record.name = JoinPath(folder, name);
         record.handle = CreateFileA(record.name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_FLAG_WRITE_THROUGH, nullptr);
+                                    TempFileFlags(), nullptr);
         if (record.handle == INVALID_HANDLE_VALUE) {
             messenger_.Tell(Text(texts::kTempFilesFailed), MB_OK | MB_ICONERROR);
             ok = false;

@@ -142,20 +142,20 @@ int ShredEngine::ShredRecycleBin() {
 // Overwrites one bin's contents in place; kStop when the bin cannot be
 // listed (reported; the next drive follows).
 int ShredEngine::ShredBinFolder(const std::string& folder) {
-    const std::string pattern = JoinPath(folder, "*.*");
-    WIN32_FIND_DATAA probe;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &probe);
-    if (find == INVALID_HANDLE_VALUE) {
+    const files::FolderListing listing = lister_->List(JoinPath(folder, "*.*"));
+    if (!listing.opened) {
         messenger_.Tell(FillIn(Text(texts::kUnableToAccess), "%s", folder), MB_OK | MB_ICONINFORMATION);
         return kStop;
     }
-    FindClose(find);
-    for (const files::FolderEntry& entry : files::ListMatches(pattern)) {
+    ReportUnnamed(folder, listing.unnamed);
+    for (const files::FolderEntry& entry : listing.entries) {
         if (abort_) break;
+        // A link leads out of the bin: left for the shell, never entered
+        // or written through.
+        if (entry.isLink) continue;
         const std::string path = JoinPath(folder, entry.name);
         if (entry.isFolder) {
-            // A link leads out of the bin: left for the shell, never entered.
-            if (!entry.isLink && ShredFolder(path, false, kModeKeep) != kGoOn) abort_ = true;
+            if (ShredFolder(path, false, kModeKeep) != kGoOn) abort_ = true;
             continue;
         }
         if (lstrcmpiA(entry.name.c_str(), "INFO2") == 0 ||

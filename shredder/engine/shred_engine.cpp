@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "common/files/folder_list.h"
+#include "common/os/os_version.h"
 #include "shredder/core/paths.h"
 #include "shredder/engine/named_streams.h"
 
@@ -22,6 +23,13 @@ uint32_t Clamp32(uint64_t value) {
 uint64_t FileSize(const FileStatusData& data) {
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
+
+// On the NT family a file is opened as itself, never through a link.
+DWORD OpenFlags() {
+    return FILE_FLAG_WRITE_THROUGH | (IsWindowsNT() ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
+}
+
+bool IsLink(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
 
 bool IsDeviceName(const std::string& base) {
     std::string upper;
@@ -124,21 +132,22 @@ void ShredEngine::RestoreAttributes(const std::string& path, DWORD attributes) c
 }
 
 int ShredEngine::ShredItem(const std::string& path) {
-    const std::string normal = NormalizePath(path);
+    std::string normal;
+    if (!WithoutDevicePrefix(path, normal)) return kItemNotFound;
     char letter = 0;
     if (IsDriveRoot(normal, &letter) && !drives_.slots[letter - 'A'].root.empty())
         return ShredDriveRoot(drives_.slots[letter - 'A'].root, letter);
-    // One spelling from here on: the protected-folder test and every path
-    // joined below see where the item really is.
-    const std::string target = ResolvePath(normal);
+    // The item as written, made full: a short name stays short, so every
+    // file call names the file the user chose (its long form may read as
+    // another file's name). The protected-folder test resolves on its own.
+    const std::string target = FullPath(normal);
     FileStatusData data;
     if (target.empty() || !FileStatus(target, data)) return kItemNotFound;
     if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return ShredFile(target, kModeOrdinary);
     bool shredded = false;
     const int result = ShredFolder(target, (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0,
                                    kModeOrdinary, &shredded);
-    if (result == kGoOn && shredded && files::ListMatches(JoinPath(target, "*.*")).empty())
-        RemoveFolderReported(target);
+    if (result == kGoOn && shredded && files::HoldsNothing(target)) RemoveFolderReported(target);
     return result;
 }
 
@@ -148,16 +157,34 @@ int ShredEngine::ShredDriveRoot(const std::string& root, char letter) {
     if (switches_.driveOption == 0) return ShredFreeSpace(root);
     if (switches_.driveOption != -1) return kGoOn;
     bool freeSpace = false, formatAfter = false;
-    if (!driveActions_ || !driveActions_->ChooseDriveWipe(root, fileSystem, freeSpace, formatAfter))
+    if (!driveActions_ || !driveActions_->ChooseDriveWipe(root, fileSystem, freeSpace, formatAfter)) {
+        NoteCancelled();
         return kItemCancelled;
+    }
     if (freeSpace) return ShredFreeSpace(root);
     return driveActions_->ShredDrive(root.substr(0, 2), DriveDisplayName(label, letter), fileSystem,
                                      formatAfter);
 }
 
+ReadOnlyLift::ReadOnlyLift(const std::string& folder)
+    : folder_(folder), attributes_(GetFileAttributesA(folder.c_str())) {
+    if (attributes_ != INVALID_FILE_ATTRIBUTES && (attributes_ & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(folder_.c_str(), attributes_ & ~FILE_ATTRIBUTE_READONLY);
+}
+
+ReadOnlyLift::~ReadOnlyLift() {
+    if (attributes_ == INVALID_FILE_ATTRIBUTES || !(attributes_ & FILE_ATTRIBUTE_READONLY)) return;
+    if (GetFileAttributesA(folder_.c_str()) != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesA(folder_.c_str(), attributes_);
+}
+
 bool ShredEngine::RemoveFolderReported(const std::string& folder) {
-    if (RemoveDirectoryA(folder.c_str())) return true;
-    const DWORD code = GetLastError();
+    DWORD code = NO_ERROR;
+    {
+        ReadOnlyLift lift(folder);
+        if (RemoveDirectoryA(folder.c_str())) return true;
+        code = GetLastError();
+    }
     std::string text = FillIn(Text(texts::kUnableToRemove), "%s", folder);
     text += FillIn(FillIn(Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",
                    SystemErrorText(code));
@@ -165,31 +192,57 @@ bool ShredEngine::RemoveFolderReported(const std::string& folder) {
     return false;
 }
 
+int ShredEngine::RemoveLinkItem(const std::string& path, bool folder, int mode) {
+    if (mode == kModeKeep) return kGoOn;
+    if (folder ? RemoveFolderReported(path) : DeleteFileA(path.c_str()) != FALSE)
+        messenger_.Tell(FillIn(Text(texts::kLinkRemoved), "%s", path), MB_OK | MB_ICONINFORMATION);
+    else if (!folder)
+        messenger_.Tell(FillIn(Text(texts::kUnableToAccess), "%s", path), MB_OK | MB_ICONERROR);
+    return kGoOn;
+}
+
+void ShredEngine::ReportUnnamed(const std::string& folder, const std::vector<std::string>& unnamed) {
+    for (const std::string& name : unnamed)
+        messenger_.Tell(FillIn(Text(texts::kUnnamed), "%s", JoinPath(folder, name)),
+                        MB_OK | MB_ICONWARNING);
+}
+
 int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode, bool* shredded) {
     if (shredded) *shredded = false;
+    // Walks never enter a link, so only an item can be one: the link goes,
+    // what it leads to stays.
+    const DWORD own = GetFileAttributesA(folder.c_str());
+    if (own != INVALID_FILE_ATTRIBUTES && IsLink(own)) return RemoveLinkItem(folder, true, mode);
     const int subfolderOption = switches_.silent ? switches_.folderOption : settings_.FolderOption();
     const int removeOption = switches_.silent ? switches_.removeOption : settings_.RemoveOption();
-    if (mode == kModeOrdinary && IsProtectedFolder(folder, protected_)) {
+    if (mode == kModeOrdinary && protected_.Holds(folder)) {
         messenger_.Tell(FillIn(Text(texts::kSkippingFolder), "%s", folder), MB_OK | MB_ICONINFORMATION);
         return kGoOn;
     }
     if (mode == kModeOrdinary && system && Interactive()) {
         const int answer = messenger_.Ask(FillIn(Text(texts::kSystemFolder), "%s", folder),
                                           MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
-        if (answer == IDCANCEL) return kStop;
+        if (answer == IDCANCEL) {
+            NoteCancelled();
+            return kStop;
+        }
         if (answer != IDYES) return kGoOn;
     }
-    const std::string pattern = JoinPath(folder, "*.*");
-    WIN32_FIND_DATAA probe;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &probe);
-    if (find == INVALID_HANDLE_VALUE) {
+    const files::FolderListing listing = lister_->List(JoinPath(folder, "*.*"));
+    if (!listing.opened) {
         messenger_.Tell(Text(texts::kInvalidFindHandle), MB_OK | MB_ICONERROR);
         return kStop;
     }
-    FindClose(find);
-    for (const files::FolderEntry& entry : files::ListMatches(pattern)) {
+    ReportUnnamed(folder, listing.unnamed);
+    for (const files::FolderEntry& entry : listing.entries) {
         if (abort_) return kStop;
         const std::string path = JoinPath(folder, entry.name);
+        if (!entry.isFolder && entry.isLink) {
+            // A linked file: the link itself goes with its folder (never
+            // what it leads to); the Recycle Bin's are the shell's to empty.
+            if (mode != kModeKeep) DeleteFileA(path.c_str());
+            continue;
+        }
         if (!entry.isFolder) {
             if (ShredFile(path, mode != kModeOrdinary ? kModeQuiet : kModeOrdinary) != kGoOn || abort_)
                 return kStop;
@@ -202,12 +255,13 @@ int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode, b
             if (mode == kModeOrdinary && subfolderOption == 1) {
                 const int answer = messenger_.Ask(FillIn(Text(texts::kShredSubfolder), "%s", path),
                                                   MB_YESNOCANCEL | MB_ICONQUESTION);
-                if (answer == IDCANCEL) return kStop;
+                if (answer == IDCANCEL) {
+                    NoteCancelled();
+                    return kStop;
+                }
                 if (answer != IDYES) continue;
             }
-            const DWORD attributes = GetFileAttributesA(path.c_str());
-            const bool subSystem =
-                attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM);
+            const bool subSystem = (entry.attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
             bool subShredded = false;
             if (ShredFolder(path, subSystem, mode, &subShredded) != kGoOn) return kStop;
             if (!subShredded) continue;
@@ -223,6 +277,7 @@ int ShredEngine::ShredFolder(const std::string& folder, bool system, int mode, b
 // as the remove option says in an ordinary walk, always in the others.
 int ShredEngine::RemoveSubfolder(const std::string& path, int mode, int removeOption) {
     if (mode != kModeOrdinary) {
+        ReadOnlyLift lift(path);
         RemoveDirectoryA(path.c_str());
         return kGoOn;
     }
@@ -230,7 +285,10 @@ int ShredEngine::RemoveSubfolder(const std::string& path, int mode, int removeOp
     if (removeOption == 1) {
         const int answer = messenger_.Ask(FillIn(Text(texts::kRemoveFolder), "%s", path),
                                           MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDCANCEL) return kStop;
+        if (answer == IDCANCEL) {
+            NoteCancelled();
+            return kStop;
+        }
         remove = answer == IDYES;
     }
     if (remove) RemoveFolderReported(path);
@@ -293,22 +351,42 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
         return kGoOn;
     }
     const DWORD attributes = data.dwFileAttributes;
+    if (IsLink(attributes)) return RemoveLinkItem(path, false, mode);
     if (mode == kModeOrdinary && (attributes & kPromptAttributes) && Interactive()) {
         const int answer = messenger_.Ask(FillIn(Text(texts::kFileAttributes), "%s", path),
                                           MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
-        if (answer == IDCANCEL) return kStop;
+        if (answer == IDCANCEL) {
+            NoteCancelled();
+            return kStop;
+        }
         if (answer != IDYES) return kGoOn;
     }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_WRITE_THROUGH, nullptr);
+                              OpenFlags(), nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         RestoreAttributes(path, attributes);
         messenger_.Tell(FillIn(Text(texts::kNoExclusiveAccess), "%s", path), MB_OK | MB_ICONERROR);
         return mode == kModeOrdinary ? kGoOn : kStop;
     }
     OwnedFile owner(file);
+    // What was opened, as the system sees it now: a link made since the
+    // listing is still only a link, and a file with further names (hard
+    // links) shares its contents with them, so neither is overwritten.
+    BY_HANDLE_FILE_INFORMATION opened;
+    if (GetFileInformationByHandle(file, &opened)) {
+        if (IsLink(opened.dwFileAttributes)) {
+            owner.Close();
+            return RemoveLinkItem(path, false, mode);
+        }
+        if (opened.nNumberOfLinks > 1) {
+            owner.Close();
+            RestoreAttributes(path, attributes);
+            messenger_.Tell(FillIn(Text(texts::kOtherNames), "%s", path), MB_OK | MB_ICONWARNING);
+            return kGoOn;
+        }
+    }
     // The size of the file as it is now: the directory entry may lag behind
     // what another program appended.
     uint64_t size = 0;
@@ -325,6 +403,8 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
             messenger_.Tell(FillIn(FillIn(Text(texts::kWriteFailedKept), "%s", path), "%s",
                                    WriteErrorText(passes.error)),
                             MB_OK | MB_ICONERROR);
+        if (passes.outcome == PassOutcome::Aborted && mode != kModeKeep)
+            messenger_.Tell(FillIn(Text(texts::kCancelledFile), "%s", path), MB_OK | MB_ICONWARNING);
         return passes.outcome != PassOutcome::Aborted && mode == kModeOrdinary ? kGoOn : kStop;
     }
     if (!SeekFile(file, 0) || !SetEndOfFile(file)) {
@@ -353,7 +433,10 @@ int ShredEngine::ShredFile(const std::string& path, int mode) {
         if (current != path) MoveFileA(current.c_str(), path.c_str());
         const int answer = messenger_.Tell(FillIn(Text(texts::kNotDeleted), "%s", path),
                                            MB_OKCANCEL | MB_ICONERROR);
-        if (answer == IDCANCEL) return kStop;
+        if (answer == IDCANCEL) {
+            NoteCancelled();
+            return kStop;
+        }
     }
     return abort_ ? kStop : kGoOn;
 }
@@ -363,7 +446,7 @@ int ShredEngine::ShredNamedStreams(const std::string& path, PassResult& result) 
         const std::string streamPath = path + stream.name;
         OwnedFile file(CreateFileA(streamPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_WRITE_THROUGH, nullptr));
+                                   OpenFlags(), nullptr));
         if (file.get() == INVALID_HANDLE_VALUE) {
             result.outcome = PassOutcome::WriteFailed;
             result.error = GetLastError();
@@ -381,22 +464,16 @@ int ShredEngine::ShredNamedStreams(const std::string& path, PassResult& result) 
 
 uint64_t ShredEngine::GetFolderTotals(const std::string& folder, uint64_t* count) const {
     uint64_t total = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(JoinPath(folder, "*.*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            // What a link leads to is not shredded, so it counts nothing.
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                total += GetFolderTotals(JoinPath(folder, name), count);
+    for (const files::FolderEntry& entry : lister_->List(JoinPath(folder, "*.*")).entries) {
+        // What a link leads to is not shredded, so it counts nothing.
+        if (entry.isLink) continue;
+        if (entry.isFolder) {
+            total += GetFolderTotals(JoinPath(folder, entry.name), count);
         } else {
-            total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+            total += entry.size;
             if (count) ++*count;
         }
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    }
     return total;
 }
 

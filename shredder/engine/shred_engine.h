@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "common/files/folder_list.h"
 #include "shredder/algorithms/algorithm.h"
 #include "shredder/algorithms/pass_buffer.h"
 #include "shredder/core/messenger.h"
+#include "shredder/core/protected_folders.h"
 #include "shredder/core/shredder_settings.h"
 #include "shredder/core/shredder_texts.h"
 #include "shredder/core/system_places.h"
@@ -92,7 +94,8 @@ public:
     const RunSwitches& Switches() const { return switches_; }
     void SetDrives(const DriveTable& drives) { drives_ = drives; }
     const DriveTable& Drives() const { return drives_; }
-    void SetProtectedFolders(std::vector<std::string> folders) { protected_ = std::move(folders); }
+    void SetProtectedFolders(std::vector<std::string> folders) { protected_.Set(std::move(folders)); }
+    ProtectedFolders& Protected() { return protected_; }
     void SetUserSid(const std::string& sid) { userSid_ = sid; }
     void SetXpOrMe(bool xpOrMe) { xpOrMe_ = xpOrMe; }
     // Seams: where file writes go, how free space is asked, the bin calls,
@@ -101,10 +104,17 @@ public:
     void SetFreeSpaceQuery(FreeSpaceQuery* query) { freeSpace_ = query; }
     void SetRecycleBinApi(RecycleBinApi* api) { recycleBin_ = api; }
     void SetDriveActions(DriveActions* actions) { driveActions_ = actions; }
+    void SetLister(const files::FolderLister* lister) {
+        lister_ = lister ? lister : &files::SystemLister();
+    }
 
     // The abort flag: set by Cancel, cleared before a run.
     bool& Abort() { return abort_; }
     void ClearAbort() { abort_ = false; }
+    // The user stopped something in this run: Cancel in the progress
+    // window or a question, or a drive dialog or warning turned down.
+    void NoteCancelled() { cancelled_ = true; }
+    bool WasCancelled() const { return cancelled_ || abort_; }
 
     // The algorithm of this run ("/O" in silent runs, else `Method` now),
     // or nullptr when the index names none; `index` receives it.
@@ -145,6 +155,10 @@ private:
     int ShredNamedStreams(const std::string& path, PassResult& result);
     void RestoreAttributes(const std::string& path, DWORD attributes) const;
     bool RemoveFolderReported(const std::string& folder);
+    // A link met as the item itself: removed (not in keep mode), never
+    // entered or written through, and said so.
+    int RemoveLinkItem(const std::string& path, bool folder, int mode);
+    void ReportUnnamed(const std::string& folder, const std::vector<std::string>& unnamed);
     int RemoveSubfolder(const std::string& path, int mode, int removeOption);
     void ReportErrorBox(DWORD code);
     int ShredTempFile(TempFileRecord& record, int number, int count);
@@ -165,12 +179,14 @@ private:
     FreeSpaceQuery* freeSpace_ = nullptr;
     RecycleBinApi* recycleBin_ = nullptr;
     DriveActions* driveActions_ = nullptr;
+    const files::FolderLister* lister_ = &files::SystemLister();
     RunSwitches switches_;
     DriveTable drives_;
-    std::vector<std::string> protected_;
+    ProtectedFolders protected_;
     std::string userSid_;
     bool xpOrMe_ = false;
     bool abort_ = false;
+    bool cancelled_ = false;
     bool progressOpen_ = false;
     uint64_t progressTotal_ = 0;
 };
@@ -182,6 +198,21 @@ std::string RandomSameLengthName(const std::string& path, RandomSource& random);
 // The progress line of pass `number` of `count`: "Pass 1 of 3" and what the
 // pass writes.
 std::string PassLine(const ShredderTexts& texts, int number, int count, const Pass& pass);
+
+// Lifts a folder's read-only mark while it is removed (the system refuses
+// to remove a read-only folder); the mark comes back when the folder is
+// still there at the end of the scope.
+class ReadOnlyLift {
+public:
+    explicit ReadOnlyLift(const std::string& folder);
+    ~ReadOnlyLift();
+    ReadOnlyLift(const ReadOnlyLift&) = delete;
+    ReadOnlyLift& operator=(const ReadOnlyLift&) = delete;
+
+private:
+    std::string folder_;
+    DWORD attributes_;
+};
 
 // A file's or folder's status: attributes and 64-bit size. False when
 // nothing is at `path` (a drive root has no status of its own).

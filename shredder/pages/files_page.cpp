@@ -26,7 +26,9 @@ void CMyPropertyPage2::SetLanguageTexts() {
 
 bool CMyPropertyPage2::OnCommand(UINT id, UINT code, HWND control) {
     if (id != kBrowseButton || code != BN_CLICKED) return ShredListPage::OnCommand(id, code, control);
-    model_.OnBrowse(ChooseFiles(SheetHandle()));
+    const files::NamedPaths chosen = ChooseFiles(SheetHandle());
+    ReportUnnamed(chosen.unnamed);
+    model_.OnBrowse(chosen.paths);
     ShowRows();
     return true;
 }

@@ -34,8 +34,9 @@ void CMyPropertyPage3::SetLanguageTexts() {
 
 bool CMyPropertyPage3::OnCommand(UINT id, UINT code, HWND control) {
     if (code == BN_CLICKED && id == kBrowseButton) {
-        std::string folder;
-        BrowseForFolder(folder, std::string(), Handle(), std::string(), std::string());
+        std::string folder, unnamed;
+        BrowseForFolder(folder, std::string(), Handle(), std::string(), std::string(), &unnamed);
+        if (!unnamed.empty()) ReportUnnamed({unnamed});
         model_.OnBrowse(folder);
         ShowRows();
         return true;

@@ -3,7 +3,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include "shredder/core/paths.h"
+#include "common/files/ansi_names.h"
 
 namespace shredder {
 
@@ -36,6 +36,42 @@ std::string PathOf(LPCITEMIDLIST list) {
     return list && SHGetPathFromIDListA(list, path) ? std::string(path) : std::string();
 }
 
+template <class Fn>
+Fn WideCall(const char* module, const char* name) {
+    if (!files::UnicodeNames()) return nullptr;
+    HMODULE loaded = GetModuleHandleA(module);
+    if (!loaded) loaded = LoadLibraryA(module);
+    return loaded ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
+                  : nullptr;
+}
+
+using PathOfWideFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPWSTR);
+using OpenWideFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// The chosen folder under the spelling that names it; on the NT family
+// read wide, `unnamed` (as shown) when no ANSI spelling reaches it.
+std::string NamedPathOf(LPCITEMIDLIST list, std::string* unnamed) {
+    static const PathOfWideFn wide = WideCall<PathOfWideFn>("shell32.dll", "SHGetPathFromIDListW");
+    if (!wide) return PathOf(list);
+    wchar_t path[MAX_PATH] = {};
+    if (!list || !wide(list, path)) return std::string();
+    const files::NamedPaths named = files::NamePaths({path});
+    if (!named.unnamed.empty() && unnamed) *unnamed = named.unnamed.front();
+    return named.paths.empty() ? std::string() : named.paths.front();
+}
+
+// The paths of a multi-select dialog's buffer (see SplitChosenFiles).
+template <class Char, class String = std::basic_string<Char>>
+std::vector<String> SplitChosen(const Char* buffer) {
+    std::vector<String> parts;
+    for (const Char* part = buffer; *part; part += String(part).size() + 1) parts.push_back(part);
+    if (parts.size() <= 1) return parts;
+    const String folder = parts[0].back() == '\\' ? parts[0] : parts[0] + Char('\\');
+    std::vector<String> files;
+    for (size_t i = 1; i < parts.size(); ++i) files.push_back(folder + parts[i]);
+    return files;
+}
+
 int CALLBACK BrowseCallback(HWND window, UINT msg, LPARAM param, LPARAM data) {
     const char* selection = reinterpret_cast<const char*>(data);
     if (msg == BFFM_INITIALIZED && selection && *selection)
@@ -49,16 +85,23 @@ int CALLBACK BrowseCallback(HWND window, UINT msg, LPARAM param, LPARAM data) {
 
 }  // namespace
 
-std::vector<std::string> SplitChosenFiles(const char* buffer) {
-    std::vector<std::string> parts;
-    for (const char* part = buffer; *part; part += strlen(part) + 1) parts.push_back(part);
-    if (parts.size() <= 1) return parts;
-    std::vector<std::string> files;
-    for (size_t i = 1; i < parts.size(); ++i) files.push_back(JoinPath(parts[0], parts[i]));
-    return files;
-}
+std::vector<std::string> SplitChosenFiles(const char* buffer) { return SplitChosen(buffer); }
 
-std::vector<std::string> ChooseFiles(HWND owner) {
+files::NamedPaths ChooseFiles(HWND owner) {
+    static const OpenWideFn openWide = WideCall<OpenWideFn>("comdlg32.dll", "GetOpenFileNameW");
+    const DWORD flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (openWide) {
+        std::vector<wchar_t> buffer(kChosenFilesBuffer, L'\0');
+        OPENFILENAMEW dialog = {};
+        dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+        dialog.hwndOwner = owner;
+        dialog.lpstrFilter = L"All Files (*.*)\0*.*\0";
+        dialog.lpstrFile = buffer.data();
+        dialog.nMaxFile = kChosenFilesBuffer;
+        dialog.Flags = flags;
+        if (!openWide(&dialog)) return {};
+        return files::NamePaths(SplitChosen(buffer.data()));
+    }
     std::vector<char> buffer(kChosenFilesBuffer, '\0');
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -66,13 +109,16 @@ std::vector<std::string> ChooseFiles(HWND owner) {
     dialog.lpstrFilter = "All Files (*.*)\0*.*\0";
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kChosenFilesBuffer;
-    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    dialog.Flags = flags;
     if (!GetOpenFileNameA(&dialog)) return {};
-    return SplitChosenFiles(buffer.data());
+    files::NamedPaths named;
+    named.paths = SplitChosenFiles(buffer.data());
+    return named;
 }
 
 bool BrowseForFolder(std::string& result, const std::string& title, HWND owner,
-                     const std::string& initialFolder, const std::string& selection) {
+                     const std::string& initialFolder, const std::string& selection,
+                     std::string* unnamed) {
     result.clear();
     char display[MAX_PATH] = {};
     BROWSEINFOA info = {};
@@ -86,9 +132,9 @@ bool BrowseForFolder(std::string& result, const std::string& title, HWND owner,
     LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
     if (info.pidlRoot) CoTaskMemFree(const_cast<LPITEMIDLIST>(info.pidlRoot));
     if (!chosen) return false;
-    result = PathOf(chosen);
+    result = NamedPathOf(chosen, unnamed);
     CoTaskMemFree(chosen);
-    return true;
+    return !result.empty();
 }
 
 }  // namespace shredder

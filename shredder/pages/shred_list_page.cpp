@@ -1,6 +1,6 @@
 #include "shredder/pages/shred_list_page.h"
 
-
+#include "common/files/dropped_paths.h"
 #include "shredder/shredder_app.h"
 
 namespace shredder {
@@ -41,15 +41,17 @@ std::vector<int> ShredListPage::SelectedRows() const {
     return rows;
 }
 
+void ShredListPage::ReportUnnamed(const std::vector<std::string>& unnamed) {
+    for (const std::string& shown : unnamed)
+        App().Messages().Tell(FillIn(App().Texts().Text(texts::kUnnamed), "%s", shown),
+                              MB_OK | MB_ICONWARNING);
+}
+
 void ShredListPage::OnDropFiles(HDROP drop) {
-    std::vector<std::string> paths;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = {};
-        if (DragQueryFileA(drop, i, path, sizeof path)) paths.push_back(path);
-    }
+    const files::NamedPaths named = files::ReadDroppedPaths(drop);
     DragFinish(drop);
-    Model().OnDropFiles(paths);
+    ReportUnnamed(named.unnamed);
+    Model().OnDropFiles(named.paths);
     ShowRows();
 }
 

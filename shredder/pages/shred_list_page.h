@@ -36,6 +36,9 @@ protected:
     ShredPageContext& Context() { return context_.Get(); }
     // The list as the model holds it.
     void ShowRows();
+    // Says of each chosen or dropped path that no ANSI spelling reaches
+    // that it was not added.
+    void ReportUnnamed(const std::vector<std::string>& unnamed);
 
     bool OnInitDialog() override;
     bool OnSetActive() override;

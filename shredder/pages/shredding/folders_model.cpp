@@ -73,10 +73,14 @@ int FoldersPageModel::ShredRow(const PathRow& row) {
 }
 
 void FoldersPageModel::RemoveIfEmpty(const std::string& folder) {
-    if (!files::ListMatches(JoinPath(folder, "*.*")).empty()) return;
+    if (!files::HoldsNothing(folder)) return;
     // The message names the run-time library's error, as the removal is its.
-    if (_rmdir(folder.c_str()) == 0) return;
-    const int code = errno;
+    int code = 0;
+    {
+        ReadOnlyLift lift(folder);
+        if (_rmdir(folder.c_str()) == 0) return;
+        code = errno;
+    }
     const ShredderTexts& texts = context_.texts;
     std::string text = FillIn(texts.Text(texts::kUnableToRemove), "%s", folder);
     text += FillIn(FillIn(texts.Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",

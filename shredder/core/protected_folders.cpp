@@ -1,0 +1,53 @@
+#include "shredder/core/protected_folders.h"
+
+#include <windows.h>
+
+#include "common/os/os_version.h"
+#include "shredder/core/paths.h"
+
+namespace shredder {
+
+bool SystemIdentity(const std::string& path, FileIdentity& identity) {
+    if (!IsWindowsNT()) return false;
+    // No access beyond the attributes, shared with everyone: the folder is
+    // only looked at. Backup semantics open a folder as itself.
+    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = GetFileInformationByHandle(handle, &info) != FALSE;
+    CloseHandle(handle);
+    if (!known) return false;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return true;
+}
+
+void ProtectedFolders::Set(std::vector<std::string> folders) {
+    folders_ = std::move(folders);
+    Identify();
+}
+
+void ProtectedFolders::SetIdentityQuery(IdentityQuery identity) {
+    identity_ = identity;
+    Identify();
+}
+
+void ProtectedFolders::Identify() {
+    identities_.assign(folders_.size(), Identified());
+    for (size_t i = 0; i < folders_.size(); ++i)
+        identities_[i].known = identity_ && !folders_[i].empty() &&
+                               identity_(folders_[i], identities_[i].identity);
+}
+
+bool ProtectedFolders::Holds(const std::string& path) const {
+    if (IsProtectedFolder(path, folders_)) return true;
+    FileIdentity identity;
+    if (!identity_ || !identity_(path, identity)) return false;
+    for (const Identified& folder : identities_) {
+        if (folder.known && folder.identity == identity) return true;
+    }
+    return false;
+}
+
+}  // namespace shredder

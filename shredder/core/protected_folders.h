@@ -1,0 +1,46 @@
+#pragma once
+// The folders a walk never shreds, recognised whatever the spelling: by
+// their resolved text on every system, and on the NT family also by what
+// they are (volume serial number and file index), so another drive letter
+// for the same folder, or a device-prefixed path, is held too.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace shredder {
+
+struct FileIdentity {
+    uint32_t volume = 0;
+    uint64_t index = 0;
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+};
+
+// What lies at `path`, opened as itself (a folder too); false where the
+// system cannot tell (Windows 95, 98, Me) or nothing is there.
+using IdentityQuery = bool (*)(const std::string& path, FileIdentity& identity);
+bool SystemIdentity(const std::string& path, FileIdentity& identity);
+
+class ProtectedFolders {
+public:
+    explicit ProtectedFolders(IdentityQuery identity = &SystemIdentity) : identity_(identity) {}
+
+    // The folders, and the query that tells their identity (tests record one).
+    void Set(std::vector<std::string> folders);
+    void SetIdentityQuery(IdentityQuery identity);
+    bool Holds(const std::string& path) const;
+
+private:
+    struct Identified {
+        bool known = false;
+        FileIdentity identity;
+    };
+    void Identify();
+
+    IdentityQuery identity_;
+    std::vector<std::string> folders_;
+    std::vector<Identified> identities_;
+};
+
+}  // namespace shredder

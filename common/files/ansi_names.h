@@ -19,8 +19,9 @@ bool UnicodeNames();
 // `wide` in the ANSI code page, when it converts there and back unchanged
 // (no best-fit and no default character).
 bool ExactAnsi(const std::wstring& wide, std::string& ansi);
-// `wide` as the ANSI code page shows it, lookalikes and all: for messages
-// only, never for a file call.
+// `wide` for a message: each character the ANSI code page cannot hold
+// shown as its default character ("?"), never as a lookalike. Never for a
+// file call.
 std::string ShownAnsi(const std::wstring& wide);
 // ANSI text widened (always exact).
 std::wstring WideOf(const std::string& ansi);

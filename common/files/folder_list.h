@@ -27,7 +27,7 @@ struct FolderListing {
     // The search started; false for a folder that cannot be read.
     bool opened = false;
     std::vector<FolderEntry> entries;
-    // Entries no ANSI name reaches, as the code page shows them: to be
+    // Entries no ANSI name reaches, as shown (see ShownAnsi): to be
     // reported, never acted on.
     std::vector<std::string> unnamed;
 };

@@ -54,10 +54,12 @@ TEST(PellidorRegistration, RegisterThenUnregisterLeavesExactlyTheKeys) {
     EXPECT_EQ(0u, testkit::Regsvr32(dll, true));
 }
 
-// A data object that offers one thing: the selection as CF_HDROP.
+// A data object that offers one thing: the selection as CF_HDROP, with
+// ANSI names or, as the NT family's shell gives them, wide ones.
 class DropData : public IDataObject {
 public:
     explicit DropData(const std::vector<std::string>& paths) : paths_(paths) {}
+    explicit DropData(const std::vector<std::wstring>& paths) : widePaths_(paths) {}
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
             *out = this;
@@ -73,10 +75,14 @@ public:
         if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
         std::string names;
         for (const std::string& path : paths_) names += path + '\0';
-        names += '\0';
+        std::wstring wide;
+        for (const std::wstring& path : widePaths_) wide += path + L'\0';
+        if (!widePaths_.empty()) names.assign(reinterpret_cast<const char*>(wide.c_str()), wide.size() * 2);
+        names.append(widePaths_.empty() ? 1 : 2, '\0');
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
         auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
         drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = !widePaths_.empty();
         memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
         GlobalUnlock(memory);
         medium->tymed = TYMED_HGLOBAL;
@@ -96,6 +102,7 @@ public:
 
 private:
     std::vector<std::string> paths_;
+    std::vector<std::wstring> widePaths_;
     ULONG refs_ = 1;
 };
 
@@ -208,6 +215,37 @@ TEST(PellidorHandler, SelectionMenuAndCommand) {
         const ShredCommand command = ParseCommandLine(line.substr(end));
         EXPECT_EQ((std::vector<std::string>{"C:\\Data", dir.file("with blank\\f.txt")}), command.items);
         EXPECT_FALSE(command.silent);
+
+        // "Čapek.txt" goes as the short name that reaches it, never as its
+        // lookalike "Capek.txt"; a path no spelling reaches starts nothing.
+        const std::wstring folder(dir.path().begin(), dir.path().end());
+        const std::wstring accented = folder + L"\\\x010C" L"apek.txt";
+        HANDLE file = CreateFileW(accented.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+        DeleteFileA(dir.file("args.txt").c_str());
+        DropData wide(std::vector<std::wstring>{accented});
+        ASSERT_EQ(S_OK, init->Initialize(nullptr, &wide, nullptr));
+        ASSERT_EQ(S_OK, menu->InvokeCommand(&info));
+        for (int i = 0; i < 100 && !dir.exists("args.txt"); ++i) Sleep(100);
+        ASSERT_TRUE(dir.exists("args.txt"));
+        Sleep(200);
+        const std::string given = dir.read("args.txt");
+        const ShredCommand handed = ParseCommandLine(given.substr(given.find(".exe\"") + 5));
+        ASSERT_EQ(1u, handed.items.size()) << given;
+        EXPECT_NE(dir.file("Capek.txt"), handed.items[0]);
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(handed.items[0].c_str()));
+        DeleteFileA(dir.file("args.txt").c_str());
+        DropData unreachable(std::vector<std::wstring>{folder + L"\\\x010E" L"al\x0161\x00ED.txt"});
+        ASSERT_EQ(S_OK, init->Initialize(nullptr, &unreachable, nullptr));
+        {
+            BoxReader reader(GetCurrentThreadId());
+            EXPECT_EQ(E_FAIL, menu->InvokeCommand(&info));
+            EXPECT_EQ(0u, reader.Text().find("Skipped:\n" + dir.path() + "\\?al")) << reader.Text();
+        }
+        Sleep(500);
+        EXPECT_FALSE(dir.exists("args.txt"));
+        ASSERT_EQ(S_OK, init->Initialize(nullptr, &data, nullptr));
 
         // The program gone from its folder: said so, nothing started.
         ASSERT_TRUE(DeleteFileA(dir.file("Mirrowick.exe").c_str()));

@@ -93,6 +93,10 @@ const TextRef kLinkRemoved = {
     "9191",
     "%s\nis a link to another place. Only the link was removed; what it leads to was not "
     "shredded."};
+const TextRef kLinkKept = {
+    "9195",
+    "%s\nis a link to another place. What it leads to was not shredded; the link itself could "
+    "not be removed.\n"};
 const TextRef kOtherNames = {
     "9192",
     "%s\nhas other names on this drive, and its contents are theirs too. It was not shredded."};

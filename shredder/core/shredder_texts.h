@@ -75,6 +75,7 @@ extern const TextRef kWriteFailedKept;     // 9092
 extern const TextRef kWroteNothing;        // 9185
 extern const TextRef kUnnamed;             // 9190
 extern const TextRef kLinkRemoved;         // 9191
+extern const TextRef kLinkKept;            // 9195
 extern const TextRef kOtherNames;          // 9192
 extern const TextRef kCancelledFile;       // 9193
 extern const TextRef kRunCancelled;        // 9194

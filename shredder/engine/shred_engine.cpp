@@ -178,6 +178,11 @@ ReadOnlyLift::~ReadOnlyLift() {
         SetFileAttributesA(folder_.c_str(), attributes_);
 }
 
+std::string ShredEngine::ErrorCodeText(DWORD code) const {
+    return FillIn(FillIn(Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",
+                  SystemErrorText(code));
+}
+
 bool ShredEngine::RemoveFolderReported(const std::string& folder) {
     DWORD code = NO_ERROR;
     {
@@ -185,19 +190,19 @@ bool ShredEngine::RemoveFolderReported(const std::string& folder) {
         if (RemoveDirectoryA(folder.c_str())) return true;
         code = GetLastError();
     }
-    std::string text = FillIn(Text(texts::kUnableToRemove), "%s", folder);
-    text += FillIn(FillIn(Text(texts::kErrorCode), "%u", std::to_string(code)), "%s",
-                   SystemErrorText(code));
-    messenger_.Tell(text, MB_OK | MB_ICONINFORMATION);
+    messenger_.Tell(FillIn(Text(texts::kUnableToRemove), "%s", folder) + ErrorCodeText(code),
+                    MB_OK | MB_ICONINFORMATION);
     return false;
 }
 
 int ShredEngine::RemoveLinkItem(const std::string& path, bool folder, int mode) {
     if (mode == kModeKeep) return kGoOn;
-    if (folder ? RemoveFolderReported(path) : DeleteFileA(path.c_str()) != FALSE)
+    if (folder ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str())) {
         messenger_.Tell(FillIn(Text(texts::kLinkRemoved), "%s", path), MB_OK | MB_ICONINFORMATION);
-    else if (!folder)
-        messenger_.Tell(FillIn(Text(texts::kUnableToAccess), "%s", path), MB_OK | MB_ICONERROR);
+        return kGoOn;
+    }
+    messenger_.Tell(FillIn(Text(texts::kLinkKept), "%s", path) + ErrorCodeText(GetLastError()),
+                    MB_OK | MB_ICONINFORMATION);
     return kGoOn;
 }
 

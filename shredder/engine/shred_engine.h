@@ -155,6 +155,8 @@ private:
     int ShredNamedStreams(const std::string& path, PassResult& result);
     void RestoreAttributes(const std::string& path, DWORD attributes) const;
     bool RemoveFolderReported(const std::string& folder);
+    // Key 9044 filled in: the code and the system's text for it.
+    std::string ErrorCodeText(DWORD code) const;
     // A link met as the item itself: removed (not in keep mode), never
     // entered or written through, and said so.
     int RemoveLinkItem(const std::string& path, bool folder, int mode);

@@ -3,7 +3,9 @@
 #include "shredder/tests/engine_fixture.h"
 
 #include <cstdlib>
+#include <cstring>
 
+#include "common/files/ansi_names.h"
 #include "common/suite/scourwell.h"
 #include "shredder/core/paths.h"
 #include "shredder/core/task_collection.h"
@@ -149,8 +151,109 @@ TEST_F(Folder, TotalsCountEveryFileBelow) {
     EXPECT_EQ(1, observer_.closed);
 }
 
+void MakeWide(const std::string& folder, const std::wstring& name, const char* bytes) {
+    const std::wstring path = files::WideOf(folder) + L"\\" + name;
+    if (!bytes) {
+        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+        return;
+    }
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
+    CloseHandle(file);
+}
+
+// One folder listed as recorded (a file system with file links), every
+// other one as the system lists it.
+class RecordedLister : public files::FolderLister {
+public:
+    files::FolderListing List(const std::string& pattern) const override {
+        return pattern == recordedPattern ? recorded : files::SystemLister().List(pattern);
+    }
+    std::string recordedPattern;
+    files::FolderListing recorded;
+};
+
+// Names the ANSI code page turns into "..\victim.bin", "..\outside" and
+// "Capek.txt" lead the walk nowhere but to the files themselves; a linked
+// file is never written through, an entry no name reaches is left and
+// reported, and the folder holding it stays.
+TEST_F(Folder, EveryWalkedEntryIsTheFileItNames) {
+    dir_.write("victim.bin", "outside");
+    dir_.write("outside\\keep.txt", "kept");
+    dir_.write("top\\Capek.txt", "other");
+    const std::string top = dir_.file("top");
+    MakeWide(top, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike");
+    MakeWide(top, L"\x010C" L"apek.txt", "accented");
+    MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside", nullptr);
+    MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside\\inner.txt", "inner");
+    SilentWithSubfolders(engine_, messenger_);
+    uint64_t count = 0;
+    EXPECT_EQ(5u + 9 + 8 + 5, engine_.GetFolderTotals(top, &count));
+    EXPECT_EQ(4u, count);
+    EXPECT_EQ(kGoOn, engine_.ShredItem(top));
+    EXPECT_FALSE(dir_.exists("top"));
+    EXPECT_EQ("outside", dir_.read("victim.bin"));
+    EXPECT_EQ("kept", dir_.read("outside\\keep.txt"));
+
+    dir_.write("rec\\linked.txt", "what a link leads to");
+    dir_.write("rec\\plain.txt", "plain");
+    RecordedLister lister;
+    lister.recordedPattern = dir_.file("rec\\*.*");
+    lister.recorded.opened = true;
+    files::FolderEntry linked{"linked.txt", false, true}, plain{"plain.txt", false};
+    lister.recorded.entries = {linked, plain};
+    lister.recorded.unnamed = {"???.txt"};
+    engine_.SetLister(&lister);
+    bool shredded = false;
+    EXPECT_EQ(kGoOn, engine_.ShredFolder(dir_.file("rec"), false, kModeOrdinary, &shredded));
+    engine_.SetLister(nullptr);
+    for (const std::string& path : targets_.paths) EXPECT_EQ(std::string::npos, path.find("linked"));
+    EXPECT_FALSE(dir_.exists("rec\\linked.txt"));  // the link itself goes with its folder
+    EXPECT_FALSE(dir_.exists("rec\\plain.txt"));
+    EXPECT_NE(std::string::npos, dir_.read("log.txt").find("Skipped:\n" + dir_.file("rec\\???.txt") +
+                                                          "\nIts name cannot be written"));
+}
+
+// The protected folders hold whatever names them: a device-prefixed path,
+// and a path the system reports as the same folder (a second drive letter
+// for it: recorded here, as Wine gives each letter its own volume).
+TEST_F(Folder, ProtectedFoldersAreKnownByWhatTheyAre) {
+    dir_.write("prot\\keep.txt", "k");
+    dir_.write("alias\\keep.txt", "k");
+    const std::string prot = dir_.file("prot");
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(0u, GetShortPathNameA(prot.c_str(), shortName, MAX_PATH));
+    FileIdentity own, viaShort;
+    ASSERT_TRUE(SystemIdentity(prot, own));
+    ASSERT_TRUE(SystemIdentity(shortName, viaShort));
+    EXPECT_TRUE(own == viaShort);
+    ASSERT_TRUE(SystemIdentity(dir_.file("alias"), viaShort));
+    EXPECT_FALSE(own == viaShort);
+
+    engine_.SetProtectedFolders({prot});
+    EXPECT_EQ(kGoOn, engine_.ShredItem("\\\\?\\" + prot));
+    EXPECT_EQ(kGoOn, engine_.ShredItem("\\\\.\\" + prot + "\\."));
+    EXPECT_EQ(kItemNotFound, engine_.ShredItem("\\\\.\\PhysicalDrive0"));
+    EXPECT_EQ(kItemNotFound, engine_.ShredItem("\\\\?\\Volume{00000000-0000-0000-0000-000000000000}\\"));
+    static std::string alias;
+    alias = dir_.file("alias");
+    engine_.Protected().SetIdentityQuery([](const std::string& path, FileIdentity& identity) {
+        identity.volume = 7;
+        identity.index = SamePath(path, "Z:\\ELSEWHERE") || SamePath(path, alias) ? 1 : 2;
+        return true;
+    });
+    engine_.SetProtectedFolders({"Z:\\ELSEWHERE"});
+    EXPECT_EQ(kGoOn, engine_.ShredItem(alias));
+    EXPECT_EQ(3, ShownContaining("Skipping "));
+    EXPECT_EQ("k", dir_.read("prot\\keep.txt"));
+    EXPECT_EQ("k", dir_.read("alias\\keep.txt"));
+}
+
 // A linked folder inside a walked one (made by folder_links_test.sh: a
-// folder "walk" holding "link", which leads to its sibling "sibling").
+// folder "walk" holding "link", which leads to its sibling "sibling"), and
+// one beside them ("alone", leading there too).
 using FolderLinks = EngineTest;
 
 TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
@@ -188,6 +291,31 @@ TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
     DWORD read = 0;
     ReadFile(file.get(), bytes, sizeof bytes, &read, nullptr);
     EXPECT_EQ(kept, std::string(bytes, read));
+}
+
+// A link given as the item goes as a link (Wine cannot remove a Unix link
+// to a folder, so here the run says that it stays); a file with another
+// name (a hard link) outside the folder keeps its contents.
+TEST_F(FolderLinks, LinksAndOtherNamesAreNeverWrittenThrough) {
+    const char* root = std::getenv("SHRED_LINK_FOLDER");
+    if (!root) GTEST_SKIP() << "no linked folder made";
+    const std::string sibling = std::string(root) + "\\sibling", alone = std::string(root) + "\\alone";
+    dir_.write("other.txt", "shared bytes");
+    dir_.write("walk\\own.txt", "own");
+    ASSERT_TRUE(CreateHardLinkA(dir_.file("walk\\hard.txt").c_str(), dir_.file("other.txt").c_str(),
+                                nullptr));
+    ASSERT_TRUE(CreateDirectoryA((sibling + "\\inner").c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    SilentWithSubfolders(engine_, messenger_);
+    EXPECT_EQ(kGoOn, engine_.ShredItem(alone));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((sibling + "\\inner").c_str()));
+    EXPECT_EQ(kGoOn, engine_.ShredItem(dir_.file("walk")));
+    EXPECT_EQ("shared bytes", dir_.read("other.txt"));
+    EXPECT_EQ("shared bytes", dir_.read("walk\\hard.txt"));
+    EXPECT_FALSE(dir_.exists("walk\\own.txt"));
+    const std::string log = dir_.read("log.txt");
+    EXPECT_EQ(0u, log.find(alone + "\nis a link to another place. ")) << log;
+    EXPECT_NE(std::string::npos, log.find(dir_.file("walk\\hard.txt") + "\nhas other names")) << log;
 }
 
 }  // namespace

@@ -40,6 +40,17 @@ bool Start(const std::string& arguments, Started& started, const std::string& fo
                           folder.empty() ? nullptr : folder.c_str(), &startup, &started.info) != 0;
 }
 
+// Started as the NT family starts every program: with a wide command line,
+// which may hold names the ANSI code page cannot.
+bool StartWide(const std::wstring& arguments, Started& started) {
+    const std::string program = ProgramPath();
+    std::wstring line = L"\"" + std::wstring(program.begin(), program.end()) + L"\" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started.info) != 0;
+}
+
 struct BoxSearch {
     DWORD process;
     HWND found;
@@ -164,6 +175,42 @@ TEST(Instance, UnknownAlgorithmRefusesTheRunAndLogsIt) {
     const std::string log = dir.read("log.txt");
     EXPECT_NE(std::string::npos, log.find("algorithm number 42 does not exist")) << log;
     EXPECT_EQ(std::string::npos, log.find("Success"));
+    testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
+}
+
+// A scheduled line naming "Čapek.txt" beside "Capek.txt" (its ANSI
+// lookalike) shreds the file it names; a silent run stopped in a question
+// says so in its log and never ends as a success.
+TEST(Instance, SilentRunsShredTheFileNamedAndSayWhenStopped) {
+    testkit::ScratchDir dir("shred-names");
+    testkit::SetRegString(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue, dir.path());
+    dir.write("Capek.txt", "other");
+    const std::wstring folder(dir.path().begin(), dir.path().end());
+    const std::wstring chosen = folder + L"\\\x010C" L"apek.txt";
+    HANDLE file = CreateFileW(chosen.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    CloseHandle(file);
+    Started run;
+    ASSERT_TRUE(StartWide(L"\"/s\" \"TH\" \"/O0\" \"" + chosen + L"\"", run));
+    std::vector<std::string> texts;
+    EXPECT_EQ(0u, AnswerUntilExit(run, texts));
+    EXPECT_TRUE(texts.empty());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(chosen.c_str()));
+    EXPECT_EQ("other", dir.read("Capek.txt"));
+    EXPECT_EQ("Task Name: TH\nSuccess\n\n", dir.read("log.txt"));
+
+    DeleteFileA(dir.file("log.txt").c_str());
+    dir.write("stop\\sub\\x.txt", "x");
+    Started stopped;
+    ASSERT_TRUE(Start(FolderTaskLine("Stop", 0, 1, 0, {dir.file("stop")}), stopped));
+    std::string question;
+    HWND box = WaitForBox(stopped, 20000, &question);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(0u, question.find("Shred subfolder:")) << question;
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(0u, AnswerUntilExit(stopped, texts));
+    EXPECT_EQ("x", dir.read("stop\\sub\\x.txt"));
+    EXPECT_EQ("Task Name: Stop\nShredding was cancelled.\n\n", dir.read("log.txt"));
     testkit::DeleteRegValue(HKEY_CURRENT_USER, kSettingsKey, kAppPathValue);
 }
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
+#include "common/files/ansi_names.h"
 #include "common/files/folder_list.h"
 #include "platform/testkit/scratch.h"
 
@@ -31,6 +33,80 @@ TEST(ListFileTitles, NamesFilesWithoutTheirExtensionAndSkipsFolders) {
     std::vector<std::string> titles = files::ListFileTitles(dir.path(), "*.wav");
     std::sort(titles.begin(), titles.end());
     EXPECT_EQ((std::vector<std::string>{"one", "two"}), titles);
+}
+
+
+
+// A file or folder made under its wide name, holding `bytes`.
+void MakeWide(const std::string& folder, const std::wstring& name, const char* bytes) {
+    const std::wstring path = files::WideOf(folder) + L"\\" + name;
+    if (!bytes) {
+        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+        return;
+    }
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ReadThrough(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<none>";
+    char bytes[64] = {};
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    return std::string(bytes, read);
+}
+
+// Names the ANSI code page turns into lookalikes: fullwidth dots and a
+// fullwidth backslash read as "..\", "Č" as "C". Each is listed under a
+// name that reaches it and nothing else; without a short name it is not
+// listed at all, only reported.
+TEST(ListFolder, EveryEntryIsReachedByTheNameItIsListedUnder) {
+    testkit::ScratchDir dir("files-names");
+    dir.write("victim.bin", "outside");  // what "..\victim.bin" would reach from "inner"
+    dir.write("inner\\Capek.txt", "other");
+    const std::string inner = dir.file("inner");
+    MakeWide(inner, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike");
+    MakeWide(inner, L"\x010C" L"apek.txt", "accented");
+    MakeWide(inner, L"\xFF0E\xFF0E\xFF3Coutside", nullptr);
+
+    const files::FolderListing listing = files::ListFolder(inner + "\\*");
+    ASSERT_TRUE(listing.opened);
+    ASSERT_EQ(4u, listing.entries.size() + listing.unnamed.size());
+    std::vector<std::string> contents;
+    for (const files::FolderEntry& entry : listing.entries) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(files::IsPlainName(entry.name));
+        if (!entry.isFolder) contents.push_back(ReadThrough(inner + "\\" + entry.name));
+    }
+    std::sort(contents.begin(), contents.end());
+    EXPECT_EQ((std::vector<std::string>{"accented", "lookalike", "other"}), contents);
+    EXPECT_EQ("outside", dir.read("victim.bin"));
+
+    // The same entries as a file system without short names lists them.
+    WIN32_FIND_DATAW data = {};
+    files::FolderEntry entry;
+    std::string shown;
+    const wchar_t* const unreachable[] = {L"\x010C" L"apek.txt", L"\xFF0E\xFF0E\xFF3Cvictim.bin"};
+    for (const wchar_t* name : unreachable) {
+        lstrcpyW(data.cFileName, name);
+        EXPECT_FALSE(files::ListedEntry(data, entry, shown));
+        EXPECT_TRUE(entry.name.empty());
+    }
+    EXPECT_EQ("???victim.bin", shown);  // for the report only: no lookalike
+    lstrcpyW(data.cAlternateFileName, L"VICTIM~1.BIN");
+    EXPECT_TRUE(files::ListedEntry(data, entry, shown));
+    EXPECT_EQ("VICTIM~1.BIN", entry.name);
+    lstrcpyW(data.cFileName, L"plain.txt");
+    data.dwFileAttributes = FILE_ATTRIBUTE_REPARSE_POINT;
+    EXPECT_TRUE(files::ListedEntry(data, entry, shown));
+    EXPECT_EQ("plain.txt", entry.name);
+    EXPECT_TRUE(entry.isLink);
 }
 
 }  // namespace

@@ -166,16 +166,28 @@ int ShredEngine::ShredDriveRoot(const std::string& root, char letter) {
                                      formatAfter);
 }
 
+namespace {
+
+// The marks SetFileAttributes takes; a folder's own bit is not one of them.
+constexpr DWORD kSettableMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+void SetMarks(const std::string& path, DWORD marks) {
+    SetFileAttributesA(path.c_str(), marks ? marks : FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+
 ReadOnlyLift::ReadOnlyLift(const std::string& folder)
     : folder_(folder), attributes_(GetFileAttributesA(folder.c_str())) {
     if (attributes_ != INVALID_FILE_ATTRIBUTES && (attributes_ & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(folder_.c_str(), attributes_ & ~FILE_ATTRIBUTE_READONLY);
+        SetMarks(folder_, attributes_ & kSettableMarks & ~FILE_ATTRIBUTE_READONLY);
 }
 
 ReadOnlyLift::~ReadOnlyLift() {
     if (attributes_ == INVALID_FILE_ATTRIBUTES || !(attributes_ & FILE_ATTRIBUTE_READONLY)) return;
     if (GetFileAttributesA(folder_.c_str()) != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesA(folder_.c_str(), attributes_);
+        SetMarks(folder_, attributes_ & kSettableMarks);
 }
 
 std::string ShredEngine::ErrorCodeText(DWORD code) const {

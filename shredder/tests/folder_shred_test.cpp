@@ -251,13 +251,13 @@ TEST_F(Folder, ProtectedFoldersAreKnownByWhatTheyAre) {
     EXPECT_EQ("k", dir_.read("alias\\keep.txt"));
 }
 
-// A linked folder inside a walked one (made by folder_links_test.sh: a
+// A linked folder inside a walked one (made by linked-folders-test.sh: a
 // folder "walk" holding "link", which leads to its sibling "sibling"), and
 // one beside them ("alone", leading there too).
 using FolderLinks = EngineTest;
 
 TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
-    const char* root = std::getenv("SHRED_LINK_FOLDER");
+    const char* root = std::getenv("VELMORA_LINK_FOLDER");
     if (!root) GTEST_SKIP() << "no linked folder made";
     const std::string walk = std::string(root) + "\\walk", sibling = std::string(root) + "\\sibling";
     const std::string kept = "the sibling's own bytes\r\n";
@@ -297,7 +297,7 @@ TEST_F(FolderLinks, WalkNeverEntersALinkedFolder) {
 // to a folder, so here the run says that it stays); a file with another
 // name (a hard link) outside the folder keeps its contents.
 TEST_F(FolderLinks, LinksAndOtherNamesAreNeverWrittenThrough) {
-    const char* root = std::getenv("SHRED_LINK_FOLDER");
+    const char* root = std::getenv("VELMORA_LINK_FOLDER");
     if (!root) GTEST_SKIP() << "no linked folder made";
     const std::string sibling = std::string(root) + "\\sibling", alone = std::string(root) + "\\alone";
     dir_.write("other.txt", "shared bytes");

@@ -119,6 +119,63 @@ TEST_F(FreeSpace, FileCountFollowsTheFreeSpaceFigure) {
     EXPECT_TRUE(LeftClean());
 }
 
+// The fill of a run that never ends by itself: every block takes a while.
+class SlowObserver : public RecordingObserver {
+public:
+    void StepTotal() override {
+        RecordingObserver::StepTotal();
+        Sleep(20);
+    }
+};
+
+// What the killed run below does, in a process of its own.
+TEST_F(FreeSpace, RunToBeKilled) {
+    if (!std::getenv("SHRED_KILLED_RUN")) GTEST_SKIP() << "started only by the test below";
+    SlowObserver slow;
+    ShredEngine engine(algorithms_, buffer_, slow, messenger_, texts_, settings_, random_);
+    DriveTable drives;
+    drives.slots[root_[0] - 'A'].root = root_;
+    engine.SetDrives(drives);
+    RunSwitches switches;
+    switches.silent = true;
+    switches.algorithm = 1;
+    switches.driveOption = 0;
+    engine.SetSwitches(switches);
+    engine.ShredItem(root_);
+}
+
+// A run ended from outside (a task's time limit, End Task) leaves no full
+// disk: the system deletes the fill files once their handles close.
+TEST_F(FreeSpace, KilledRunLeavesNoFillBehind) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string line = std::string("\"") + self + "\" --gtest_filter=FreeSpace.RunToBeKilled";
+    SetEnvironmentVariableA("SHRED_KILLED_RUN", "1");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &child));
+    SetEnvironmentVariableA("SHRED_KILLED_RUN", nullptr);
+    const std::string fill = root_ + "SHREDTMP.$$$\\SHRED000.TMP";
+    bool filling = false;
+    for (int i = 0; i < 300 && !filling; ++i) {
+        Sleep(20);
+        files::FolderListing listing = files::ListFolder(root_ + "SHREDTMP.$$$\\*");
+        filling = !listing.entries.empty() && listing.entries[0].size > (1u << 20);
+    }
+    TerminateProcess(child.hProcess, 1);
+    WaitForSingleObject(child.hProcess, 10000);
+    CloseHandle(child.hProcess);
+    CloseHandle(child.hThread);
+    ASSERT_TRUE(filling) << "the run never filled";
+    for (int i = 0; i < 50 && files::PathExists(fill); ++i) Sleep(100);
+    EXPECT_FALSE(files::PathExists(fill));
+    // The run's own folder stays (it never got to its clean-up), empty.
+    for (int i = 0; i < 50 && !RemoveDirectoryA((root_ + "SHREDTMP.$$$").c_str()); ++i) Sleep(100);
+    EXPECT_TRUE(LeftClean());
+}
+
 using FreeSpaceWarning = EngineTest;
 
 TEST_F(FreeSpaceWarning, AskedUnderItsOwnTitle) {

@@ -2,6 +2,8 @@
 // algorithm, the language list and a change of language.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/suite/scourwell.h"
 #include "platform/testkit/scratch.h"
 #include "shredder/algorithms/custom_algorithms.h"
@@ -142,18 +144,28 @@ public:
     struct Task {
         std::string name, creator, line;
     };
-    void Refresh() override {}
-    long Count() override { return static_cast<long>(tasks.size()); }
+    bool Refresh() override {
+        ++refreshes;
+        return readable;
+    }
+    long Count() override { return readable ? static_cast<long>(tasks.size()) : 0; }
     std::string Name(long position) override { return tasks.at(position - 1).name; }
     std::string Creator(long position) override { return tasks.at(position - 1).creator; }
     void Run(long) override {}
     void ShowProperties(long) override {}
     void Delete(long) override {}
     std::string CommandLine(long position) override { return tasks.at(position - 1).line; }
-    void SetCommandLine(long position, const std::string& line) override {
-        tasks.at(position - 1).line = line;
+    // A task whose file cannot be written keeps its line.
+    bool SetCommandLine(long position, const std::string& line) override {
+        Task& task = tasks.at(position - 1);
+        if (task.name == unsaved) return false;
+        task.line = line;
+        return true;
     }
     std::vector<Task> tasks;
+    bool readable = true;
+    std::string unsaved;
+    int refreshes = 0;
 };
 
 TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
@@ -169,7 +181,7 @@ TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
                                              scheduler.tasks[4].line};
     // Position 6 was deleted; 7 moved down to 6.
     const PositionMoves moves = {0, 1, 2, 3, 4, 5, -1, 6};
-    EXPECT_EQ((std::vector<std::string>{"/O6"}), FollowAlgorithmMoves(scheduler, moves));
+    EXPECT_EQ((std::vector<std::string>{"/O6"}), FollowAlgorithmMoves(scheduler, moves).orphaned);
     const ShredCommand moved = ParseCommandLine(scheduler.tasks[0].line);
     EXPECT_EQ(6, moved.algorithm);
     EXPECT_EQ((std::vector<std::string>{"C:\\a b.txt"}), moved.items);
@@ -180,6 +192,96 @@ TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
     EXPECT_EQ(1, orphan.removeOption);
     EXPECT_EQ(before, (std::vector<std::string>{scheduler.tasks[2].line, scheduler.tasks[3].line,
                                                 scheduler.tasks[4].line}));
+}
+
+// The registry, except that the keys named in `kept` cannot be deleted.
+class KeepingStore : public RegistryAlgorithmStore {
+public:
+    bool Delete(const std::string& name) override {
+        return kept.count(name) == 0 && RegistryAlgorithmStore::Delete(name);
+    }
+    std::set<std::string> kept;
+};
+
+// A key that stays or a task file that cannot be written: no position
+// moves for a change that did not happen, and every task that could not
+// follow is named.
+TEST(Options, FailedChangesMoveNothingAndUnfollowedTasksAreNamed) {
+    testkit::ScratchRegistry registry("shred-options-failures");
+    testkit::SetRegDword(registry.currentUser(), kSettingsKey, kMethodValue, 0);
+    ShredderSettings settings;
+    AlgorithmTable table;
+    AddBuiltInAlgorithms(table);
+    KeepingStore store;
+    AlgorithmChoiceModel choice(table, settings, store);
+    const auto add = [&](const std::string& name) {
+        AlgorithmEditorModel editor(table, store, -1);
+        editor.AddPass();
+        return editor.Save(name, "d");
+    };
+    add("Beta");
+    add("Zulu");
+    choice.Select(6);  // Zulu
+    StandInTasks scheduler;
+    scheduler.tasks = {{"For Zulu", kTaskCreator, FileTaskLine("For Zulu", 6, {"C:\z"})},
+                       {"Stuck", kTaskCreator, FileTaskLine("Stuck", 6, {"C:\s"})},
+                       {"For Beta", kTaskCreator, FileTaskLine("For Beta", 5, {"C:\b"})}};
+    scheduler.unsaved = "Stuck";
+
+    store.kept = {"Beta"};
+    bool keyKept = false;
+    PositionMoves moves;
+    EXPECT_EQ(6, choice.Delete(5, keyKept, moves).index);
+    EXPECT_TRUE(keyKept);
+    EXPECT_EQ(6, settings.Method());
+    EXPECT_TRUE(FollowAlgorithmMoves(scheduler, moves).notRewritten.empty());
+    EXPECT_EQ(0, scheduler.refreshes);  // nothing moved: no task read
+    AlgorithmEditorModel rename(table, store, 5);
+    EXPECT_EQ(EditorRefusal::OldKeyKept, rename.Save("Alpha", "d").refusal);
+    EXPECT_EQ(Restarted(), Names(table));
+    EXPECT_EQ((std::vector<std::string>{"Beta", "Zulu"}), StoredAlgorithmNames());
+
+    // "Aab" loads first: Beta and Zulu move up one; Stuck's file refuses.
+    const EditorSaveResult aab = add("Aab");
+    ASSERT_EQ(EditorRefusal::None, aab.refusal);
+    EXPECT_EQ(7, choice.Follow(aab.moves).index);
+    TaskFollowing following = FollowAlgorithmMoves(scheduler, aab.moves);
+    EXPECT_EQ(7, TaskAlgorithm(scheduler.tasks[0].line));
+    EXPECT_EQ(6, TaskAlgorithm(scheduler.tasks[1].line));
+    EXPECT_EQ(6, TaskAlgorithm(scheduler.tasks[2].line));
+    EXPECT_EQ(std::vector<std::string>{"Stuck"}, following.notRewritten);
+
+    // Zulu deleted: the task whose "none" was written is named as shredding
+    // nothing, the one that kept its line as not followed.
+    store.kept.clear();
+    scheduler.tasks[1].line = FileTaskLine("Stuck", 7, {"C:\s"});
+    choice.Delete(7, keyKept, moves);
+    EXPECT_FALSE(keyKept);
+    following = FollowAlgorithmMoves(scheduler, moves);
+    EXPECT_EQ(std::vector<std::string>{"For Zulu"}, following.orphaned);
+    EXPECT_EQ(std::vector<std::string>{"Stuck"}, following.notRewritten);
+    ShredderTexts texts;
+    const std::vector<std::string> reports = TaskFollowingReports(following, texts);
+    ASSERT_EQ(2u, reports.size());
+    EXPECT_NE(std::string::npos, reports[0].find("will shred nothing until you schedule them again:\n\nFor Zulu\n"));
+    EXPECT_NE(std::string::npos, reports[1].find("could not be changed to follow their algorithm"));
+
+    // With the scheduler out of reach, the user is told that no task followed.
+    scheduler.readable = false;
+    following = FollowAlgorithmMoves(scheduler, add("Aaa").moves);
+    EXPECT_FALSE(following.tasksRead);
+    EXPECT_EQ(std::vector<std::string>{"The scheduled tasks could not be read, so none was changed to "
+                                       "follow its algorithm. A task made with an algorithm that moved "
+                                       "in the list may now shred with another one: delete such tasks "
+                                       "and schedule them again."},
+              TaskFollowingReports(following, texts));
+
+    // A rename whose old key stays and whose new one cannot be taken back:
+    // the table holds both, as the next start does.
+    store.kept = {"Beta", "Beth"};
+    AlgorithmEditorModel both(table, store, PositionOf(table, "Beta"));
+    EXPECT_TRUE(both.Save("Beth", "d").keptBoth);
+    EXPECT_EQ(Restarted(), Names(table));
 }
 
 struct LanguageFixture {

@@ -14,7 +14,8 @@ namespace {
 constexpr int kNoAlgorithm = -1;
 
 // The text with the task names, one a line, for its "%s"; "" without names.
-std::string NamedTasks(const ShredderTexts& texts, const TextRef& text, const std::vector<std::string>& names) {
+std::string NamedTasks(const ShredderTexts& texts, const TextRef& text,
+                       const std::vector<std::string>& names) {
     if (names.empty()) return std::string();
     std::string list;
     for (const std::string& name : names) list += name + "\n";

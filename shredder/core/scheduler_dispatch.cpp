@@ -76,9 +76,9 @@ void DispatchTasks::ShowProperties(long position) { Job(position).ShowProperties
 
 std::string DispatchTasks::CommandLine(long position) { return Job(position).GetCommandLine(); }
 
-void DispatchTasks::SetCommandLine(long position, const std::string& line) {
+bool DispatchTasks::SetCommandLine(long position, const std::string& line) {
     JobDispatch& job = Job(position);
-    if (SUCCEEDED(job.SetCommandLine(line))) job.Save();
+    return SUCCEEDED(job.SetCommandLine(line)) && SUCCEEDED(job.Save());
 }
 
 void DispatchTasks::Delete(long position) {

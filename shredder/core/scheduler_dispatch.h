@@ -51,7 +51,9 @@ private:
 class ScheduledTasks {
 public:
     virtual ~ScheduledTasks() = default;
-    virtual void Refresh() = 0;
+    // False when the scheduler's tasks could not be read (none is then
+    // listed).
+    virtual bool Refresh() = 0;
     virtual long Count() = 0;
     virtual std::string Name(long position) = 0;
     virtual std::string Creator(long position) = 0;
@@ -60,8 +62,10 @@ public:
     virtual void ShowProperties(long position) = 0;
     virtual void Delete(long position) = 0;
     virtual std::string CommandLine(long position) = 0;
-    // The task keeps the new line (it is saved at once).
-    virtual void SetCommandLine(long position, const std::string& line) = 0;
+    // The task keeps the new line (it is saved at once). False when the
+    // line could not be set or the task not saved: the task then runs as
+    // it last was saved.
+    virtual bool SetCommandLine(long position, const std::string& line) = 0;
 };
 
 // The tasks through the scheduler library: the shared job driver is
@@ -70,7 +74,7 @@ class DispatchTasks : public ScheduledTasks {
 public:
     DispatchTasks(ScheduleDispatch& schedule, JobDispatch& job) : schedule_(schedule), job_(job) {}
 
-    void Refresh() override { schedule_.Refresh(); }
+    bool Refresh() override { return SUCCEEDED(schedule_.Refresh()); }
     long Count() override { return schedule_.GetCount(); }
     std::string Name(long position) override;
     std::string Creator(long position) override;
@@ -78,7 +82,7 @@ public:
     void ShowProperties(long position) override;
     void Delete(long position) override;
     std::string CommandLine(long position) override;
-    void SetCommandLine(long position, const std::string& line) override;
+    bool SetCommandLine(long position, const std::string& line) override;
 
 private:
     JobDispatch& Job(long position);

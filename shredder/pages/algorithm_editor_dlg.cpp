@@ -185,6 +185,10 @@ void CAlgorithmEditorDlg::OnSave() {
         Tell(texts::editor::kSaveFailed, MB_ICONSTOP);
         EndDialog(IDCANCEL);
         return;
+    case EditorRefusal::OldKeyKept:
+        Tell(texts::options::kDeleteFailed, MB_ICONERROR);
+        EndDialog(IDCANCEL);
+        return;
     case EditorRefusal::None: break;
     }
     if (result.oldKeyKept) Tell(texts::options::kDeleteFailed, MB_ICONERROR);

@@ -1,6 +1,7 @@
 #include "shredder/pages/drive_page.h"
 
 #include "common/suite/scourwell.h"
+#include "platform/ui/html_help.h"
 #include "shredder/pages/shred_control_texts.h"
 #include "shredder/pages/list_text_widths.h"
 #include "shredder/pages/option_rules/option_texts.h"
@@ -131,9 +132,13 @@ bool CMyPropertyPage4::OnCommand(UINT id, UINT code, HWND control) {
     return PropertyPage::OnCommand(id, code, control);
 }
 
-// The pass buffer stays with the application, which frees it once.
+// The sheet closes: the progress window and the help viewer with it. The
+// pass buffer stays with the application, which frees it once.
 LRESULT CMyPropertyPage4::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) App().Engine().DestroyProgressDialog();
+    if (msg == WM_DESTROY) {
+        App().Engine().DestroyProgressDialog();
+        ui::CloseHtmlHelp();
+    }
     return PropertyPage::WindowProc(msg, wp, lp);
 }
 

@@ -84,12 +84,8 @@ void CMyPropertyPage1::FillLanguageCombo() {
 void CMyPropertyPage1::FollowMoves(const PositionMoves& moves) {
     FillAlgorithms(choice_.Follow(moves).index);
     DispatchTasks tasks(App().Schedule(), App().Job());
-    const std::vector<std::string> orphaned = FollowAlgorithmMoves(tasks, moves);
-    if (orphaned.empty()) return;
-    std::string names;
-    for (const std::string& name : orphaned) names += name + "\n";
-    App().Messages().Ask(FillIn(App().Texts().Text(texts::options::kTasksLostAlgorithm), "%s", names),
-                         MB_OK | MB_ICONEXCLAMATION);
+    for (const std::string& report : TaskFollowingReports(FollowAlgorithmMoves(tasks, moves), App().Texts()))
+        App().Messages().Ask(report, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMyPropertyPage1::OnNewAlgorithm() {

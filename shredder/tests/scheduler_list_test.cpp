@@ -30,7 +30,7 @@ public:
     };
     explicit StandInTasks(std::vector<Task> tasks) : tasks(std::move(tasks)) {}
 
-    void Refresh() override {}
+    bool Refresh() override { return true; }
     long Count() override { return static_cast<long>(tasks.size()); }
     std::string Name(long position) override { return tasks.at(position - 1).name; }
     std::string Creator(long position) override { return tasks.at(position - 1).creator; }
@@ -41,8 +41,9 @@ public:
         tasks.erase(tasks.begin() + (position - 1));
     }
     std::string CommandLine(long position) override { return tasks.at(position - 1).line; }
-    void SetCommandLine(long position, const std::string& line) override {
+    bool SetCommandLine(long position, const std::string& line) override {
         tasks.at(position - 1).line = line;
+        return true;
     }
 
     std::vector<Task> tasks;

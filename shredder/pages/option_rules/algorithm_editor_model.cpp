@@ -88,8 +88,13 @@ bool AlgorithmEditorModel::Store(const Algorithm& record, EditorSaveResult& resu
     const Algorithm& old = table_[editIndex_];
     if (lstrcmpiA(old.name.c_str(), record.name.c_str()) != 0) {
         if (!store_.Save(record)) return false;
-        result.oldKeyKept = !store_.Delete(old.name);
-        return true;
+        if (store_.Delete(old.name)) return true;
+        // The old key would load again at the next start: the rename is
+        // taken back. When even that fails both are stored, and the table
+        // holds both as well.
+        result.oldKeyKept = true;
+        result.keptBoth = !store_.Delete(record.name);
+        return result.keptBoth;
     }
     // The same key: the old version goes first, so a change of letter case
     // renames the key and none of its passes lingers.
@@ -121,16 +126,17 @@ EditorSaveResult AlgorithmEditorModel::Save(const std::string& name,
     record.custom = true;
     for (const std::string& row : rows_) record.passes.push_back(RowPass(row));
     if (!Store(record, result)) {
-        result.refusal = EditorRefusal::WriteFailed;
+        result.refusal = result.oldKeyKept ? EditorRefusal::OldKeyKept : EditorRefusal::WriteFailed;
         return result;
     }
-    if (NewMode())
+    const bool added = NewMode() || result.keptBoth;
+    if (added)
         table_.push_back(std::move(record));
     else
         table_[editIndex_] = std::move(record);
     result.moves = OrderAsLoaded(table_, store_.LoadOrder());
-    result.savedIndex = NewMode() ? result.moves.back() : result.moves[editIndex_];
-    if (NewMode()) result.moves.pop_back();
+    result.savedIndex = added ? result.moves.back() : result.moves[editIndex_];
+    if (added) result.moves.pop_back();
     return result;
 }
 

@@ -3,8 +3,9 @@
 // does to them, and Save with its checks. The table changes only after the
 // algorithm is stored, and then takes the order of the next start. Saving
 // is all or nothing: a renamed algorithm's old key goes only after its new
-// one was written; one saved under its own name (letter case may change)
-// replaces the old version, which is written back when the new one fails.
+// one was written, and the new one goes again when the old stays; one
+// saved under its own name (letter case may change) replaces the old
+// version, which is written back when the new one fails.
 #include <string>
 #include <vector>
 
@@ -24,12 +25,14 @@ enum class EditorRefusal {
     DuplicateName,
     NoDescription,
     WriteFailed,
+    OldKeyKept,     // renamed, but the old key could not be removed: nothing changed
 };
 
 struct EditorSaveResult {
     EditorRefusal refusal = EditorRefusal::None;
     int badRow = -1;            // BadPattern, PatternTooLong: the first refused row
     bool oldKeyKept = false;    // renamed, but the old key could not be removed
+    bool keptBoth = false;      // ... nor the new one: the table holds both
     int savedIndex = -1;        // the saved algorithm's position in the table
     PositionMoves moves;        // where each position of the table before went
 };

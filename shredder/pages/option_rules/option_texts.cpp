@@ -17,6 +17,15 @@ const TextRef kTasksLostAlgorithm = {
     "9142",
     "These scheduled tasks used the deleted algorithm and will shred nothing until you schedule "
     "them again:\n\n%s"};
+const TextRef kTasksNotRewritten = {
+    "9170",
+    "These scheduled tasks could not be changed to follow their algorithm and may now shred with "
+    "another one. Delete them and schedule them again:\n\n%s"};
+const TextRef kTasksNotRead = {
+    "9171",
+    "The scheduled tasks could not be read, so none was changed to follow its algorithm. A task "
+    "made with an algorithm that moved in the list may now shred with another one: delete such "
+    "tasks and schedule them again."};
 }  // namespace options
 
 namespace drive {

@@ -16,6 +16,8 @@ extern const TextRef kLiveUpdate;       // 9000
 extern const TextRef kMenuCaptionLater; // 9061
 extern const TextRef kDeleteFailed;     // 9080
 extern const TextRef kTasksLostAlgorithm; // 9142
+extern const TextRef kTasksNotRewritten;  // 9170
+extern const TextRef kTasksNotRead;       // 9171
 }  // namespace options
 
 namespace drive {

@@ -31,12 +31,16 @@ AlgorithmChoice AlgorithmChoiceModel::Delete(int index, bool& keyKept, PositionM
     keyKept = false;
     moves.clear();
     for (int i = 0; i < static_cast<int>(table_.size()); ++i) moves.push_back(i);
-    if (index >= 0 && index < static_cast<int>(table_.size()) && table_[index].custom) {
-        keyKept = !store_.Delete(table_[index].name);
-        table_.erase(table_.begin() + index);
-        moves[index] = -1;
-        for (size_t i = index + 1; i < moves.size(); ++i) --moves[i];
+    if (index < 0 || index >= static_cast<int>(table_.size()) || !table_[index].custom) return Select(0);
+    // A key that stays loads again at the next start: the entry keeps its
+    // place, and with it every later one and the tasks that name them.
+    if (!store_.Delete(table_[index].name)) {
+        keyKept = true;
+        return Follow(moves);
     }
+    table_.erase(table_.begin() + index);
+    moves[index] = -1;
+    for (size_t i = index + 1; i < moves.size(); ++i) --moves[i];
     return Select(0);
 }
 

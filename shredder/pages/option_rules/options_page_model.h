@@ -33,9 +33,9 @@ public:
     // Makes `index` the `Method` (written at once).
     AlgorithmChoice Select(int index) const;
     // Removes the custom algorithm at `index` from the store and the table
-    // and selects entry 0. `keyKept` tells that its key could not be
-    // deleted (it is gone from the table all the same); `moves` where every
-    // position went.
+    // and selects entry 0; `moves` tells where every position went. When
+    // its key could not be deleted (`keyKept`) the table and `Method` stay
+    // as they were and no position moves.
     AlgorithmChoice Delete(int index, bool& keyKept, PositionMoves& moves) const;
     // After positions moved: `Method` follows its algorithm.
     AlgorithmChoice Follow(const PositionMoves& moves) const;

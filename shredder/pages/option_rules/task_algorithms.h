@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shredder/core/scheduler_dispatch.h"
+#include "shredder/core/shredder_texts.h"
 #include "shredder/pages/option_rules/algorithm_store.h"
 
 namespace shredder {
@@ -18,8 +19,24 @@ int TaskAlgorithm(const std::string& line);
 // without one (built-in algorithm 0, which never moves) stays as it is.
 std::string WithTaskAlgorithm(const std::string& line, int index);
 
-// Rewrites every task of this program whose algorithm moved. Returns the
-// names of the tasks whose algorithm is gone.
-std::vector<std::string> FollowAlgorithmMoves(ScheduledTasks& tasks, const PositionMoves& moves);
+// What following the moves did to the tasks.
+struct TaskFollowing {
+    // False when some position moved but the scheduler's tasks could not
+    // be read: none was changed.
+    bool tasksRead = true;
+    // Tasks now pointed at no algorithm (their change was written).
+    std::vector<std::string> orphaned;
+    // Tasks that needed a change the scheduler did not take: they still
+    // name their old position, which may hold another algorithm now.
+    std::vector<std::string> notRewritten;
+};
+
+// Rewrites every task of this program whose algorithm moved. Reads no
+// task when nothing moved.
+TaskFollowing FollowAlgorithmMoves(ScheduledTasks& tasks, const PositionMoves& moves);
+
+// The messages that tell the user about it, one per kind, in the order to
+// show them; none when every task followed.
+std::vector<std::string> TaskFollowingReports(const TaskFollowing& following, const ShredderTexts& texts);
 
 }  // namespace shredder

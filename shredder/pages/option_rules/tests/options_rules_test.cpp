@@ -2,6 +2,8 @@
 // algorithm, the language list and a change of language.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/suite/scourwell.h"
 #include "platform/testkit/scratch.h"
 #include "shredder/algorithms/custom_algorithms.h"
@@ -19,9 +21,10 @@ public:
     bool Save(const Algorithm&) override { return true; }
     bool Delete(const std::string& name) override {
         deleted.push_back(name);
-        return true;
+        return kept.count(name) == 0;
     }
     std::vector<std::string> deleted;
+    std::set<std::string> kept;  // keys that cannot be deleted
 };
 
 class RecordingHost : public LanguageChangeHost, public ui::MessagePrompt {
@@ -142,7 +145,7 @@ public:
     struct Task {
         std::string name, creator, line;
     };
-    void Refresh() override {}
+    bool Refresh() override { return readable; }
     long Count() override { return static_cast<long>(tasks.size()); }
     std::string Name(long position) override { return tasks.at(position - 1).name; }
     std::string Creator(long position) override { return tasks.at(position - 1).creator; }
@@ -150,10 +153,14 @@ public:
     void ShowProperties(long) override {}
     void Delete(long) override {}
     std::string CommandLine(long position) override { return tasks.at(position - 1).line; }
-    void SetCommandLine(long position, const std::string& line) override {
+    bool SetCommandLine(long position, const std::string& line) override {
+        if (tasks.at(position - 1).name == unsaved) return false;  // its file cannot be written
         tasks.at(position - 1).line = line;
+        return true;
     }
     std::vector<Task> tasks;
+    std::string unsaved;
+    bool readable = true;
 };
 
 TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
@@ -169,7 +176,7 @@ TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
                                              scheduler.tasks[4].line};
     // Position 6 was deleted; 7 moved down to 6.
     const PositionMoves moves = {0, 1, 2, 3, 4, 5, -1, 6};
-    EXPECT_EQ((std::vector<std::string>{"/O6"}), FollowAlgorithmMoves(scheduler, moves));
+    EXPECT_EQ((std::vector<std::string>{"/O6"}), FollowAlgorithmMoves(scheduler, moves).orphaned);
     const ShredCommand moved = ParseCommandLine(scheduler.tasks[0].line);
     EXPECT_EQ(6, moved.algorithm);
     EXPECT_EQ((std::vector<std::string>{"C:\\a b.txt"}), moved.items);
@@ -180,6 +187,42 @@ TEST(Options, ScheduledTasksFollowTheirAlgorithms) {
     EXPECT_EQ(1, orphan.removeOption);
     EXPECT_EQ(before, (std::vector<std::string>{scheduler.tasks[2].line, scheduler.tasks[3].line,
                                                 scheduler.tasks[4].line}));
+}
+
+// A key that stays moves no position; a task that could not follow is
+// named apart from those whose change was written.
+TEST(Options, FailedChangesMoveNothingAndUnfollowedTasksAreNamed) {
+    testkit::ScratchRegistry registry("shred-options-failures");
+    ShredderSettings settings;
+    AlgorithmTable table;
+    AddBuiltInAlgorithms(table);
+    table.push_back({"Beta", "b", {{PassKind::Random, {}}}, true});
+    RecordingStore store;
+    store.kept = {"Beta"};
+    AlgorithmChoiceModel choice(table, settings, store);
+    choice.Select(5);
+    bool keyKept = false;
+    PositionMoves moves;
+    EXPECT_EQ(5, choice.Delete(5, keyKept, moves).index);
+    EXPECT_TRUE(keyKept && table.size() == 6 && moves[5] == 5);
+    // A rename whose old key stays is taken back; when that fails too, both stay.
+    EXPECT_EQ(EditorRefusal::OldKeyKept, AlgorithmEditorModel(table, store, 5).Save("Alpha", "d").refusal);
+    store.kept.insert("Alpha");
+    EXPECT_TRUE(AlgorithmEditorModel(table, store, 5).Save("Alpha", "d").keptBoth);
+    EXPECT_EQ(7u, table.size());
+
+    StandInTasks scheduler;
+    scheduler.tasks = {{"For Beta", kTaskCreator, FileTaskLine("For Beta", 5, {"C:\\b"})},
+                       {"Stuck", kTaskCreator, FileTaskLine("Stuck", 5, {"C:\\s"})}};
+    scheduler.unsaved = "Stuck";
+    const PositionMoves betaGone = {0, 1, 2, 3, 4, -1, 5};
+    const TaskFollowing following = FollowAlgorithmMoves(scheduler, betaGone);
+    EXPECT_EQ(std::vector<std::string>{"For Beta"}, following.orphaned);
+    EXPECT_EQ(std::vector<std::string>{"Stuck"}, following.notRewritten);
+    ShredderTexts texts;
+    EXPECT_EQ(2u, TaskFollowingReports(following, texts).size());
+    scheduler.readable = false;
+    EXPECT_FALSE(FollowAlgorithmMoves(scheduler, betaGone).tasksRead);
 }
 
 struct LanguageFixture {

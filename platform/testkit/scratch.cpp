@@ -39,12 +39,14 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
-void RemoveTree(const std::string& path) {
+std::wstring Widened(const std::string& path) {
     std::wstring wide(path.size() + 1, L'\0');
     wide.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0],
                                     static_cast<int>(wide.size())) - 1);
-    RemoveTree(wide);
+    return wide;
 }
+
+void RemoveTree(const std::string& path) { RemoveTree(Widened(path)); }
 
 void MakeFolders(const std::string& path) {
     for (size_t i = 3; i <= path.size(); ++i) {
@@ -186,6 +188,17 @@ void SetRegDword(HKEY root, const std::string& key, const std::string& value, DW
 
 void DeleteRegValue(HKEY root, const std::string& key, const std::string& value) {
     SHDeleteValueA(root, key.c_str(), value.c_str());
+}
+
+std::wstring MakeWide(const std::string& folder, const std::wstring& relative, const char* bytes) {
+    const std::wstring path = Widened(folder) + L"\\" + relative;
+    if (!bytes) return CreateDirectoryW(path.c_str(), nullptr) ? path : std::wstring();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::wstring();
+    DWORD written = 0;
+    WriteFile(file, bytes, static_cast<DWORD>(lstrlenA(bytes)), &written, nullptr);
+    CloseHandle(file);
+    return path;
 }
 
 }  // namespace testkit

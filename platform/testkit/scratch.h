@@ -25,6 +25,12 @@ private:
     std::string path_;
 };
 
+// A file holding `bytes` (or, with none, a folder) made under a wide name
+// inside `folder`: names the ANSI code page cannot hold. The full wide
+// path; "" when it could not be made.
+std::wstring MakeWide(const std::string& folder, const std::wstring& relative,
+                      const char* bytes = "");
+
 // HKCU\Software\Velmora Tests\<name>, empty. With redirect, the process's
 // HKEY_CURRENT_USER (and HKEY_LOCAL_MACHINE) point into the tree until
 // destruction, so code that writes fixed keys stays inside the test's own

@@ -219,10 +219,8 @@ TEST(PellidorHandler, SelectionMenuAndCommand) {
         // "Čapek.txt" goes as the short name that reaches it, never as its
         // lookalike "Capek.txt"; a path no spelling reaches starts nothing.
         const std::wstring folder(dir.path().begin(), dir.path().end());
-        const std::wstring accented = folder + L"\\\x010C" L"apek.txt";
-        HANDLE file = CreateFileW(accented.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file);
-        CloseHandle(file);
+        const std::wstring accented = testkit::MakeWide(dir.path(), L"\x010C" L"apek.txt");
+        ASSERT_FALSE(accented.empty());
         DeleteFileA(dir.file("args.txt").c_str());
         DropData wide(std::vector<std::wstring>{accented});
         ASSERT_EQ(S_OK, init->Initialize(nullptr, &wide, nullptr));

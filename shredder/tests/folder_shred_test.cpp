@@ -3,7 +3,6 @@
 #include "shredder/tests/engine_fixture.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "common/files/ansi_names.h"
 #include "common/suite/scourwell.h"
@@ -151,19 +150,6 @@ TEST_F(Folder, TotalsCountEveryFileBelow) {
     EXPECT_EQ(1, observer_.closed);
 }
 
-void MakeWide(const std::string& folder, const std::wstring& name, const char* bytes) {
-    const std::wstring path = files::WideOf(folder) + L"\\" + name;
-    if (!bytes) {
-        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
-        return;
-    }
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
-    CloseHandle(file);
-}
-
 // One folder listed as recorded (a file system with file links), every
 // other one as the system lists it.
 class RecordedLister : public files::FolderLister {
@@ -184,10 +170,10 @@ TEST_F(Folder, EveryWalkedEntryIsTheFileItNames) {
     dir_.write("outside\\keep.txt", "kept");
     dir_.write("top\\Capek.txt", "other");
     const std::string top = dir_.file("top");
-    MakeWide(top, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike");
-    MakeWide(top, L"\x010C" L"apek.txt", "accented");
-    MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside", nullptr);
-    MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside\\inner.txt", "inner");
+    ASSERT_FALSE(testkit::MakeWide(top, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike").empty());
+    ASSERT_FALSE(testkit::MakeWide(top, L"\x010C" L"apek.txt", "accented").empty());
+    ASSERT_FALSE(testkit::MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside", nullptr).empty());
+    ASSERT_FALSE(testkit::MakeWide(top, L"\xFF0E\xFF0E\xFF3Coutside\\inner.txt", "inner").empty());
     SilentWithSubfolders(engine_, messenger_);
     uint64_t count = 0;
     EXPECT_EQ(5u + 9 + 8 + 5, engine_.GetFolderTotals(top, &count));

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "common/files/ansi_names.h"
 #include "common/files/folder_list.h"
@@ -37,20 +36,6 @@ TEST(ListFileTitles, NamesFilesWithoutTheirExtensionAndSkipsFolders) {
 
 
 
-// A file or folder made under its wide name, holding `bytes`.
-void MakeWide(const std::string& folder, const std::wstring& name, const char* bytes) {
-    const std::wstring path = files::WideOf(folder) + L"\\" + name;
-    if (!bytes) {
-        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
-        return;
-    }
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
-    CloseHandle(file);
-}
-
 std::string ReadThrough(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
                               nullptr);
@@ -71,9 +56,9 @@ TEST(ListFolder, EveryEntryIsReachedByTheNameItIsListedUnder) {
     dir.write("victim.bin", "outside");  // what "..\victim.bin" would reach from "inner"
     dir.write("inner\\Capek.txt", "other");
     const std::string inner = dir.file("inner");
-    MakeWide(inner, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike");
-    MakeWide(inner, L"\x010C" L"apek.txt", "accented");
-    MakeWide(inner, L"\xFF0E\xFF0E\xFF3Coutside", nullptr);
+    ASSERT_FALSE(testkit::MakeWide(inner, L"\xFF0E\xFF0E\xFF3Cvictim.bin", "lookalike").empty());
+    ASSERT_FALSE(testkit::MakeWide(inner, L"\x010C" L"apek.txt", "accented").empty());
+    ASSERT_FALSE(testkit::MakeWide(inner, L"\xFF0E\xFF0E\xFF3Coutside", nullptr).empty());
 
     const files::FolderListing listing = files::ListFolder(inner + "\\*");
     ASSERT_TRUE(listing.opened);

@@ -129,7 +129,9 @@ TEST_F(Folder, DriveRootsAreRootsWhateverTheirSpelling) {
     EXPECT_EQ(kGoOn, engine_.ShredItem("Q:\\\\"));
     switches.driveOption = -1;  // the drive dialog: none here, so cancelled
     engine_.SetSwitches(switches);
+    EXPECT_FALSE(engine_.WasCancelled());
     EXPECT_EQ(kItemCancelled, engine_.ShredItem("Q:\\"));
+    EXPECT_TRUE(engine_.WasCancelled());  // so a silent run never ends as a success
     EXPECT_EQ(kItemNotFound, engine_.ShredItem("P:\\"));  // not a fixed drive
     EXPECT_EQ(kItemNotFound, engine_.ShredItem(""));
     EXPECT_TRUE(dir_.exists("stays.txt"));

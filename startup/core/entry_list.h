@@ -22,12 +22,15 @@ struct ApplyResult {
     // The store could not be written before anything was taken out; the
     // system and the list are as they were.
     bool storeFailed = false;
-    // One line per entry the system refused; those rows keep their status.
+    // One line per entry the system refused (those rows keep their status)
+    // or found changed since it was read (those rows show it as it is now).
     std::vector<std::string> failures;
 };
 
 // Asked before a stored entry is put back over a live entry of the same
-// place and name; false (or no question) keeps both as they are.
+// place and name; false (or no question) keeps both as they are. An added
+// or a profile's row replaces the live entry without asking (the add
+// dialog has asked), and the replaced entry's row leaves the list.
 using ReplaceQuestion = std::function<bool(const EntryRow& stored)>;
 
 class EntryList {
@@ -58,8 +61,8 @@ public:
     bool HasLiveRow(int place, const std::string& taskName) const;
     // The value of a win.ini place as the list holds it live; "" when none.
     std::string WinIniValue(int place) const;
-    // Reset All: the snapshot's entries that are not disabled, then the
-    // store's records. The snapshot stays.
+    // Reset All: the snapshot's entries that are not disabled, then its
+    // stored ones (the store's records). The snapshot stays.
     void ResetAll();
     // A loaded profile replaces the rows; each stands for a snapshot entry
     // of its place and task name that no other row stands for (a disabled

@@ -57,6 +57,13 @@ protected:
         EXPECT_FALSE(result.storeFailed);
         EXPECT_THAT(result.failures, ::testing::IsEmpty());
     }
+    // A profile file loaded as the main form loads it.
+    static void LoadProfileFile(EntryList& list, const std::string& path) {
+        std::vector<StartupEntry> records;
+        std::string values;
+        ASSERT_TRUE(ReadProfile(path, records, values));
+        list.LoadProfile(records, values);
+    }
     std::string Run(const std::string& name) {
         std::string data;
         return RunValue(HKEY_CURRENT_USER, "Run", name, &data) ? data : "<missing>";
@@ -200,23 +207,44 @@ TEST_F(KeepsEntriesTest, ValuesKeepTheirTypeAndBytesThroughTheStoreAndAProfile) 
               WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Flags", flags, REG_DWORD));
     ASSERT_EQ(ERROR_SUCCESS,
               WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Multi", multi, REG_MULTI_SZ));
+    const auto expectTyped = [&] {
+        for (const auto& [name, type, bytes] :
+             {std::make_tuple("Flags", REG_DWORD, flags),
+              std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
+            std::string text, data;
+            DWORD found = 0;
+            ASSERT_TRUE(
+                ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));
+            EXPECT_EQ(found, static_cast<DWORD>(type)) << name;
+            EXPECT_EQ(data, bytes) << name;
+        }
+    };
     EntryList list = Loaded();
     const std::vector<StartupEntry> profile = list.Entries();
+    const std::string profileFile = dir_.file("typed.Pro");
+    ASSERT_EQ(SaveProfile(list.Rows(), profileFile), WriteResult::Written);
     list.ToggleDisable(0);
     list.ToggleDisable(1);
     Apply(list);
     EntryList later = Loaded();
     later.LoadProfile(profile);
     Apply(later);
-    for (const auto& [name, type, bytes] :
-         {std::make_tuple("Flags", REG_DWORD, flags),
-          std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
-        std::string text, data;
-        DWORD found = 0;
-        ASSERT_TRUE(ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));
-        EXPECT_EQ(found, static_cast<DWORD>(type)) << name;
-        EXPECT_EQ(data, bytes) << name;
-    }
+    expectTyped();
+
+    // Removed for good, they come back typed from the profile's side file.
+    later.MarkRemove(0);
+    later.MarkRemove(1);
+    Apply(later);
+    LoadProfileFile(later, profileFile);
+    Apply(later);
+    expectTyped();
+
+    // A profile as written so far, with nothing beside it.
+    dir_.write("old.Pro", "Old\r\nEnabled\r\nRegistry(User Run)\r\nCurrent User\r\n"
+                          "Current User logs On\r\nold.exe\r\n");
+    LoadProfileFile(later, dir_.file("old.Pro"));
+    Apply(later);
+    EXPECT_EQ(Run("Old"), "old.exe");
 }
 
 TEST_F(KeepsEntriesTest, QuotedWinIniValueKeepsItsQuotes) {
@@ -304,10 +332,7 @@ TEST_F(KeepsEntriesTest, EachRowHoldsOneEntryAndAWinIniRowIsItsPlace) {
     list.MarkRemove(2);
     Apply(list);
     // The profile's stored twins come back beside the live entry, untouched.
-    std::vector<StartupEntry> records;
-    std::string values;
-    ASSERT_TRUE(ReadProfile(profile, records, values));
-    list.LoadProfile(records, values);
+    LoadProfileFile(list, profile);
     Apply(list);
     EXPECT_EQ(Run("Tool"), "tool.exe /new");
     EXPECT_THAT(Shown(list), ElementsAre("Tool Enabled tool.exe /new", "Win.ini Load Enabled old.exe",
@@ -369,44 +394,6 @@ TEST_F(KeepsEntriesTest, AnEntryChangedBehindTheListIsLeftAndShownAsItIs) {
     Apply(list);
     EXPECT_EQ(Run("Updater"), "C:\\v2\\upd.exe");
     EXPECT_STRCASEEQ(ReadShortcutTarget(tray).c_str(), dir_.file("prog\\b.exe").c_str());
-}
-
-TEST_F(KeepsEntriesTest, AProfileBringsValuesBackWithTheirTypesAndOlderProfilesStillLoad) {
-    const std::string flags("\x20\0\0\0", 4);
-    const std::string multi("one.exe\0two\0\0", 13);
-    ASSERT_EQ(ERROR_SUCCESS,
-              WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Flags", flags, REG_DWORD));
-    ASSERT_EQ(ERROR_SUCCESS,
-              WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Multi", multi, REG_MULTI_SZ));
-    EntryList list = Loaded();
-    const std::string profile = dir_.file("typed.Pro");
-    ASSERT_EQ(SaveProfile(list.Rows(), profile), WriteResult::Written);
-    list.MarkRemove(0);
-    list.MarkRemove(1);
-    Apply(list);
-    std::vector<StartupEntry> records;
-    std::string values;
-    ASSERT_TRUE(ReadProfile(profile, records, values));
-    list.LoadProfile(records, values);
-    Apply(list);
-    for (const auto& [name, type, bytes] :
-         {std::make_tuple("Flags", REG_DWORD, flags),
-          std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
-        std::string text, data;
-        DWORD found = 0;
-        ASSERT_TRUE(ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));
-        EXPECT_EQ(found, static_cast<DWORD>(type)) << name;
-        EXPECT_EQ(data, bytes) << name;
-    }
-
-    // A profile as written so far, with nothing beside it.
-    dir_.write("old.Pro", "Old\r\nEnabled\r\nRegistry(User Run)\r\nCurrent User\r\n"
-                          "Current User logs On\r\nold.exe\r\n");
-    ASSERT_TRUE(ReadProfile(dir_.file("old.Pro"), records, values));
-    EXPECT_EQ(values, "");
-    list.LoadProfile(records, values);
-    Apply(list);
-    EXPECT_EQ(Run("Old"), "old.exe");
 }
 
 TEST_F(KeepsEntriesTest, AStartupFileIsActedOnUnderItsListedName) {

@@ -11,6 +11,7 @@
 
 #include "platform/ui/tests/ui_driver.h"
 #include "tuning/model/registry_paths.h"
+#include "tuning/model/settings_store.h"
 #include "tuning/model/tests/scratch_tree.h"
 #include "tuning/res/main_dlg_res.h"
 #include "tuning/res/wizard_pages_res.h"
@@ -161,6 +162,38 @@ TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExistsAndSetAsksBeforeR
     RegValue kept;
     ASSERT_TRUE(tree.registry().Read(Hive::CurrentUser, kBackupKey, "DefaultTTL", kept));
     EXPECT_EQ(DwordValue(77).data, kept.data);
+}
+
+TEST_F(TessalineAppTest, AResetThatCannotRemoveTheBackupSaysSoAndKeepsResetEnabled) {
+    VersionSeam xp(WindowsXP);
+    tree.SetDword(kStackNTKey, "DefaultTTL", 99);
+    test::FaultyRegistry faulty(tree.registry());
+    TuningSettings settings;
+    SettingsStore(faulty, Family::NT).BackupOriginalSettings(settings);
+    faulty.undeletableKeys = {kBackupMtuKey};
+    bool enabledAfterReset = false;
+    uitest::Watchdog watchdog(20000);
+    uitest::Steps steps({
+        [&] {
+            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+            if (found.empty()) return false;
+            main = found[0];
+            Click(main, IDC_RESET_SETTINGS);
+            return true;
+        },
+        [&] {
+            enabledAfterReset = ResetEnabled();
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    CTessalineApp(faulty, prompt).Run(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(steps.Done());
+    EXPECT_TRUE(enabledAfterReset);
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_THAT(prompt.texts[0], HasSubstr("the backup itself could not be removed"));
+    EXPECT_EQ(static_cast<unsigned>(MB_OK | MB_ICONWARNING), prompt.types[0]);
 }
 
 std::string ComboItem(HWND combo, int index) {

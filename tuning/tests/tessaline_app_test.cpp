@@ -95,6 +95,14 @@ protected:
         app.Run(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
     }
     bool ResetEnabled() const { return IsWindowEnabled(GetDlgItem(main, IDC_RESET_SETTINGS)) != FALSE; }
+    // A step: once the main dialog shows, its button `id` is clicked.
+    bool ClickOnMain(int id) {
+        std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+        if (found.empty()) return false;
+        main = found[0];
+        Click(main, id);
+        return true;
+    }
 
     test::ScratchTree tree;
     RecordingPrompt prompt;
@@ -174,13 +182,7 @@ TEST_F(TessalineAppTest, AResetThatCannotRemoveTheBackupSaysSoAndKeepsResetEnabl
     bool enabledAfterReset = false;
     uitest::Watchdog watchdog(20000);
     uitest::Steps steps({
-        [&] {
-            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
-            if (found.empty()) return false;
-            main = found[0];
-            Click(main, IDC_RESET_SETTINGS);
-            return true;
-        },
+        [&] { return ClickOnMain(IDC_RESET_SETTINGS); },
         [&] {
             enabledAfterReset = ResetEnabled();
             PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
@@ -275,13 +277,7 @@ TEST_F(TessalineAppTest, OnWindows98TheWizardEndsAfterSixStepsAndWritesText) {
     };
     uitest::Watchdog watchdog(30000);
     uitest::Steps steps({
-        [&] {
-            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
-            if (found.empty()) return false;
-            main = found[0];
-            Click(main, IDC_SET_SETTINGS);
-            return true;
-        },
+        [&] { return ClickOnMain(IDC_SET_SETTINGS); },
         [&] {
             std::vector<HWND> found = WindowsTitled("Step 1 of 6");
             if (found.empty()) return false;
@@ -355,13 +351,7 @@ TEST_F(TessalineAppTest, OneRunOfTheWizardAppliesAndResetPutsTheSystemBack) {
     };
     uitest::Watchdog watchdog(30000);
     uitest::Steps steps({
-        [&] {
-            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
-            if (found.empty()) return false;
-            main = found[0];
-            Click(main, IDC_SET_SETTINGS);
-            return true;
-        },
+        [&] { return ClickOnMain(IDC_SET_SETTINGS); },
         [&] {
             std::vector<HWND> found = WindowsTitled("Step 1 of 8");
             if (found.empty()) return false;

@@ -104,6 +104,9 @@ void CTessalineDlg::ResetSettings() {
     else if (!result.Succeeded())
         context_.Message(context_.texts.GetLangString(texts::kResetPartly, result.failures),
                          MB_OK | MB_ICONERROR);
+    else if (!result.backupRemoved)
+        context_.Message(context_.texts.GetLangString(texts::kResetBackupLeft),
+                         MB_OK | MB_ICONWARNING);
     else
         context_.Message(context_.texts.GetLangString(texts::kReset), MB_OK);
     UpdateResetButton();

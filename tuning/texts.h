@@ -37,6 +37,11 @@ constexpr TextKey kResetPartly{
     "44",
     "Failed to reset your connection settings.*%d values could not be restored; the backup has "
     "been kept, so you can try again."};
+constexpr TextKey kResetBackupLeft{
+    "48",
+    "Velmora Surgewind has reset your system to the backup settings, but the backup itself could "
+    "not be removed; Reset can be run again to remove it.*Please, restart your computer in order "
+    "to feel the change."};
 constexpr TextKey kApplyPartly{"45",
                                "%d connection settings could not be written.*You may need to log "
                                "on as an administrator and run the wizard again."};

@@ -165,12 +165,8 @@ void CMainForm::OnAddTask() {
     options.prompt = seams_.prompt;
     options.shell = seams_.shell;
     options.caption = kAppTitle;
-    for (size_t i = 0; i < list_.Rows().size(); ++i) {
-        const EntryRow& row = list_.Rows()[i];
-        if (list_.StatusAt(i) == Status::Remove) continue;
-        if (row.place == kWinIniLoad) options.winIniLoad = row.entry.location;
-        if (row.place == kWinIniRun) options.winIniRun = row.entry.location;
-    }
+    options.winIniLoad = list_.WinIniValue(kWinIniLoad);
+    options.winIniRun = list_.WinIniValue(kWinIniRun);
     options.nameTaken = [this](int place, const std::string& name) {
         return list_.HasLiveRow(place, name);
     };

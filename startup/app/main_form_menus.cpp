@@ -2,7 +2,7 @@
 
 #include "common/files/whole_file.h"
 #include "startup/app/texts.h"
-#include "startup/core/store_file.h"
+#include "startup/core/profile_file.h"
 #include "startup/res/resource_ids.h"
 
 namespace startup {
@@ -65,7 +65,7 @@ void CMainForm::ApplyAndEndSession(long option) {
 void CMainForm::SaveProfile() {
     const std::string path = seams_.shell->PickFile(Handle(), true, kProfileFilter, "Pro");
     if (path.empty()) return;
-    switch (SaveEntriesToFile(list_.Entries(), path)) {
+    switch (startup::SaveProfile(list_.Rows(), path)) {
     case WriteResult::Written: return;
     case WriteResult::LineBreak:
         Tell("An entry holds a line break in its name or command, so the profile cannot be "
@@ -82,11 +82,12 @@ void CMainForm::LoadProfile() {
     const std::string path = seams_.shell->PickFile(Handle(), false, kProfileFilter, nullptr);
     if (path.empty()) return;
     std::vector<StartupEntry> records;
-    if (!ReadEntriesFromFile(path, records)) {
+    std::string values;
+    if (!ReadProfile(path, records, values)) {
         Tell("The profile " + path + " could not be read.", MB_OK | MB_ICONSTOP);
         return;
     }
-    list_.LoadProfile(records);
+    list_.LoadProfile(records, values);
     ShowRows(0);
 }
 

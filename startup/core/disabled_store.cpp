@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "common/files/file_writes.h"
 #include "common/files/whole_file.h"
 #include "startup/core/kept_values.h"
 
@@ -11,16 +10,8 @@ namespace startup {
 WriteResult SaveStore(const std::vector<EntryRow>& rows, const Places& places) {
     std::vector<StartupEntry> entries;
     for (const EntryRow& row : rows) entries.push_back(row.entry);
-    const std::string values = FormatKeptValues(rows);
-    if (values.empty()) {
-        if (!DeleteFileForced(places.ValuesFile())) return WriteResult::Failed;
-    } else {
-        CreateDirectoryA(places.KeptFolder().c_str(), nullptr);
-        if (!files::ReplaceThroughTemporary(places.ValuesFile(), values,
-                                            files::ReadOnlyFile::Replace)) {
-            return WriteResult::Failed;
-        }
-    }
+    CreateDirectoryA(places.KeptFolder().c_str(), nullptr);
+    if (!SaveKeptValues(rows, places.ValuesFile())) return WriteResult::Failed;
     return SaveEntriesToFile(entries, places.StoreFile());
 }
 

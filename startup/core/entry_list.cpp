@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "startup/core/disabled_store.h"
+#include "startup/core/kept_values.h"
 #include "startup/core/loaders.h"
 #include "startup/core/location_actions.h"
 #include "startup/core/record_file.h"
@@ -12,11 +13,35 @@
 namespace startup {
 namespace {
 
+bool WinIniPlace(int place) { return place == kWinIniLoad || place == kWinIniRun; }
+
+// The name a live entry is kept under in its place: a registry value's or
+// a Startup-folder file's; a win.ini place holds one value whatever a row
+// calls it.
+std::string LiveName(const EntryRow& row) {
+    if (WinIniPlace(row.place)) return std::string();
+    if (row.place == kUserStartup || row.place == kCommonStartup) return row.ShortcutFile();
+    return row.entry.taskName;
+}
+
+bool SamePlace(const EntryRow& a, const EntryRow& b) {
+    return a.place == b.place && (a.place != kUnknownPlace || a.entry.loadFrom == b.entry.loadFrom);
+}
+
 // Registry value names and file names compare without regard to case.
-bool SameEntry(const EntryRow& a, const EntryRow& b) {
-    return a.place == b.place && a.stored == b.stored &&
-           lstrcmpiA(a.entry.taskName.c_str(), b.entry.taskName.c_str()) == 0 &&
-           (a.place != kUnknownPlace || a.entry.loadFrom == b.entry.loadFrom);
+bool SameLiveEntry(const EntryRow& a, const EntryRow& b) {
+    return SamePlace(a, b) && lstrcmpiA(LiveName(a).c_str(), LiveName(b).c_str()) == 0;
+}
+
+// What a profile's row may stand for: an entry of its place and task name.
+bool SameTask(const EntryRow& a, const EntryRow& b) {
+    return SamePlace(a, b) &&
+           (WinIniPlace(a.place) ||
+            lstrcmpiA(a.entry.taskName.c_str(), b.entry.taskName.c_str()) == 0);
+}
+
+std::string Named(const EntryRow& row, const std::string& reason) {
+    return "\"" + row.entry.taskName + "\" (" + row.entry.loadFrom + "): " + reason;
 }
 
 }  // namespace
@@ -27,6 +52,7 @@ EntryList::EntryList(Places places, LabelBook book)
 void EntryList::Load(LabelBook book) {
     book_ = std::move(book);
     rows_ = LoadAllEntries(places_, book_);
+    for (EntryRow& row : rows_) row.id = ++lastId_;
     applied_ = rows_;
 }
 
@@ -52,45 +78,58 @@ bool EntryList::MarkRemove(size_t row) {
     return true;
 }
 
-void EntryList::AddRow(const EntryRow& row) { rows_.push_back(row); }
+void EntryList::AddRow(const EntryRow& row) {
+    rows_.push_back(row);
+    rows_.back().id = 0;
+}
 
 bool EntryList::HasLiveRow(int place, const std::string& taskName) const {
     EntryRow probe;
     probe.place = place;
     probe.entry.taskName = taskName;
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (SameEntry(rows_[i], probe)) return StatusAt(i) != Status::Remove;
+        if (!rows_[i].stored && SameLiveEntry(rows_[i], probe))
+            return StatusAt(i) != Status::Remove;
     }
     return LiveEntryExists(probe, places_);
 }
 
-void EntryList::ResetAll() {
-    rows_.clear();
-    for (const EntryRow& row : applied_) {
-        if (!row.stored) rows_.push_back(row);
+std::string EntryList::WinIniValue(int place) const {
+    std::string value;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].place == place && !rows_[i].stored && StatusAt(i) != Status::Remove)
+            value = rows_[i].entry.location;
     }
-    LoadDisabledEntries(places_, book_, rows_);
+    return value;
 }
 
-void EntryList::LoadProfile(const std::vector<StartupEntry>& records) {
+// The snapshot's live entries, then its stored ones (the store holds
+// exactly these since the last apply).
+void EntryList::ResetAll() {
+    rows_.clear();
+    for (bool stored : {false, true}) {
+        for (const EntryRow& row : applied_) {
+            if (row.stored == stored) rows_.push_back(row);
+        }
+    }
+}
+
+void EntryList::LoadProfile(const std::vector<StartupEntry>& records, const std::string& values) {
     rows_ = RowsFromProfile(records, book_);
+    AttachKeptValues(values, rows_);
     std::vector<bool> held(applied_.size(), false);
     for (EntryRow& row : rows_) {
-        // A disabled row stands for the stored entry of its name, any other
-        // for the live one, each when there is one.
-        row.stored = StatusOf(book_.current, row.entry.status) == Status::Disabled;
-        int at = SnapshotOf(row);
-        if (at < 0) {
-            row.stored = !row.stored;
-            at = SnapshotOf(row);
-        }
-        if (at < 0) {
-            row.stored = false;
-            continue;
-        }
+        const bool disabled = StatusOf(book_.current, row.entry.status) == Status::Disabled;
+        int at = FreeSnapshotEntry(row, disabled, held);
+        if (at < 0) at = FreeSnapshotEntry(row, !disabled, held);
+        // A row whose entry another row holds is a row of its own.
+        if (at < 0) continue;
         held[at] = true;
         const EntryRow& before = applied_[at];
-        if (before.entry.location == row.entry.location) {
+        row.id = before.id;
+        row.stored = before.stored;
+        row.fileName = before.fileName;
+        if (row.valueType == 0 && before.entry.location == row.entry.location) {
             row.valueType = before.valueType;
             row.valueData = before.valueData;
         }
@@ -106,11 +145,55 @@ std::vector<StartupEntry> EntryList::Entries() const {
     return entries;
 }
 
-int EntryList::SnapshotOf(const EntryRow& row) const {
+EntryRow* EntryList::Snapshot(int id) {
+    return const_cast<EntryRow*>(static_cast<const EntryList*>(this)->Snapshot(id));
+}
+
+const EntryRow* EntryList::Snapshot(int id) const {
+    for (const EntryRow& row : applied_) {
+        if (id != 0 && row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+int EntryList::FreeSnapshotEntry(const EntryRow& row, bool stored,
+                                 const std::vector<bool>& held) const {
     for (size_t i = 0; i < applied_.size(); ++i) {
-        if (SameEntry(applied_[i], row)) return static_cast<int>(i);
+        if (!held[i] && applied_[i].stored == stored && SameTask(applied_[i], row))
+            return static_cast<int>(i);
     }
     return -1;
+}
+
+void EntryList::Remember(EntryRow& row) {
+    if (EntryRow* before = Snapshot(row.id)) {
+        *before = row;
+        return;
+    }
+    row.id = ++lastId_;
+    applied_.push_back(row);
+}
+
+void EntryList::Forget(int id) {
+    if (id == 0) return;
+    applied_.erase(std::remove_if(applied_.begin(), applied_.end(),
+                                  [id](const EntryRow& row) { return row.id == id; }),
+                   applied_.end());
+}
+
+// What the system held is what the store keeps, whatever command a
+// profile's row gave the entry.
+EntryRow EntryList::TakenOut(EntryRow row) const {
+    const EntryRow* live = Snapshot(row.id);
+    if (live && !live->stored) {
+        row.entry.location = live->entry.location;
+        row.valueType = live->valueType;
+        row.valueData = live->valueData;
+        row.fileName = live->fileName;
+    }
+    row.entry.status = book_.current.disabled;
+    row.stored = true;
+    return row;
 }
 
 // Before anything leaves its place, the store holds every entry that is
@@ -118,52 +201,125 @@ int EntryList::SnapshotOf(const EntryRow& row) const {
 // loses none of them.
 bool EntryList::KeepInStoreFirst() const {
     std::vector<EntryRow> keep;
-    auto add = [&keep, this](EntryRow row) {
-        row.entry.status = book_.current.disabled;
-        for (const EntryRow& kept : keep) {
-            if (kept.entry == row.entry) return;
-        }
-        keep.push_back(row);
-    };
     for (const EntryRow& row : applied_) {
-        if (row.stored) add(row);
+        if (row.stored) keep.push_back(row);
     }
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (StatusAt(i) == Status::Disabled) add(rows_[i]);
+        const EntryRow* before = Snapshot(rows_[i].id);
+        if (StatusAt(i) == Status::Disabled && !(before && before->stored))
+            keep.push_back(TakenOut(rows_[i]));
     }
     return keep.empty() || SaveStore(keep, places_) == WriteResult::Written;
 }
 
-// False when the row's entry is still as `before` holds it: the system
-// refused (`failure` says why) or the user kept a live twin.
-bool EntryList::ApplyRow(EntryRow& row, const EntryRow* before,
-                         const ReplaceQuestion& mayReplace, std::string& failure) {
-    const Status status = StatusOf(book_.current, row.entry.status);
-    if (status == Status::Other) return true;
-    if (before && before->entry.status == row.entry.status &&
-        before->entry.location == row.entry.location) {
-        return true;
+std::string EntryList::ShowAsItIs(const EntryRow& now) {
+    *Snapshot(now.id) = now;
+    for (EntryRow& row : rows_) {
+        if (row.id == now.id) row = now;
     }
-    if (status == Status::Enabled && row.place == kUnknownPlace) {
-        failure = "\"" + row.entry.taskName + "\" (" + row.entry.loadFrom + "): " +
-                  book_.current.unknownPlace;
-        return false;
+    return Named(now, book_.current.changedBehind);
+}
+
+std::string EntryList::ApplyRow(size_t index, const ReplaceQuestion& mayReplace,
+                                std::vector<bool>& gone) {
+    EntryRow& row = rows_[index];
+    const Status status = StatusAt(index);
+    const EntryRow* before = Snapshot(row.id);
+    if (status == Status::Other || (before && before->entry.status == row.entry.status &&
+                                    before->entry.location == row.entry.location)) {
+        return std::string();
     }
-    if (row.stored) {
-        // A stored entry's own actions reach the store, never a live twin
-        // unless the user lets it replace one.
-        if (status == Status::Remove) failure = ForgetStoredEntry(row, places_);
-        if (status == Status::Enabled) {
-            if (LiveEntryExists(row, places_) && !(mayReplace && mayReplace(row))) return false;
-            failure = RestoreStartupEntry(row, places_);
-        }
-    } else if (status == Status::Enabled) {
+    if (before && !before->stored) return ChangeLive(index, gone);
+    if (status == Status::Enabled) return PutIn(index, mayReplace, gone);
+    if (status == Status::Disabled) {
+        row.stored = true;
+        Remember(row);
+        return std::string();
+    }
+    // A stored entry's removal reaches the store only.
+    const std::string failure = before ? ForgetStoredEntry(*before, places_) : std::string();
+    if (!failure.empty()) {
+        row = *before;
+        return failure;
+    }
+    Forget(row.id);
+    gone[index] = true;
+    return std::string();
+}
+
+// A live entry taken out, or written with a profile's command, only while
+// the system holds it as it was read.
+std::string EntryList::ChangeLive(size_t index, std::vector<bool>& gone) {
+    EntryRow& row = rows_[index];
+    const Status status = StatusAt(index);
+    const EntryRow before = *Snapshot(row.id);
+    EntryRow now;
+    if (ChangedBehind(before, places_, now)) return ShowAsItIs(now);
+    std::string failure;
+    if (status == Status::Remove)
+        failure = RemoveStartupEntry(before, places_);
+    else if (status == Status::Disabled)
+        failure = DisableStartupEntry(before, places_);
+    else if (NothingToPutBack(row, places_))
+        failure = Named(row, book_.current.nothingToPutBack);
+    else
         failure = RestoreStartupEntry(row, places_);
-    } else if (before) {
-        failure = status == Status::Disabled ? DisableStartupEntry(row, places_)
-                                             : RemoveStartupEntry(row, places_);
+    if (!failure.empty()) {
+        row = before;
+        return failure;
     }
-    return failure.empty();
+    if (status == Status::Remove) {
+        Forget(row.id);
+        gone[index] = true;
+        return std::string();
+    }
+    if (status == Status::Disabled) {
+        row = TakenOut(row);
+    } else {
+        ReadLiveEntry(places_, row);
+    }
+    Remember(row);
+    return std::string();
+}
+
+// A stored or new entry written to its place. The live entry it replaces
+// there leaves the list, unless it changed since it was read.
+std::string EntryList::PutIn(size_t index, const ReplaceQuestion& mayReplace,
+                             std::vector<bool>& gone) {
+    EntryRow& row = rows_[index];
+    const EntryRow* before = Snapshot(row.id);
+    std::string failure;
+    if (row.place == kUnknownPlace) {
+        failure = Named(row, book_.current.unknownPlace);
+    } else if (NothingToPutBack(row, places_)) {
+        failure = Named(row, book_.current.nothingToPutBack);
+    } else if (row.stored && LiveEntryExists(row, places_) && !(mayReplace && mayReplace(row))) {
+        // The user keeps the live one.
+        if (before) row = *before;
+        return std::string();
+    }
+    int replaced = 0;
+    for (const EntryRow& live : applied_) {
+        if (!live.stored && live.id != row.id && SameLiveEntry(live, row)) replaced = live.id;
+    }
+    EntryRow now;
+    if (failure.empty() && replaced && ChangedBehind(*Snapshot(replaced), places_, now))
+        failure = ShowAsItIs(now);
+    if (failure.empty()) failure = RestoreStartupEntry(row, places_);
+    if (!failure.empty()) {
+        // A stored row shows the entry as the store still has it; a new
+        // one is tried again at the next apply.
+        if (before) row = *before;
+        return failure;
+    }
+    for (size_t i = 0; replaced && i < rows_.size(); ++i) {
+        if (rows_[i].id == replaced) gone[i] = true;
+    }
+    Forget(replaced);
+    row.stored = false;
+    ReadLiveEntry(places_, row);
+    Remember(row);
+    return std::string();
 }
 
 ApplyResult EntryList::ApplyNow(const ReplaceQuestion& mayReplace) {
@@ -172,35 +328,21 @@ ApplyResult EntryList::ApplyNow(const ReplaceQuestion& mayReplace) {
         result.storeFailed = true;
         return result;
     }
-    std::vector<EntryRow> rows;
-    std::vector<EntryRow> applied;
-    std::vector<bool> listed(applied_.size(), false);
-    for (EntryRow& row : rows_) {
-        const int at = SnapshotOf(row);
-        const EntryRow* before = at >= 0 ? &applied_[at] : nullptr;
-        if (at >= 0) listed[at] = true;
-        std::string failure;
-        if (ApplyRow(row, before, mayReplace, failure)) {
-            const Status status = StatusOf(book_.current, row.entry.status);
-            if (status == Status::Remove) continue;
-            if (status != Status::Other) row.stored = status == Status::Disabled;
-        } else {
+    // Entries leave their places before others are put there, so one put
+    // where another is taken out in the same apply finds its place free.
+    std::vector<bool> gone(rows_.size(), false);
+    for (bool putIn : {false, true}) {
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            if (gone[i] || (StatusAt(i) == Status::Enabled) != putIn) continue;
+            const std::string failure = ApplyRow(i, mayReplace, gone);
             if (!failure.empty()) result.failures.push_back(failure);
-            // The row shows the entry as the system still has it; a new one
-            // is tried again at the next apply.
-            if (before) row = *before;
-            else if (failure.empty()) row.entry.status = book_.current.disabled;
         }
-        rows.push_back(row);
-        if (before || failure.empty()) applied.push_back(row);
     }
-    // Entries the list no longer shows (a loaded profile left them out) are
-    // where they were.
-    for (size_t i = 0; i < applied_.size(); ++i) {
-        if (!listed[i]) applied.push_back(applied_[i]);
+    std::vector<EntryRow> rows;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (!gone[i]) rows.push_back(rows_[i]);
     }
     rows_ = rows;
-    applied_ = applied;
     if (!SaveDisabledEntries()) {
         result.failures.push_back("The list of disabled entries could not be written to " +
                                   places_.StoreFile() + ".");

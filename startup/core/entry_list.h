@@ -2,8 +2,10 @@
 // The working copy of the start-up entries that the main form shows: the
 // rows, the snapshot of what was last applied (AppliedEntries), the pending
 // status changes and the apply that carries them to the system and the
-// disabled-entry store. A row and its snapshot row are the same entry by
-// place, name and side of the store, wherever either stands in its list.
+// disabled-entry store. Each row stands for at most one entry of the
+// snapshot (a live entry by its place and the name the system keeps it
+// under, a stored entry by its own record), no entry for two rows, and the
+// apply changes an entry only while the system still holds it as read.
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,12 +22,15 @@ struct ApplyResult {
     // The store could not be written before anything was taken out; the
     // system and the list are as they were.
     bool storeFailed = false;
-    // One line per entry the system refused; those rows keep their status.
+    // One line per entry the system refused (those rows keep their status)
+    // or found changed since it was read (those rows show it as it is now).
     std::vector<std::string> failures;
 };
 
 // Asked before a stored entry is put back over a live entry of the same
-// place and name; false (or no question) keeps both as they are.
+// place and name; false (or no question) keeps both as they are. An added
+// or a profile's row replaces the live entry without asking (the add
+// dialog has asked), and the replaced entry's row leaves the list.
 using ReplaceQuestion = std::function<bool(const EntryRow& stored)>;
 
 class EntryList {
@@ -54,13 +59,19 @@ public:
     // A live entry of this place and name that stays: its row is not marked
     // for removal, or the system holds one the list does not show.
     bool HasLiveRow(int place, const std::string& taskName) const;
-    // Reset All: the snapshot's entries that are not disabled, then the
-    // store's records. The snapshot stays.
+    // The value of a win.ini place as the list holds it live; "" when none.
+    std::string WinIniValue(int place) const;
+    // Reset All: the snapshot's entries that are not disabled, then its
+    // stored ones (the store's records). The snapshot stays.
     void ResetAll();
-    // A loaded profile replaces the rows; each stands for the snapshot's
-    // entry of its place and name and is applied where it differs from it.
-    // Stored entries the profile does not hold stay, as disabled rows.
-    void LoadProfile(const std::vector<StartupEntry>& records);
+    // A loaded profile replaces the rows; each stands for a snapshot entry
+    // of its place and task name that no other row stands for (a disabled
+    // row for a stored one first), or for none, and is applied where it
+    // differs from it. `values` (the profile's side file) gives rows their
+    // registry values. Stored entries the profile does not hold stay, as
+    // disabled rows.
+    void LoadProfile(const std::vector<StartupEntry>& records,
+                     const std::string& values = std::string());
     // Every row as its six texts (profiles).
     std::vector<StartupEntry> Entries() const;
 
@@ -71,15 +82,28 @@ public:
     bool SaveDisabledEntries() const;
 
 private:
-    int SnapshotOf(const EntryRow& row) const;
+    EntryRow* Snapshot(int id);
+    const EntryRow* Snapshot(int id) const;
+    int FreeSnapshotEntry(const EntryRow& row, bool stored, const std::vector<bool>& held) const;
+    // The row's entry as the snapshot holds it from now on.
+    void Remember(EntryRow& row);
+    void Forget(int id);
+    // The row as the store keeps it once its live entry has been taken out.
+    EntryRow TakenOut(EntryRow row) const;
     bool KeepInStoreFirst() const;
-    bool ApplyRow(EntryRow& row, const EntryRow* before, const ReplaceQuestion& mayReplace,
-                  std::string& failure);
+    // Each answers "" or the failure to report; `gone` marks rows that
+    // leave the list.
+    std::string ApplyRow(size_t index, const ReplaceQuestion& mayReplace, std::vector<bool>& gone);
+    std::string ChangeLive(size_t index, std::vector<bool>& gone);
+    std::string PutIn(size_t index, const ReplaceQuestion& mayReplace, std::vector<bool>& gone);
+    // A live entry found changed: it and every row of it show it as it is.
+    std::string ShowAsItIs(const EntryRow& now);
 
     Places places_;
     LabelBook book_;
     std::vector<EntryRow> rows_;
     std::vector<EntryRow> applied_;
+    int lastId_ = 0;
 };
 
 }  // namespace startup

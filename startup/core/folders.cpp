@@ -55,9 +55,8 @@ const std::string& Places::StartupFolder(int place) const {
     return place == kCommonStartup ? commonStartup : userStartup;
 }
 
-std::string Places::KeptShortcut(int place, const std::string& taskName) const {
-    return KeptFolder() + (place == kCommonStartup ? "\\All Users\\" : "\\Current User\\") +
-           taskName + ".lnk";
+std::string Places::KeptSubfolder(int place) const {
+    return KeptFolder() + (place == kCommonStartup ? "\\All Users" : "\\Current User");
 }
 
 Places SystemPlaces() {

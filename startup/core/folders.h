@@ -27,7 +27,11 @@ struct Places {
     // disabled Startup-folder entries, kept whole, and the registry values
     // of disabled entries with their types.
     std::string KeptFolder() const { return windowsFolder + "\\SaveProf"; }
-    std::string KeptShortcut(int place, const std::string& taskName) const;
+    // Where the files of one Startup folder are kept, each under its own name.
+    std::string KeptSubfolder(int place) const;
+    std::string KeptFile(int place, const std::string& fileName) const {
+        return KeptSubfolder(place) + "\\" + fileName;
+    }
     std::string ValuesFile() const { return KeptFolder() + "\\Values.txt"; }
 };
 

@@ -55,6 +55,12 @@ Labels LabelsFrom(const lang::TextSource& texts) {
     labels.unknownPlace = texts.Text("434",
                                      "no language file knows this place any more, so it stays "
                                      "among the disabled entries");
+    labels.changedBehind = texts.Text("438",
+                                      "it was changed since the list was read, so it has been "
+                                      "left as it is; the list now shows it as it is");
+    labels.nothingToPutBack = texts.Text("439",
+                                         "its file is not kept and no target is known, so there "
+                                         "is nothing to put back");
     return labels;
 }
 

@@ -26,6 +26,8 @@ struct Labels {
     std::string userLogsOnFolder;        // 418 as the Startup folder rows default it
     std::string anyUserLogsOn;           // 420
     std::string unknownPlace;            // 434, why a stored entry cannot be put back
+    std::string changedBehind;           // 438, why an entry changed since it was read stays
+    std::string nothingToPutBack;        // 439, why a shortcut without target is not made
 };
 
 // Every text looked up with its English default.

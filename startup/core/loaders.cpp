@@ -2,7 +2,8 @@
 
 #include "common/files/folder_list.h"
 #include "startup/core/disabled_store.h"
-#include "startup/core/ini_routines.h"
+#include "startup/core/kept_shortcuts.h"
+#include "startup/core/location_actions.h"
 #include "startup/core/registry_routines.h"
 #include "startup/core/shortcut.h"
 
@@ -60,18 +61,12 @@ void SetRegRunIntoList(HKEY root, const char* keyName, const Labels& labels,
 }
 
 void SetWinIniIntoList(const Places& places, const Labels& labels, std::vector<EntryRow>& rows) {
-    const std::string load = ReadIniString("Windows", "Load", places.WinIni());
-    const std::string run = ReadIniString("Windows", "Run", places.WinIni());
-    if (!load.empty()) {
-        rows.push_back(MakeRow("Win.ini Load", labels, labels.names[kWinIniLoad], labels.allUsers,
-                               labels.anyUserLogsOn, kWinIniLoad));
-        rows.back().entry.location = load;
-    }
-    if (!run.empty()) {
-        rows.push_back(MakeRow("Win.ini Run", labels, labels.names[kWinIniRun], labels.allUsersIni,
-                               labels.anyUserLogsOn, kWinIniRun));
-        rows.back().entry.location = run;
-    }
+    EntryRow load = MakeRow("Win.ini Load", labels, labels.names[kWinIniLoad], labels.allUsers,
+                            labels.anyUserLogsOn, kWinIniLoad);
+    EntryRow run = MakeRow("Win.ini Run", labels, labels.names[kWinIniRun], labels.allUsersIni,
+                           labels.anyUserLogsOn, kWinIniRun);
+    if (ReadLiveEntry(places, load)) rows.push_back(load);
+    if (ReadLiveEntry(places, run)) rows.push_back(run);
 }
 
 void SetStartupFolderIntoList(const Places& places, const Labels& labels,
@@ -81,13 +76,16 @@ void SetStartupFolderIntoList(const Places& places, const Labels& labels,
         if (folder.empty()) continue;
         const bool user = place == kUserStartup;
         for (const files::FolderEntry& file : files::ListMatches(folder + "\\*.*")) {
-            const size_t mark = file.name.find(".lnk");
-            if (file.isFolder || mark == std::string::npos || mark == 0) continue;
-            const std::string task = file.name.substr(0, file.name.size() - 4);
-            rows.push_back(MakeRow(task, labels, labels.names[place],
+            const std::string task = ShortcutTaskName(file.name);
+            if (file.isFolder || task.empty()) continue;
+            EntryRow row = MakeRow(task, labels, labels.names[place],
                                    user ? labels.currentUser : labels.allUsers,
-                                   user ? labels.userLogsOnFolder : labels.anyUserLogsOn, place));
-            rows.back().entry.location = ReadShortcutTarget(folder + "\\" + task + ".lnk");
+                                   user ? labels.userLogsOnFolder : labels.anyUserLogsOn, place);
+            // The file under its listed name: its own, or its short name
+            // where its own does not survive the ANSI code page.
+            row.fileName = file.name;
+            ReadLiveEntry(places, row);
+            rows.push_back(row);
         }
     }
 }
@@ -103,6 +101,7 @@ void LoadDisabledEntries(const Places& places, const LabelBook& book, std::vecto
         stored.back().stored = true;
     }
     AttachStoreValues(places, stored);
+    AttachKeptFiles(places, stored);
     rows.insert(rows.end(), stored.begin(), stored.end());
 }
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "common/files/whole_file.h"
 #include "startup/core/ini_routines.h"
+#include "startup/core/kept_shortcuts.h"
 #include "startup/core/registry_routines.h"
 #include "startup/core/shortcut.h"
 
@@ -46,7 +48,7 @@ const char* IniKey(int place) { return place == kWinIniLoad ? "Load" : "Run"; }
 bool ShortcutPlace(int place) { return place == kUserStartup || place == kCommonStartup; }
 
 std::string ShortcutPath(const EntryRow& row, const Places& places) {
-    return places.StartupFolder(row.place) + "\\" + row.entry.taskName + ".lnk";
+    return places.StartupFolder(row.place) + "\\" + row.ShortcutFile();
 }
 
 bool FileGone(BOOL deleted) {
@@ -65,10 +67,15 @@ std::string CheckShortcutName(const char* what, const EntryRow& row) {
                : Failure(what, row, "the name cannot be a shortcut file name");
 }
 
+bool KeptFileThere(const EntryRow& row, const Places& places) {
+    return row.stored && !row.fileName.empty() &&
+           FileThere(places.KeptFile(row.place, row.fileName));
+}
+
 std::string RestoreShortcut(const EntryRow& row, const Places& places) {
     const std::string live = ShortcutPath(row, places);
-    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
-    if (row.stored && FileThere(kept)) {
+    if (KeptFileThere(row, places)) {
+        const std::string kept = places.KeptFile(row.place, row.fileName);
         if (!FileGone(DeleteFileA(live.c_str())) || !MoveFileA(kept.c_str(), live.c_str()))
             return Failure("Could not put back", row, SystemError(GetLastError()));
         if (ReadShortcutTarget(live) == row.entry.location) return std::string();
@@ -131,14 +138,15 @@ std::string DisableStartupEntry(const EntryRow& row, const Places& places) {
     std::string failure = CheckShortcutName("Could not take out", row);
     if (!failure.empty()) return failure;
     const std::string live = ShortcutPath(row, places);
-    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
     if (!FileThere(live)) return std::string();
-    if (FileThere(kept))
+    const std::string keptAlready = KeptFileOf(places, row.place, row.entry.taskName);
+    if (!keptAlready.empty())
         return Failure("Could not take out", row,
-                       "a disabled shortcut of that name is kept already in " + kept);
+                       "a disabled shortcut of that name is kept already in " +
+                           places.KeptFile(row.place, keptAlready));
     CreateDirectoryA(places.KeptFolder().c_str(), nullptr);
-    CreateDirectoryA(kept.substr(0, kept.rfind('\\')).c_str(), nullptr);
-    return MoveFileA(live.c_str(), kept.c_str())
+    CreateDirectoryA(places.KeptSubfolder(row.place).c_str(), nullptr);
+    return MoveFileA(live.c_str(), places.KeptFile(row.place, row.ShortcutFile()).c_str())
                ? std::string()
                : Failure("Could not take out", row, SystemError(GetLastError()));
 }
@@ -160,8 +168,8 @@ std::string RestoreStartupEntry(const EntryRow& row, const Places& places) {
 }
 
 std::string ForgetStoredEntry(const EntryRow& row, const Places& places) {
-    if (!ShortcutPlace(row.place) || !ValidShortcutName(row.entry.taskName)) return std::string();
-    const std::string kept = places.KeptShortcut(row.place, row.entry.taskName);
+    if (!ShortcutPlace(row.place) || row.fileName.empty()) return std::string();
+    const std::string kept = places.KeptFile(row.place, row.fileName);
     SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
     return FileGone(DeleteFileA(kept.c_str()))
                ? std::string()
@@ -179,6 +187,43 @@ bool LiveEntryExists(const EntryRow& row, const Places& places) {
     if (row.place == kWinIniLoad || row.place == kWinIniRun)
         return !ReadIniString("Windows", IniKey(row.place), places.WinIni()).empty();
     return false;
+}
+
+bool NothingToPutBack(const EntryRow& row, const Places& places) {
+    return ShortcutPlace(row.place) && row.entry.location.empty() && !KeptFileThere(row, places);
+}
+
+bool ReadLiveEntry(const Places& places, EntryRow& row) {
+    HKEY root = nullptr;
+    std::string path;
+    if (RegistryPlace(row.place, root, path)) {
+        DWORD type = 0;
+        if (!ReadRegValue(root, path, row.entry.taskName, row.entry.location, &type,
+                          &row.valueData))
+            return false;
+        row.valueType = type;
+        return true;
+    }
+    if (ShortcutPlace(row.place)) {
+        const std::string file = ShortcutPath(row, places);
+        if (!ValidShortcutName(row.entry.taskName) || !files::ReadWholeFile(file, row.fileBytes))
+            return false;
+        row.fileName = row.ShortcutFile();
+        row.entry.location = ReadShortcutTarget(file);
+        return true;
+    }
+    if (row.place == kWinIniLoad || row.place == kWinIniRun) {
+        row.entry.location = ReadIniString("Windows", IniKey(row.place), places.WinIni());
+        return !row.entry.location.empty();
+    }
+    return false;
+}
+
+bool ChangedBehind(const EntryRow& read, const Places& places, EntryRow& now) {
+    now = read;
+    if (!ReadLiveEntry(places, now)) return false;
+    return now.entry.location != read.entry.location || now.valueType != read.valueType ||
+           now.valueData != read.valueData || now.fileBytes != read.fileBytes;
 }
 
 }  // namespace startup

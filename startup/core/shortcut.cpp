@@ -30,8 +30,10 @@ bool MakeShortcut(const std::string& path, const std::string& target) {
     com::ComPtr<IShellLinkA> link;
     com::ComPtr<IPersistFile> file;
     if (!OpenLink(link, file)) return false;
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        file->Load(Wide(path).c_str(), STGM_READ);
+    // A file there that does not read as a shortcut is not overwritten.
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        FAILED(file->Load(Wide(path).c_str(), STGM_READ)))
+        return false;
     return SUCCEEDED(link->SetPath(target.c_str())) &&
            SUCCEEDED(file->Save(Wide(path).c_str(), TRUE));
 }
@@ -46,6 +48,14 @@ std::string ReadShortcutTarget(const std::string& path) {
     char target[MAX_PATH] = {};
     if (FAILED(link->GetPath(target, MAX_PATH, nullptr, 0))) return std::string();
     return target;
+}
+
+std::string ShortcutTaskName(const std::string& fileName) {
+    std::string lower = fileName;
+    CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
+    const size_t mark = lower.find(".lnk");
+    return mark == std::string::npos || mark == 0 ? std::string()
+                                                  : fileName.substr(0, fileName.size() - 4);
 }
 
 bool ValidShortcutName(const std::string& name) {

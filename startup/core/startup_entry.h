@@ -1,7 +1,8 @@
 #pragma once
 // One start-up entry: the six texts the list shows and the record files
 // keep, plus what the program knows about it that no file holds: the place
-// it lives in (independent of the language) and its registry value type.
+// it lives in (independent of the language), its registry value or file as
+// read, and which entry it stands for.
 #include <string>
 
 namespace startup {
@@ -47,10 +48,22 @@ struct EntryRow {
     // and no data when unknown (a record written by an older store).
     unsigned long valueType = 0;
     std::string valueData;
+    // A Startup-folder entry's file under the name the folder listing gives
+    // it (for a stored entry, the name its file is kept under); "" for a
+    // file yet to be made, which takes the task name and ".lnk".
+    std::string fileName;
+    // That file's bytes as read, to see a change made behind the list.
+    std::string fileBytes;
     // Kept in the disabled-entry store as of the last apply (or load), not
-    // in its start-up place. With the place and the name it tells a row
-    // apart from a live entry of the same name.
+    // in its start-up place.
     bool stored = false;
+    // The one entry the row was read from, live or stored, as the list's
+    // snapshot knows it; 0 for a row that stands for none yet.
+    int id = 0;
+
+    std::string ShortcutFile() const {
+        return fileName.empty() ? entry.taskName + ".lnk" : fileName;
+    }
 };
 
 }  // namespace startup

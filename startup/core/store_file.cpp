@@ -4,6 +4,7 @@
 
 #include "common/files/file_writes.h"
 #include "common/files/whole_file.h"
+#include "startup/core/kept_values.h"
 #include "startup/core/record_file.h"
 
 namespace startup {
@@ -39,6 +40,13 @@ bool DeleteFileForced(const std::string& path) {
     ClearReadOnly(path);
     return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
            GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+bool SaveKeptValues(const std::vector<EntryRow>& rows, const std::string& path) {
+    const std::string values = FormatKeptValues(rows);
+    return values.empty() ? DeleteFileForced(path)
+                          : files::ReplaceThroughTemporary(path, values,
+                                                           files::ReadOnlyFile::Replace);
 }
 
 }  // namespace startup

@@ -18,5 +18,8 @@ WriteResult SaveEntriesToFile(const std::vector<StartupEntry>& entries, const st
 bool ReadEntriesFromFile(const std::string& path, std::vector<StartupEntry>& entries);
 // Removes a file, read-only or not; a missing file counts as removed.
 bool DeleteFileForced(const std::string& path);
+// The kept registry values of the rows with a known type (kept_values.h)
+// written to `path`, or the file removed when there are none.
+bool SaveKeptValues(const std::vector<EntryRow>& rows, const std::string& path);
 
 }  // namespace startup

@@ -7,7 +7,10 @@
 #include <shlobj.h>
 
 #include "platform/com/com_ptr.h"
+#include "startup/core/add_task.h"
 #include "startup/core/entry_list.h"
+#include "startup/core/ini_routines.h"
+#include "startup/core/profile_file.h"
 #include "startup/core/record_file.h"
 #include "startup/core/shortcut.h"
 #include "startup/core/store_file.h"
@@ -16,8 +19,22 @@
 namespace startup {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+
+std::string Record(const std::string& name, const std::string& loadFrom,
+                   const std::string& command) {
+    return name + "\r\nDisabled\r\n" + loadFrom + "\r\nu\r\nw\r\n" + command + "\r\n";
+}
+
+// Status and command of every row, in list order.
+std::vector<std::string> Shown(const EntryList& list) {
+    std::vector<std::string> shown;
+    for (const EntryRow& row : list.Rows())
+        shown.push_back(row.entry.taskName + " " + row.entry.status + " " + row.entry.location);
+    return shown;
+}
 
 class KeepsEntriesTest : public QuarrowFixture {
 protected:
@@ -39,6 +56,13 @@ protected:
         const ApplyResult result = list.ApplyNow();
         EXPECT_FALSE(result.storeFailed);
         EXPECT_THAT(result.failures, ::testing::IsEmpty());
+    }
+    // A profile file loaded as the main form loads it.
+    static void LoadProfileFile(EntryList& list, const std::string& path) {
+        std::vector<StartupEntry> records;
+        std::string values;
+        ASSERT_TRUE(ReadProfile(path, records, values));
+        list.LoadProfile(records, values);
     }
     std::string Run(const std::string& name) {
         std::string data;
@@ -183,23 +207,44 @@ TEST_F(KeepsEntriesTest, ValuesKeepTheirTypeAndBytesThroughTheStoreAndAProfile) 
               WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Flags", flags, REG_DWORD));
     ASSERT_EQ(ERROR_SUCCESS,
               WriteRegBytes(HKEY_CURRENT_USER, RunKeyPath("Run"), "Multi", multi, REG_MULTI_SZ));
+    const auto expectTyped = [&] {
+        for (const auto& [name, type, bytes] :
+             {std::make_tuple("Flags", REG_DWORD, flags),
+              std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
+            std::string text, data;
+            DWORD found = 0;
+            ASSERT_TRUE(
+                ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));
+            EXPECT_EQ(found, static_cast<DWORD>(type)) << name;
+            EXPECT_EQ(data, bytes) << name;
+        }
+    };
     EntryList list = Loaded();
     const std::vector<StartupEntry> profile = list.Entries();
+    const std::string profileFile = dir_.file("typed.Pro");
+    ASSERT_EQ(SaveProfile(list.Rows(), profileFile), WriteResult::Written);
     list.ToggleDisable(0);
     list.ToggleDisable(1);
     Apply(list);
     EntryList later = Loaded();
     later.LoadProfile(profile);
     Apply(later);
-    for (const auto& [name, type, bytes] :
-         {std::make_tuple("Flags", REG_DWORD, flags),
-          std::make_tuple("Multi", REG_MULTI_SZ, multi)}) {
-        std::string text, data;
-        DWORD found = 0;
-        ASSERT_TRUE(ReadRegValue(HKEY_CURRENT_USER, RunKeyPath("Run"), name, text, &found, &data));
-        EXPECT_EQ(found, static_cast<DWORD>(type)) << name;
-        EXPECT_EQ(data, bytes) << name;
-    }
+    expectTyped();
+
+    // Removed for good, they come back typed from the profile's side file.
+    later.MarkRemove(0);
+    later.MarkRemove(1);
+    Apply(later);
+    LoadProfileFile(later, profileFile);
+    Apply(later);
+    expectTyped();
+
+    // A profile as written so far, with nothing beside it.
+    dir_.write("old.Pro", "Old\r\nEnabled\r\nRegistry(User Run)\r\nCurrent User\r\n"
+                          "Current User logs On\r\nold.exe\r\n");
+    LoadProfileFile(later, dir_.file("old.Pro"));
+    Apply(later);
+    EXPECT_EQ(Run("Old"), "old.exe");
 }
 
 TEST_F(KeepsEntriesTest, QuotedWinIniValueKeepsItsQuotes) {
@@ -264,6 +309,119 @@ TEST_F(KeepsEntriesTest, RefusedChangeIsReportedAndTheRowKeepsItsOwnStatus) {
     EXPECT_TRUE(RunValue(HKEY_LOCAL_MACHINE, "Run", "Stuck", &data));
     EXPECT_TRUE(dir_.exists("user-startup\\Locked.lnk"));
     EXPECT_EQ(Store().find("Stuck"), std::string::npos);
+}
+
+TEST_F(KeepsEntriesTest, EachRowHoldsOneEntryAndAWinIniRowIsItsPlace) {
+    dir_.write("prog\\Lang\\Deutsch.ini", "[Brackwell Language Pack]\r\n432=Win.ini Laden\r\n");
+    language_.SetCurrentLanguageFile("Deutsch.ini");
+    SetRun(HKEY_CURRENT_USER, "Run", "Tool", "tool.exe /new");
+    dir_.write("windows\\win.ini", "[Windows]\r\nLoad=old.exe\r\n");
+    dir_.write("windows\\SaveProf.pro", Record("Tool", "Registry(User Run)", "tool.exe /old") +
+                                            Record("Tool", "Registry(User Run)", "tool.exe /older") +
+                                            Record("Win.ini Load", "Win.ini Load", "stored.exe"));
+    EntryList list = Loaded();
+    const std::string profile = dir_.file("twins.Pro");
+    ASSERT_EQ(SaveProfile(list.Rows(), profile), WriteResult::Written);
+    // The second of two stored records of one name goes, and stays gone.
+    list.MarkRemove(3);
+    Apply(list);
+    EXPECT_THAT(Shown(Loaded()), ElementsAre("Tool Enabled tool.exe /new",
+                                             "Win.ini Load Enabled old.exe",
+                                             "Tool Disabled tool.exe /old",
+                                             "Win.ini Load Disabled stored.exe"));
+    list.MarkRemove(2);
+    Apply(list);
+    // The profile's stored twins come back beside the live entry, untouched.
+    LoadProfileFile(list, profile);
+    Apply(list);
+    EXPECT_EQ(Run("Tool"), "tool.exe /new");
+    EXPECT_THAT(Shown(list), ElementsAre("Tool Enabled tool.exe /new", "Win.ini Load Enabled old.exe",
+                                         "Tool Disabled tool.exe /old",
+                                         "Tool Disabled tool.exe /older",
+                                         "Win.ini Load Disabled stored.exe"));
+    EXPECT_EQ(ParseRecords(Store()).size(), 3u);
+
+    // Added under the translated label, the win.ini entry replaces the live
+    // value's row, as an added Run value replaces its own.
+    EXPECT_EQ(list.WinIniValue(kWinIniLoad), "old.exe");
+    list.AddRow(MakeAddedRow({"", kWinIniLoad, "Win.ini Laden", "new.exe"}, list.CurrentLabels(),
+                             language_));
+    list.AddRow(MakeAddedRow({"Tool", kUserRun, "Registry(User Run)", "tool.exe /added"},
+                             list.CurrentLabels(), language_));
+    Apply(list);
+    EXPECT_THAT(Shown(list), ElementsAre("Tool Disabled tool.exe /old",
+                                         "Tool Disabled tool.exe /older",
+                                         "Win.ini Load Disabled stored.exe",
+                                         "Win.ini Laden Enabled new.exe",
+                                         "Tool Enabled tool.exe /added"));
+    // Later applies leave the system to itself.
+    SetRun(HKEY_CURRENT_USER, "Run", "Tool", "tool.exe /later");
+    Apply(list);
+    EXPECT_EQ(Run("Tool"), "tool.exe /later");
+    list.ToggleDisable(3);
+    Apply(list);
+    EXPECT_EQ(ReadIniString("Windows", "Load", places_.WinIni()), "");
+    EXPECT_NE(Store().find("new.exe"), std::string::npos);
+}
+
+TEST_F(KeepsEntriesTest, AnEntryChangedBehindTheListIsLeftAndShownAsItIs) {
+    SetRun(HKEY_CURRENT_USER, "Run", "Updater", "C:\\v1\\upd.exe");
+    dir_.write("prog\\a.exe", "MZ");
+    dir_.write("prog\\b.exe", "MZ");
+    const std::string tray = dir_.file("user-startup\\Tray.lnk");
+    ASSERT_TRUE(MakeShortcut(tray, dir_.file("prog\\a.exe")));
+    EntryList list = Loaded();
+    SetRun(HKEY_CURRENT_USER, "Run", "Updater", "C:\\v2\\upd.exe");
+    ASSERT_TRUE(MakeShortcut(tray, dir_.file("prog\\b.exe")));
+    list.ToggleDisable(0);
+    list.ToggleDisable(1);
+    const ApplyResult result = list.ApplyNow();
+    EXPECT_THAT(result.failures,
+                ElementsAre(AllOf(HasSubstr("Updater"), HasSubstr("changed since")),
+                            AllOf(HasSubstr("Tray"), HasSubstr("changed since"))));
+    EXPECT_EQ(Run("Updater"), "C:\\v2\\upd.exe");
+    EXPECT_EQ(list.Rows()[0].entry.location, "C:\\v2\\upd.exe");
+    EXPECT_EQ(list.StatusAt(1), Status::Enabled);
+    EXPECT_STRCASEEQ(list.Rows()[1].entry.location.c_str(), dir_.file("prog\\b.exe").c_str());
+    EXPECT_FALSE(StoreExists());
+
+    // As they are now, they are taken out and put back whole.
+    list.ToggleDisable(0);
+    list.ToggleDisable(1);
+    Apply(list);
+    list.ToggleDisable(0);
+    list.ToggleDisable(1);
+    Apply(list);
+    EXPECT_EQ(Run("Updater"), "C:\\v2\\upd.exe");
+    EXPECT_STRCASEEQ(ReadShortcutTarget(tray).c_str(), dir_.file("prog\\b.exe").c_str());
+}
+
+TEST_F(KeepsEntriesTest, AStartupFileIsActedOnUnderItsListedName) {
+    dir_.write("user-startup\\notes.lnk.txt", "my notes");
+    dir_.write("prog\\app.exe", "MZ");
+    ASSERT_TRUE(MakeShortcut(dir_.file("common-startup\\APPSHO~1.LNK"), dir_.file("prog\\app.exe")));
+    EntryList list = Loaded();
+    ASSERT_THAT(Shown(list), ElementsAre("notes.lnk Enabled ", HasSubstr("APPSHO~1 Enabled")));
+    list.ToggleDisable(0);
+    list.MarkRemove(1);
+    Apply(list);
+    for (const char* file : {"user-startup\\notes.lnk.txt", "user-startup\\notes.lnk.lnk",
+                             "common-startup\\APPSHO~1.LNK"})
+        EXPECT_FALSE(dir_.exists(file)) << file;
+
+    // A later session finds the kept file by its entry and puts it back as it was.
+    EntryList later = Loaded();
+    later.ToggleDisable(RowOf(later, "notes.lnk", true));
+    Apply(later);
+    EXPECT_EQ(dir_.read("user-startup\\notes.lnk.txt"), "my notes");
+    EXPECT_FALSE(dir_.exists("user-startup\\notes.lnk.lnk"));
+    // A command from a profile does not turn it into a shortcut.
+    later.LoadProfile({{"notes.lnk", "Enabled", "StartUp (Current User)", "u", "w", "C:\\x.exe"}});
+    EXPECT_THAT(later.ApplyNow().failures, ElementsAre(HasSubstr("notes.lnk")));
+    EXPECT_EQ(dir_.read("user-startup\\notes.lnk.txt"), "my notes");
+    later.MarkRemove(RowOf(later, "notes.lnk"));
+    Apply(later);
+    EXPECT_FALSE(dir_.exists("user-startup\\notes.lnk.txt"));
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ bool AsDword(const RegValue& value, std::uint32_t& number);
 // The text of a REG_SZ value up to its first zero; false for any other type.
 bool AsText(const RegValue& value, std::string& text);
 
+enum class ReadResult { Found, Missing, Failed };
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -38,9 +40,17 @@ public:
     // Removes the key with everything below it; true when it is gone.
     virtual bool DeleteTree(Hive hive, const std::string& path) = 0;
 
-    // False when the key or value is missing.
-    virtual bool Read(Hive hive, const std::string& path, const std::string& name,
-                      RegValue& value) const = 0;
+    // Found with `value` filled; Missing when the key or the value is not
+    // there; Failed when it may be there but cannot be read (access refused,
+    // the registry failed), which must never be taken for Missing.
+    virtual ReadResult Query(Hive hive, const std::string& path, const std::string& name,
+                             RegValue& value) const = 0;
+    // Query for callers to whom a value that cannot be read is as good as
+    // none: true when Found.
+    bool Read(Hive hive, const std::string& path, const std::string& name,
+              RegValue& value) const {
+        return Query(hive, path, name, value) == ReadResult::Found;
+    }
     // Into an existing key only; false when the key is missing or the write fails.
     virtual bool Write(Hive hive, const std::string& path, const std::string& name,
                        const RegValue& value) = 0;

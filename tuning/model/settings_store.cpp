@@ -115,23 +115,28 @@ int LeadingNumber(const std::string& text) {
 
 bool SettingsStore::HasBackup() const { return registry_.KeyExists(Hive::CurrentUser, kBackupKey); }
 
+// A mark that cannot be read may be there: the backup stays.
 bool SettingsStore::BackupWouldBeReplaced() const {
     RegValue applied;
-    return HasBackup() &&
-           !registry_.Read(Hive::CurrentUser, kBackupKey, kBackupAppliedValue, applied);
+    return HasBackup() && registry_.Query(Hive::CurrentUser, kBackupKey, kBackupAppliedValue,
+                                          applied) == ReadResult::Missing;
 }
 
 bool SettingsStore::BackupValue(Hive hive, const std::string& key, const std::string& name,
                                 const std::string& backupKey, const std::string& backupName,
                                 RegValue& value) {
-    const bool present = registry_.Read(hive, key, name, value);
-    if (!Knows(backupKey, backupName)) {
-        if (present)
-            Save(backupKey, backupName, value);
-        else
-            Save(AbsentKey(backupKey), backupName, TextValue(""));
-    }
-    return present;
+    const ReadResult found = registry_.Query(hive, key, name, value);
+    const Backed backed = BackedAs(backupKey, backupName);
+    if (backed == Backed::Unreadable) ++failures_;
+    if (backed != Backed::Unknown) return found == ReadResult::Found;
+    if (found == ReadResult::Found)
+        Save(backupKey, backupName, value);
+    else if (found == ReadResult::Missing)
+        Save(AbsentKey(backupKey), backupName, TextValue(""));
+    else
+        // Recorded neither way: Set and Reset leave it alone.
+        ++failures_;
+    return found == ReadResult::Found;
 }
 
 void SettingsStore::Save(const std::string& backupKey, const std::string& backupName,
@@ -139,18 +144,24 @@ void SettingsStore::Save(const std::string& backupKey, const std::string& backup
     if (!registry_.Write(Hive::CurrentUser, backupKey, backupName, value)) ++failures_;
 }
 
-bool SettingsStore::Knows(const std::string& backupKey, const std::string& backupName) const {
-    RegValue copy;
-    return registry_.Read(Hive::CurrentUser, backupKey, backupName, copy) ||
-           KnownAbsent(backupKey, backupName);
-}
-
-bool SettingsStore::KnownAbsent(const std::string& backupKey, const std::string& backupName) const {
-    RegValue mark;
-    if (registry_.KeyExists(Hive::CurrentUser, kBackupAbsentKey))
-        return registry_.Read(Hive::CurrentUser, AbsentKey(backupKey), backupName, mark);
+SettingsStore::Backed SettingsStore::BackedAs(const std::string& backupKey,
+                                              const std::string& backupName,
+                                              RegValue* copy) const {
+    RegValue value;
+    switch (registry_.Query(Hive::CurrentUser, backupKey, backupName, copy ? *copy : value)) {
+    case ReadResult::Found: return Backed::Copy;
+    case ReadResult::Failed: return Backed::Unreadable;
+    case ReadResult::Missing: break;
+    }
     // A backup from before absent values were recorded: what it lacks was not there.
-    return HasBackup();
+    if (!registry_.KeyExists(Hive::CurrentUser, kBackupAbsentKey))
+        return HasBackup() ? Backed::Absent : Backed::Unknown;
+    switch (registry_.Query(Hive::CurrentUser, AbsentKey(backupKey), backupName, value)) {
+    case ReadResult::Found: return Backed::Absent;
+    case ReadResult::Failed: return Backed::Unreadable;
+    case ReadResult::Missing: break;
+    }
+    return Backed::Unknown;
 }
 
 BackupResult SettingsStore::BackupOriginalSettings(TuningSettings& settings) {
@@ -237,12 +248,17 @@ void SettingsStore::BackupMTU9x(TuningSettings& settings) {
     if (instance.empty() || !registry_.KeyExists(Hive::LocalMachine, key)) return;
     RegValue value;
     // An adapter without an MTU of its own is stored as "0": the apply and
-    // the reset find the adapter by this name.
-    if (registry_.Read(Hive::LocalMachine, key, "MaxMTU", value))
+    // the reset find the adapter by this name. One whose MTU cannot be read
+    // is not stored at all, so they leave it alone.
+    const ReadResult mtu = registry_.Query(Hive::LocalMachine, key, "MaxMTU", value);
+    if (mtu == ReadResult::Found)
         SetPrior(settings.mtu, value, true);
     else
         value = TextValue("0");
-    if (!Knows(kBackupMtuKey, instance)) Save(kBackupMtuKey, instance, value);
+    if (mtu == ReadResult::Failed)
+        ++failures_;
+    else if (BackedAs(kBackupMtuKey, instance) == Backed::Unknown)
+        Save(kBackupMtuKey, instance, value);
     if (BackupValue(Hive::LocalMachine, key, "MaxMSS", kBackupMssKey, instance, value))
         SetPrior(settings.mss, value, true);
 }
@@ -255,7 +271,8 @@ void SettingsStore::Write(Hive hive, const std::string& key, const std::string& 
 void SettingsStore::ApplyValue(Hive hive, const std::string& key, const std::string& name,
                                const std::string& backupKey, const std::string& backupName,
                                const RegValue& value) {
-    if (Knows(backupKey, backupName))
+    const Backed backed = BackedAs(backupKey, backupName);
+    if (backed == Backed::Copy || backed == Backed::Absent)
         Write(hive, key, name, value);
     else
         ++unsaved_;
@@ -272,9 +289,13 @@ void SettingsStore::ApplyNumber(Hive hive, const std::string& key, const std::st
 
 bool SettingsStore::SaveModem(const std::string& modem, const RegValue& record) {
     RegValue copy;
-    return registry_.Read(Hive::CurrentUser, kBackupModemKey, modem, copy) ||
-           (HasBackup() && registry_.CreateKey(Hive::CurrentUser, kBackupModemKey) &&
-            registry_.Write(Hive::CurrentUser, kBackupModemKey, modem, record));
+    switch (registry_.Query(Hive::CurrentUser, kBackupModemKey, modem, copy)) {
+    case ReadResult::Found: return true;
+    case ReadResult::Failed: return false;
+    case ReadResult::Missing: break;
+    }
+    return HasBackup() && registry_.CreateKey(Hive::CurrentUser, kBackupModemKey) &&
+           registry_.Write(Hive::CurrentUser, kBackupModemKey, modem, record);
 }
 
 ApplyResult SettingsStore::ApplySettings(const TuningSettings& settings, bool modemFound) {
@@ -372,10 +393,12 @@ void SettingsStore::Restore(Hive hive, const std::string& key, const std::string
                             const std::string& backupKey, const std::string& backupName) {
     RegValue value;
     bool ok = true;
-    if (registry_.Read(Hive::CurrentUser, backupKey, backupName, value))
-        ok = registry_.Write(hive, key, name, value);
-    else if (KnownAbsent(backupKey, backupName))
-        ok = registry_.DeleteValue(hive, key, name);
+    switch (BackedAs(backupKey, backupName, &value)) {
+    case Backed::Copy: ok = registry_.Write(hive, key, name, value); break;
+    case Backed::Absent: ok = registry_.DeleteValue(hive, key, name); break;
+    case Backed::Unreadable: ok = false; break;
+    case Backed::Unknown: break;
+    }
     if (!ok) ++failures_;
 }
 
@@ -401,9 +424,26 @@ ResetResult SettingsStore::ResetSettings() {
         for (const StackValue& entry : StackValues(family_))
             Restore(Hive::LocalMachine, stack, entry.name, kBackupKey, entry.name);
     }
-    if (failures_ == 0) result.backupRemoved = registry_.DeleteTree(Hive::CurrentUser, kBackupKey);
+    if (failures_ == 0) result.backupRemoved = RemoveBackup();
     result.failures = failures_;
     return result;
+}
+
+// Part by part, so that a part left behind still reads as the backup was
+// written: the copies first, then the record of absent values (without it
+// the rest would read as a backup from before that record existed, whose
+// missing copies stand for absent values), the key itself last.
+bool SettingsStore::RemoveBackup() {
+    const std::string absent = kBackupAbsentKey;
+    for (const std::string& sub : registry_.SubKeys(Hive::CurrentUser, kBackupKey)) {
+        const std::string key = std::string(kBackupKey) + "\\" + sub;
+        if (key != absent && !registry_.DeleteTree(Hive::CurrentUser, key)) return false;
+    }
+    for (const std::string& name : registry_.ValueNames(Hive::CurrentUser, kBackupKey)) {
+        if (!registry_.DeleteValue(Hive::CurrentUser, kBackupKey, name)) return false;
+    }
+    return registry_.DeleteTree(Hive::CurrentUser, kBackupAbsentKey) &&
+           registry_.DeleteTree(Hive::CurrentUser, kBackupKey);
 }
 
 void SettingsStore::ResetMTUNT() {

@@ -6,12 +6,13 @@
 // The backup keeps every value as it was stored (type and bytes), whatever
 // its type or length, and records each value that was not there, so a reset
 // brings back exactly what was there and deletes only what Set created. A
-// value the backup knows neither way (its copy failed, or its place came
-// later) is left alone by the apply and by the reset. A backup followed by
-// an apply is never replaced: it is the state from before any tuning, and a
-// later backup only adds the values it does not know yet. A reset removes
-// the backup only when every value went back; a key that no longer exists
-// has nothing left to put back.
+// value the backup knows neither way (it could not be read or copied, or its
+// place came later) is left alone by the apply and by the reset. A backup
+// followed by an apply is never replaced: it is the state from before any
+// tuning, and a later backup only adds the values it does not know yet. A
+// reset removes the backup only when every value went back, and removes it
+// so that a part left behind still reads as it was written; a key that no
+// longer exists has nothing left to put back.
 #include <string>
 
 #include "tuning/model/registry.h"
@@ -33,7 +34,7 @@ struct ApplyResult {
 struct ResetResult {
     bool noBackup = false;  // nothing to reset to; nothing was changed
     int failures = 0;       // values that could not be restored or removed
-    bool backupRemoved = false;
+    bool backupRemoved = false;  // false with no failures: the backup could not be removed
     bool Succeeded() const { return !noBackup && failures == 0; }
 };
 
@@ -52,21 +53,25 @@ public:
     ResetResult ResetSettings();
 
 private:
-    // Reads one value into `value`; false when it is not there. Unless the
-    // backup knows it already, the value is copied into the backup under
-    // `backupName`, or recorded there as absent (a failed copy counts as a
-    // failure).
+    // What the backup holds for one value.
+    enum class Backed { Copy, Absent, Unknown, Unreadable };
+
+    // Reads one value into `value`; false when it is not there or cannot be
+    // read. Unless the backup knows it already, the value is copied into the
+    // backup under `backupName`, or recorded there as absent; a value that
+    // cannot be read, or a failed copy, counts as a failure.
     bool BackupValue(Hive hive, const std::string& key, const std::string& name,
                      const std::string& backupKey, const std::string& backupName,
                      RegValue& value);
     void Save(const std::string& backupKey, const std::string& backupName, const RegValue& value);
-    // The backup holds a copy of the value, or knows it was not there.
-    bool Knows(const std::string& backupKey, const std::string& backupName) const;
-    bool KnownAbsent(const std::string& backupKey, const std::string& backupName) const;
+    // `copy` receives the backed-up value when there is one.
+    Backed BackedAs(const std::string& backupKey, const std::string& backupName,
+                    RegValue* copy = nullptr) const;
     void BackupMTUNT(TuningSettings& settings);
     void BackupMTU9x(TuningSettings& settings);
     std::string FindDialUpNetTrans() const;
-    // Writes the value when the backup knows it, else counts it as unsaved.
+    // Writes the value when the backup can put it back, else counts it as
+    // unsaved.
     void ApplyValue(Hive hive, const std::string& key, const std::string& name,
                     const std::string& backupKey, const std::string& backupName,
                     const RegValue& value);
@@ -80,9 +85,12 @@ private:
     void ResetMTU9x();
     void ResetModems();
     // The backed-up value written back into `key`, or the value deleted
-    // from `key` when the backup knows it was not there.
+    // from `key` when the backup knows it was not there; a backup entry that
+    // cannot be read counts as a failure.
     void Restore(Hive hive, const std::string& key, const std::string& name,
                  const std::string& backupKey, const std::string& backupName);
+    // False when a part of the backup stays.
+    bool RemoveBackup();
     void Write(Hive hive, const std::string& key, const std::string& name, const RegValue& value);
 
     Registry& registry_;

@@ -13,6 +13,7 @@ public:
     OpenKey(HKEY root, const std::string& path, REGSAM access) {
         if (RegOpenKeyExA(root, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
     }
+    explicit OpenKey(HKEY opened) : key_(opened) {}
     ~OpenKey() {
         if (key_) RegCloseKey(key_);
     }
@@ -23,6 +24,11 @@ public:
 private:
     HKEY key_ = nullptr;
 };
+
+// Only a key or value that is not there is missing.
+ReadResult Outcome(LONG error) {
+    return error == ERROR_FILE_NOT_FOUND ? ReadResult::Missing : ReadResult::Failed;
+}
 
 }  // namespace
 
@@ -40,16 +46,29 @@ bool Win32Registry::DeleteTree(Hive hive, const std::string& path) {
     return !KeyExists(hive, path);
 }
 
-bool Win32Registry::Read(Hive hive, const std::string& path, const std::string& name,
-                         RegValue& value) const {
-    CRegKey key;
-    DWORD type = 0;
-    std::string data;
-    if (!key.Open(Root(hive), path.c_str(), KEY_READ) || !key.ReadBytes(name.c_str(), data, &type))
-        return false;
-    value.type = type;
-    value.data = data;
-    return true;
+ReadResult Win32Registry::Query(Hive hive, const std::string& path, const std::string& name,
+                                RegValue& value) const {
+    HKEY opened = nullptr;
+    LONG result = RegOpenKeyExA(Root(hive), path.c_str(), 0, KEY_QUERY_VALUE, &opened);
+    if (result != ERROR_SUCCESS) return Outcome(result);
+    const OpenKey key(opened);
+    // The value may grow between the size query and the read.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD type = 0;
+        DWORD size = 0;
+        result = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size);
+        if (result != ERROR_SUCCESS) return Outcome(result);
+        std::string data(size, '\0');
+        result = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type,
+                                  size ? reinterpret_cast<BYTE*>(&data[0]) : nullptr, &size);
+        if (result == ERROR_MORE_DATA) continue;
+        if (result != ERROR_SUCCESS) return Outcome(result);
+        data.resize(size);
+        value.type = type;
+        value.data = data;
+        return ReadResult::Found;
+    }
+    return ReadResult::Failed;
 }
 
 bool Win32Registry::Write(Hive hive, const std::string& path, const std::string& name,

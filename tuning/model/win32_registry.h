@@ -16,8 +16,8 @@ public:
     bool KeyExists(Hive hive, const std::string& path) const override;
     bool CreateKey(Hive hive, const std::string& path) override;
     bool DeleteTree(Hive hive, const std::string& path) override;
-    bool Read(Hive hive, const std::string& path, const std::string& name,
-              RegValue& value) const override;
+    ReadResult Query(Hive hive, const std::string& path, const std::string& name,
+                     RegValue& value) const override;
     bool Write(Hive hive, const std::string& path, const std::string& name,
                const RegValue& value) override;
     bool DeleteValue(Hive hive, const std::string& path, const std::string& name) override;

@@ -11,6 +11,7 @@
 
 #include "platform/ui/tests/ui_driver.h"
 #include "tuning/model/registry_paths.h"
+#include "tuning/model/settings_store.h"
 #include "tuning/model/tests/scratch_tree.h"
 #include "tuning/res/main_dlg_res.h"
 #include "tuning/res/wizard_pages_res.h"
@@ -94,6 +95,14 @@ protected:
         app.Run(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
     }
     bool ResetEnabled() const { return IsWindowEnabled(GetDlgItem(main, IDC_RESET_SETTINGS)) != FALSE; }
+    // A step: once the main dialog shows, its button `id` is clicked.
+    bool ClickOnMain(int id) {
+        std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
+        if (found.empty()) return false;
+        main = found[0];
+        Click(main, id);
+        return true;
+    }
 
     test::ScratchTree tree;
     RecordingPrompt prompt;
@@ -161,6 +170,32 @@ TEST_F(TessalineAppTest, ResetIsEnabledExactlyWhenABackupExistsAndSetAsksBeforeR
     RegValue kept;
     ASSERT_TRUE(tree.registry().Read(Hive::CurrentUser, kBackupKey, "DefaultTTL", kept));
     EXPECT_EQ(DwordValue(77).data, kept.data);
+}
+
+TEST_F(TessalineAppTest, AResetThatCannotRemoveTheBackupSaysSoAndKeepsResetEnabled) {
+    VersionSeam xp(WindowsXP);
+    tree.SetDword(kStackNTKey, "DefaultTTL", 99);
+    test::FaultyRegistry faulty(tree.registry());
+    TuningSettings settings;
+    SettingsStore(faulty, Family::NT).BackupOriginalSettings(settings);
+    faulty.undeletableKeys = {kBackupMtuKey};
+    bool enabledAfterReset = false;
+    uitest::Watchdog watchdog(20000);
+    uitest::Steps steps({
+        [&] { return ClickOnMain(IDC_RESET_SETTINGS); },
+        [&] {
+            enabledAfterReset = ResetEnabled();
+            PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    CTessalineApp(faulty, prompt).Run(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(steps.Done());
+    EXPECT_TRUE(enabledAfterReset);
+    ASSERT_EQ(1u, prompt.texts.size());
+    EXPECT_THAT(prompt.texts[0], HasSubstr("the backup itself could not be removed"));
+    EXPECT_EQ(static_cast<unsigned>(MB_OK | MB_ICONWARNING), prompt.types[0]);
 }
 
 std::string ComboItem(HWND combo, int index) {
@@ -242,13 +277,7 @@ TEST_F(TessalineAppTest, OnWindows98TheWizardEndsAfterSixStepsAndWritesText) {
     };
     uitest::Watchdog watchdog(30000);
     uitest::Steps steps({
-        [&] {
-            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
-            if (found.empty()) return false;
-            main = found[0];
-            Click(main, IDC_SET_SETTINGS);
-            return true;
-        },
+        [&] { return ClickOnMain(IDC_SET_SETTINGS); },
         [&] {
             std::vector<HWND> found = WindowsTitled("Step 1 of 6");
             if (found.empty()) return false;
@@ -322,13 +351,7 @@ TEST_F(TessalineAppTest, OneRunOfTheWizardAppliesAndResetPutsTheSystemBack) {
     };
     uitest::Watchdog watchdog(30000);
     uitest::Steps steps({
-        [&] {
-            std::vector<HWND> found = WindowsTitled("Velmora Surgewind");
-            if (found.empty()) return false;
-            main = found[0];
-            Click(main, IDC_SET_SETTINGS);
-            return true;
-        },
+        [&] { return ClickOnMain(IDC_SET_SETTINGS); },
         [&] {
             std::vector<HWND> found = WindowsTitled("Step 1 of 8");
             if (found.empty()) return false;

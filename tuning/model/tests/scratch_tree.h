@@ -1,7 +1,8 @@
 #pragma once
 // A scratch registry tree seen through the model's registry seam, with
 // helpers to seed values of any type, take a snapshot of every value, and
-// make chosen writes fail as they do for a user without rights.
+// make chosen reads, writes and deletes fail as they do for a user without
+// rights.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -51,13 +52,17 @@ private:
     Win32Registry registry_;
 };
 
-// Passes everything through, except that writes of the named values fail
-// and every read of a value is counted.
+// Passes everything through, except that writes and deletes of the named
+// values fail, reads of the named values fail, the keys of the named paths
+// cannot be deleted, and every read of a value is counted. A tree delete
+// goes as far as it can, subkeys in enumeration order.
 class FaultyRegistry : public Registry {
 public:
     explicit FaultyRegistry(Registry& inner) : inner_(inner) {}
 
     std::set<std::string> failingWrites;
+    std::set<std::string> failingReads;
+    std::set<std::string> undeletableKeys;
     mutable int reads = 0;
 
     bool KeyExists(Hive hive, const std::string& path) const override {
@@ -65,12 +70,17 @@ public:
     }
     bool CreateKey(Hive hive, const std::string& path) override { return inner_.CreateKey(hive, path); }
     bool DeleteTree(Hive hive, const std::string& path) override {
-        return inner_.DeleteTree(hive, path);
+        if (undeletableKeys.count(path)) return false;
+        bool whole = true;
+        for (const std::string& sub : inner_.SubKeys(hive, path))
+            whole = DeleteTree(hive, path + "\\" + sub) && whole;
+        return whole && inner_.DeleteTree(hive, path);
     }
-    bool Read(Hive hive, const std::string& path, const std::string& name,
-              RegValue& value) const override {
+    ReadResult Query(Hive hive, const std::string& path, const std::string& name,
+                     RegValue& value) const override {
         ++reads;
-        return inner_.Read(hive, path, name, value);
+        return failingReads.count(name) ? ReadResult::Failed
+                                        : inner_.Query(hive, path, name, value);
     }
     bool Write(Hive hive, const std::string& path, const std::string& name,
                const RegValue& value) override {

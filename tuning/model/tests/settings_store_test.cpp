@@ -342,6 +342,47 @@ TEST(SettingsStoreTest, ABackupFromBeforeAbsentValuesWereRecordedStillRestores) 
     EXPECT_EQ(seed, tree.Take());
 }
 
+TEST(SettingsStoreTest, AnUnreadableValueIsNoMissingOneAndAPartlyRemovedBackupReadsAsWritten) {
+    ScratchTree tree("tuning-store-unreadable");
+    SeedNT(tree);
+    test::Snapshot expected = tree.Take();
+    FaultyRegistry faulty(tree.registry());
+    SettingsStore store(faulty, Family::NT);
+
+    // DefaultTTL is there but cannot be read while the backup is made.
+    faulty.failingReads = {"DefaultTTL"};
+    TuningSettings settings;
+    EXPECT_EQ(1, store.BackupOriginalSettings(settings).failures);
+    EXPECT_FALSE(settings.ttl.present);
+    faulty.failingReads.clear();
+    EXPECT_EQ(1, store.ApplySettings(Chosen(Family::NT), false).unsaved);
+    EXPECT_EQ(128u, DwordOf(faulty, Hive::LocalMachine, kStackNTKey, "DefaultTTL"));
+
+    // A copy that cannot be read at Reset keeps the backup, copy included.
+    faulty.failingReads = {"EnablePMTUDiscovery"};
+    ResetResult reset = store.ResetSettings();
+    EXPECT_EQ(1, reset.failures);
+    EXPECT_FALSE(reset.backupRemoved);
+    faulty.failingReads.clear();
+    RegValue copy;
+    EXPECT_TRUE(faulty.Read(Hive::CurrentUser, kBackupKey, "EnablePMTUDiscovery", copy));
+
+    // A removal that stops part way keeps the record of absent values: the
+    // next Reset still leaves alone the value it never copied and an
+    // interface that came later.
+    faulty.undeletableKeys = {kBackupMtuKey};
+    reset = store.ResetSettings();
+    EXPECT_TRUE(reset.Succeeded());
+    EXPECT_FALSE(reset.backupRemoved);
+    faulty.undeletableKeys.clear();
+    tree.SetDword(kInterfaces + "\\{E}", "MTU", 1200);
+    reset = store.ResetSettings();
+    EXPECT_TRUE(reset.Succeeded());
+    EXPECT_TRUE(reset.backupRemoved);
+    expected["HKLM\\" + std::string(kStackNTKey) + "\\Interfaces\\{E}|MTU"] = DwordValue(1200);
+    EXPECT_EQ(expected, tree.Take());
+}
+
 TEST(SettingsStoreTest, LeadingNumberReadsTheDigitsBeforeAnythingElse) {
     EXPECT_EQ(1500, LeadingNumber("1500"));
     EXPECT_EQ(64, LeadingNumber("64 hops"));

@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "common/files/ansi_names.h"
 #include "platform/com/com_ptr.h"
 #include "startup/core/add_task.h"
 #include "startup/core/entry_list.h"
@@ -399,15 +400,24 @@ TEST_F(KeepsEntriesTest, AnEntryChangedBehindTheListIsLeftAndShownAsItIs) {
 TEST_F(KeepsEntriesTest, AStartupFileIsActedOnUnderItsListedName) {
     dir_.write("user-startup\\notes.lnk.txt", "my notes");
     dir_.write("prog\\app.exe", "MZ");
-    ASSERT_TRUE(MakeShortcut(dir_.file("common-startup\\APPSHO~1.LNK"), dir_.file("prog\\app.exe")));
+    // A shortcut whose name the ANSI code page cannot hold is its short name.
+    ASSERT_TRUE(MakeShortcut(dir_.file("common-startup\\made.lnk"), dir_.file("prog\\app.exe")));
+    const std::wstring accented = files::WideOf(dir_.file("common-startup")) + L"\\\x010C" L"apek.lnk";
+    ASSERT_TRUE(MoveFileW(files::WideOf(dir_.file("common-startup\\made.lnk")).c_str(), accented.c_str()));
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_NE(0u, GetShortPathNameW(accented.c_str(), shortPath, MAX_PATH));
+    std::string shortName;
+    ASSERT_TRUE(files::ExactAnsi(shortPath, shortName));
+    shortName = shortName.substr(shortName.find_last_of('\\') + 1);
+    const std::string title = shortName.substr(0, shortName.rfind('.'));
     EntryList list = Loaded();
-    ASSERT_THAT(Shown(list), ElementsAre("notes.lnk Enabled ", HasSubstr("APPSHO~1 Enabled")));
+    ASSERT_THAT(Shown(list), ElementsAre("notes.lnk Enabled ", HasSubstr(title + " Enabled")));
     list.ToggleDisable(0);
     list.MarkRemove(1);
     Apply(list);
-    for (const char* file : {"user-startup\\notes.lnk.txt", "user-startup\\notes.lnk.lnk",
-                             "common-startup\\APPSHO~1.LNK"})
+    for (const char* file : {"user-startup\\notes.lnk.txt", "user-startup\\notes.lnk.lnk"})
         EXPECT_FALSE(dir_.exists(file)) << file;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(accented.c_str()));
 
     // A later session finds the kept file by its entry and puts it back as it was.
     EntryList later = Loaded();

@@ -25,25 +25,16 @@ bool SystemIdentity(const std::string& path, FileIdentity& identity) {
 
 void ProtectedFolders::Set(std::vector<std::string> folders) {
     folders_ = std::move(folders);
-    Identify();
-}
-
-void ProtectedFolders::SetIdentityQuery(IdentityQuery identity) {
-    identity_ = identity;
-    Identify();
-}
-
-void ProtectedFolders::Identify() {
     identities_.assign(folders_.size(), Identified());
     for (size_t i = 0; i < folders_.size(); ++i)
-        identities_[i].known = identity_ && !folders_[i].empty() &&
-                               identity_(folders_[i], identities_[i].identity);
+        identities_[i].known =
+            !folders_[i].empty() && SystemIdentity(folders_[i], identities_[i].identity);
 }
 
 bool ProtectedFolders::Holds(const std::string& path) const {
     if (IsProtectedFolder(path, folders_)) return true;
     FileIdentity identity;
-    if (!identity_ || !identity_(path, identity)) return false;
+    if (!SystemIdentity(path, identity)) return false;
     for (const Identified& folder : identities_) {
         if (folder.known && folder.identity == identity) return true;
     }

@@ -19,16 +19,11 @@ struct FileIdentity {
 
 // What lies at `path`, opened as itself (a folder too); false where the
 // system cannot tell (Windows 95, 98, Me) or nothing is there.
-using IdentityQuery = bool (*)(const std::string& path, FileIdentity& identity);
 bool SystemIdentity(const std::string& path, FileIdentity& identity);
 
 class ProtectedFolders {
 public:
-    explicit ProtectedFolders(IdentityQuery identity = &SystemIdentity) : identity_(identity) {}
-
-    // The folders, and the query that tells their identity (tests record one).
     void Set(std::vector<std::string> folders);
-    void SetIdentityQuery(IdentityQuery identity);
     bool Holds(const std::string& path) const;
 
 private:
@@ -36,9 +31,6 @@ private:
         bool known = false;
         FileIdentity identity;
     };
-    void Identify();
-
-    IdentityQuery identity_;
     std::vector<std::string> folders_;
     std::vector<Identified> identities_;
 };

@@ -95,7 +95,6 @@ public:
     void SetDrives(const DriveTable& drives) { drives_ = drives; }
     const DriveTable& Drives() const { return drives_; }
     void SetProtectedFolders(std::vector<std::string> folders) { protected_.Set(std::move(folders)); }
-    ProtectedFolders& Protected() { return protected_; }
     void SetUserSid(const std::string& sid) { userSid_ = sid; }
     void SetXpOrMe(bool xpOrMe) { xpOrMe_ = xpOrMe; }
     // Seams: where file writes go, how free space is asked, the bin calls,

@@ -48,6 +48,11 @@ TEST_F(ActiveXPageTest, OtherRunValuesShowAsAdministratorApprovedAndSaveAs0x1000
         page.SelectZone(2);
         EXPECT_EQ(PolicyChoice::AdminApproved, page.Choice(kRunActiveX)) << value;
         page.SaveZonePolicies();
+        EXPECT_EQ(value, Read(3, "1200")) << "unchanged on the page, so left as it is";
+        page.SetChoice(kRunActiveX, PolicyChoice::Prompt);
+        page.SaveZonePolicies();
+        page.SetChoice(kRunActiveX, PolicyChoice::AdminApproved);
+        page.SaveZonePolicies();
         EXPECT_EQ(0x10000, Read(3, "1200"));
     }
 }

@@ -12,6 +12,11 @@
 // attaches before the runtime's start for the DLL and DllMain see them,
 // detaches after, so static destructors and DllMain still find the leaving
 // thread's thread-locals that the bookkeeping then frees.
+//
+// So a DLL with this entry leaves its thread calls on (no
+// DisableThreadLibraryCalls): the entry would never see a thread end, and
+// every thread of the host that used the runtime (a thread-local, a C++
+// exception, whose state is one) would leave its data behind for good.
 #include <windows.h>
 
 extern "C" {

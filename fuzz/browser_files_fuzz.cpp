@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string> lines = browser::ProxyPrefLines("VelmoraBlinkward", "8100");
     const std::string userJs = browser::MergePrefLines(text, lines);
     FUZZ_CHECK(browser::MergePrefLines(userJs, lines) == userJs);
-    browser::ProfileUsesProxy(text, userJs);
-    browser::RemoveFirstLineContaining(text, "network.proxy");
+    FUZZ_CHECK(browser::ProfileUsesProxy(text, userJs));
+    browser::RemoveFirstPref(text, "network.proxy.http");
 
     for (const std::string& directory : browser::ScanProfileDirectories(text)) {
         FUZZ_CHECK(directory.size() < 260);

@@ -45,9 +45,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return guard::Call("Vintabar DllMain", FALSE, [&]() -> BOOL {
         if (reason == DLL_PROCESS_ATTACH) {
             com::module::SetInstance(instance);
+            // Thread calls stay on: the DLL's entry frees the runtime's
+            // per-thread data of each thread that ends.
             if (!ThisProcess().Attach(iehelper::ClassifyHost(iehelper::CurrentProcessPath())))
                 return FALSE;
-            DisableThreadLibraryCalls(instance);
         } else if (reason == DLL_PROCESS_DETACH) {
             ThisProcess().Detach();
         }

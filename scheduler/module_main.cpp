@@ -28,10 +28,9 @@ com::ServerClass ScheduleClass() {
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        com::module::SetInstance(instance);
-        DisableThreadLibraryCalls(instance);
-    }
+    // Thread calls stay on: the DLL's entry frees the runtime's per-thread
+    // data of each thread that ends (platform/runtime/dll_start.cpp).
+    if (reason == DLL_PROCESS_ATTACH) com::module::SetInstance(instance);
     return TRUE;
 }
 
@@ -41,13 +40,17 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     return com::GetClassObject(kClasses, clsid, iid, out);
 }
 
-STDAPI DllRegisterServer() {
-    HRESULT hr = com::RegisterServerClass(ScheduleClass());
-    return FAILED(hr) ? hr : com::RegisterModuleTypeLib();
-}
-
 STDAPI DllUnregisterServer() {
     HRESULT classResult = com::UnregisterServerClass(ScheduleClass());
     HRESULT libraryResult = com::UnregisterModuleTypeLib();
     return FAILED(classResult) ? classResult : libraryResult;
+}
+
+STDAPI DllRegisterServer() {
+    HRESULT hr = com::RegisterServerClass(ScheduleClass());
+    if (SUCCEEDED(hr)) hr = com::RegisterModuleTypeLib();
+    // Whole or nothing: a class without its type library would pass the
+    // shredder's start-up check and fail at its first call.
+    if (FAILED(hr)) DllUnregisterServer();
+    return hr;
 }

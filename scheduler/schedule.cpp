@@ -29,6 +29,9 @@ STDMETHODIMP Schedule::CreateTask(BSTR name, _Job** result) {
         if (!result) return E_POINTER;
         *result = nullptr;
         const wchar_t* taskName = name ? name : L"";
+        // The platform would save it as ".job", which it then neither lists
+        // nor deletes.
+        if (!*taskName) return Error(E_INVALIDARG, "A task needs a name");
         // The platform would hand out a fresh task under an existing name and
         // overwrite that task on the first save.
         com::ComPtr<IUnknown> existing;

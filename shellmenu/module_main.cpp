@@ -9,10 +9,9 @@
 #include "shellmenu/shell_ext.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        com::module::SetInstance(instance);
-        DisableThreadLibraryCalls(instance);
-    }
+    // Thread calls stay on: the DLL's entry frees the runtime's per-thread
+    // data of each thread that ends (platform/runtime/dll_start.cpp).
+    if (reason == DLL_PROCESS_ATTACH) com::module::SetInstance(instance);
     return TRUE;
 }
 

@@ -99,6 +99,14 @@ void CConnectionList::ResetIEProxy() {
     // an older run stored: only the settings themselves tell.
     const bool lanIsOurs = LanUsesProxy();
     EnumDialUpConnections(false);
+    if (!lanIsOurs && ConfiguredCount == 0) {
+        // Nothing of ours is left in the settings: the stale flags go, and
+        // the user's own settings (`ProxyHttp1.1` among them) stay.
+        ProxySettingKey flags;
+        flags.Set(env_.state.LanConfigured, kLanFlag, 0);
+        flags.Set(env_.state.DialUpConfigured, kDialUpFlag, 0);
+        return;
+    }
     for (ConnectionEntry& entry : Entries) entry.Chosen = entry.Greyed ? 0 : 1;
     ResetIEProxy(lanIsOurs, true);
     if (!lanIsOurs) ProxySettingKey().Set(env_.state.LanConfigured, kLanFlag, 0);

@@ -44,7 +44,8 @@ public:
 
     // Reset side of the uninstaller: every configured connection, and the
     // LAN when its settings name the program's proxy (a stored flag alone
-    // is not enough: the user may have set up his own proxy since).
+    // is not enough: the user may have set up his own proxy since). When
+    // nothing carries the proxy any more, only the stored flags are cleared.
     void ResetIEProxy();
 
     std::vector<ConnectionEntry> Entries;

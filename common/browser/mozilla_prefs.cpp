@@ -1,11 +1,10 @@
 #include "common/browser/mozilla_prefs.h"
 
+#include "common/browser/pref_statements.h"
 #include "common/browser/text_lines.h"
 
 namespace browser {
 namespace {
-
-const char kPrefStart[] = "user_pref(\"";
 
 // What the program's proxy looks like in a profile, one text per preference.
 struct ProxyPrefTest {
@@ -18,14 +17,39 @@ const ProxyPrefTest kConfiguredTests[] = {
     {"network.proxy.type", "user_pref(\"network.proxy.type\", 1)"},
 };
 
-constexpr size_t kNone = static_cast<size_t>(-1);
-
-// The index of the last line of `lines` that sets `name`, or kNone.
-size_t LastSetting(const std::vector<TextLine>& lines, const std::string& name) {
-    size_t found = kNone;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (PrefNameOf(lines[i].text) == name) found = i;
+// The last statement of `scan` that sets `name`, or null.
+const PrefStatement* LastSetting(const PrefScan& scan, const std::string& name) {
+    const PrefStatement* found = nullptr;
+    for (const PrefStatement& statement : scan.statements)
+        if (statement.name == name) found = &statement;
     return found;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool AllBlank(const std::string& text, size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i)
+        if (!IsBlank(text[i]) && text[i] != '\r') return false;
+    return true;
+}
+
+// `text` without `statement`: with its whole line when nothing else stands
+// on it, else with the blanks that separated it from the rest of the line.
+std::string CutStatement(std::string text, const PrefStatement& statement) {
+    const size_t previous = statement.begin == 0 ? std::string::npos
+                                                 : text.rfind('\n', statement.begin - 1);
+    const size_t lineStart = previous == std::string::npos ? 0 : previous + 1;
+    const size_t lineFeed = text.find('\n', statement.end);
+    const size_t lineEnd = lineFeed == std::string::npos ? text.size() : lineFeed;
+    const bool nothingAfter = AllBlank(text, statement.end, lineEnd);
+    if (nothingAfter && AllBlank(text, lineStart, statement.begin))
+        return text.erase(lineStart, lineFeed == std::string::npos ? lineEnd - lineStart
+                                                                    : lineFeed + 1 - lineStart);
+    size_t from = statement.begin, to = statement.end;
+    while (to < lineEnd && IsBlank(text[to])) ++to;
+    if (nothingAfter)
+        while (from > lineStart && IsBlank(text[from - 1])) --from;
+    return text.erase(from, to - from);
 }
 
 }  // namespace
@@ -42,51 +66,50 @@ std::vector<std::string> NeutralProxyPrefLines() {
             "user_pref(\"network.proxy.type\", 0);"};
 }
 
-std::string PrefNameOf(const std::string& line) {
-    std::string text = TrimSpaces(line);
-    if (text.compare(0, sizeof(kPrefStart) - 1, kPrefStart) != 0) return "";
-    size_t nameAt = sizeof(kPrefStart) - 1;
-    size_t quote = text.find('"', nameAt);
-    return quote == std::string::npos ? "" : text.substr(nameAt, quote - nameAt);
+std::string PrefNameOf(const std::string& text) {
+    const PrefScan scan = ScanPrefStatements(text);
+    return scan.statements.empty() ? "" : scan.statements.front().name;
 }
 
 std::string MergePrefLines(const std::string& userJs, const std::vector<std::string>& lines) {
-    std::vector<TextLine> merged = SplitLines(userJs);
-    const std::string eol = FileLineEnd(userJs);
+    std::string merged = userJs;
     std::vector<std::string> missing;
     for (const std::string& line : lines) {
-        size_t last = LastSetting(merged, PrefNameOf(line));
-        if (last != kNone)
-            merged[last].text = line;
+        const PrefScan scan = ScanPrefStatements(merged);
+        const PrefStatement* last = LastSetting(scan, PrefNameOf(line));
+        if (last)
+            merged.replace(last->begin, last->end - last->begin, line);
         else
             missing.push_back(line);
     }
-    if (missing.empty()) return JoinLines(merged);
-    if (!merged.empty()) EndLine(merged.back(), eol);
+    if (missing.empty()) return merged;
+    // Appended lines must not land inside a comment the file never closed.
+    if (ScanPrefStatements(merged).endsInComment) merged += "*/";
+    const std::string eol = FileLineEnd(userJs);
+    std::vector<TextLine> text = SplitLines(merged);
+    if (!text.empty()) EndLine(text.back(), eol);
     for (size_t i = 0; i < missing.size(); ++i)
-        merged.push_back({missing[i], i + 1 < missing.size() ? eol : ""});
-    return JoinLines(merged);
+        text.push_back({missing[i], i + 1 < missing.size() ? eol : ""});
+    return JoinLines(text);
 }
 
-std::string RemoveFirstLineContaining(const std::string& prefsJs, const std::string& part) {
-    std::vector<TextLine> lines = SplitLines(prefsJs);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].text.find(part) != std::string::npos) {
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            break;
-        }
-    }
-    return JoinLines(lines);
+std::string RemoveFirstPref(const std::string& prefsJs, const std::string& namePrefix) {
+    for (const PrefStatement& statement : ScanPrefStatements(prefsJs).statements)
+        if (statement.name.compare(0, namePrefix.size(), namePrefix) == 0)
+            return CutStatement(prefsJs, statement);
+    return prefsJs;
 }
 
 bool ProfileUsesProxy(const std::string& prefsJs, const std::string& userJs) {
-    const std::vector<TextLine> prefs = SplitLines(prefsJs);
-    const std::vector<TextLine> user = SplitLines(userJs);
+    const PrefScan prefs = ScanPrefStatements(prefsJs);
+    const PrefScan user = ScanPrefStatements(userJs);
     for (const ProxyPrefTest& test : kConfiguredTests) {
-        size_t at = LastSetting(user, test.name);
-        const std::vector<TextLine>& from = at != kNone ? user : prefs;
-        if (at == kNone) at = LastSetting(prefs, test.name);
-        if (at == kNone || from[at].text.find(test.text) == std::string::npos) return false;
+        const PrefStatement* found = LastSetting(user, test.name);
+        const std::string& from = found ? userJs : prefsJs;
+        if (!found) found = LastSetting(prefs, test.name);
+        if (!found || from.compare(found->begin, std::char_traits<char>::length(test.text),
+                                   test.text) != 0)
+            return false;
     }
     return true;
 }

@@ -11,7 +11,8 @@
 namespace browser {
 namespace {
 
-const char kHttpPrefStart[] = "user_pref(\"network.proxy.http";
+// network.proxy.http and network.proxy.http_port.
+const char kHttpPrefs[] = "network.proxy.http";
 
 ProfileEntry DefaultFolderEntry(const std::string& name) {
     ProfileEntry entry;
@@ -47,8 +48,13 @@ bool CNetscapeProfiles::FindMozillaProfileFolder(const ProfileEntry& entry) {
             return false;
         }
         const std::string profile = mozilla + "Profiles\\" + entry.Name;
-        std::vector<files::FolderEntry> slt = files::ListMatches(profile + "\\*.slt");
-        dataFolder = slt.empty() ? profile : profile + "\\" + slt.front().name;
+        dataFolder = profile;
+        // The data folder: a file of that name is no profile's data.
+        for (const files::FolderEntry& found : files::ListMatches(profile + "\\*.slt")) {
+            if (!found.isFolder) continue;
+            dataFolder = profile + "\\" + found.name;
+            break;
+        }
     }
     UserJsPath = dataFolder + "\\user.js";
     PrefsJsPath = dataFolder + "\\prefs.js";
@@ -139,7 +145,7 @@ bool CNetscapeProfiles::WriteNetscapeProxyPrefs(const std::string& host, const s
     flags.Set(env_.state.NetscapeConfigured, kNetscapeFlag, 1);
     // user.js takes effect over prefs.js whatever this edit does.
     EditFile(PrefsJsPath, [](const std::string& prefs) {
-        return RemoveFirstLineContaining(prefs, kHttpPrefStart);
+        return RemoveFirstPref(prefs, kHttpPrefs);
     });
     return true;
 }

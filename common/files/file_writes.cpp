@@ -25,15 +25,32 @@ bool WriteFlushedFile(const std::string& path, const std::string& bytes) {
     return file.IsOpen() && file.Write(bytes) && FlushFileBuffers(file.get());
 }
 
-// Puts `from` in place of `to`. MoveFileEx does not exist on Windows 9x; there
-// an old file steps aside first and comes back when the move fails, and a
-// missing one leaves nothing to step aside.
+// The marks a user sets on a file, which a replacement carries on.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+// A name beside `path` that no file has and nobody else will take: the
+// system makes the file, so the name is ours, and it is handed back empty.
+bool FreshNameBeside(const std::string& path, std::string& name) {
+    char fresh[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "vlm", 0, fresh)) return false;
+    name = fresh;
+    return true;
+}
+
+// Puts `from` in place of `to`; Windows 9x has no MoveFileEx.
 bool PutInPlace(const std::string& from, const std::string& to) {
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceByRenames(from, to);
+}
+
+}  // namespace
+
+bool ReplaceByRenames(const std::string& from, const std::string& to) {
     if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND)
         return MoveFileA(from.c_str(), to.c_str()) != FALSE;
-    const std::string aside = to + ".old";
+    std::string aside;
+    if (!FreshNameBeside(to, aside)) return false;
     DeleteFileA(aside.c_str());
     if (!MoveFileA(to.c_str(), aside.c_str())) return false;
     if (!MoveFileA(from.c_str(), to.c_str())) {
@@ -43,8 +60,6 @@ bool PutInPlace(const std::string& from, const std::string& to) {
     DeleteFileA(aside.c_str());
     return true;
 }
-
-}  // namespace
 
 bool CreateNewFile(const std::string& path, const std::string& bytes) {
     bool written = false;
@@ -73,18 +88,26 @@ bool RewriteFile(const std::string& path, const std::string& bytes) {
 bool ReplaceThroughTemporary(const std::string& path, const std::string& bytes,
                              ReadOnlyFile readOnly) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    const bool isReadOnly = attributes != INVALID_FILE_ATTRIBUTES &&
-                            (attributes & FILE_ATTRIBUTE_READONLY) &&
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    const bool isReadOnly = exists && (attributes & FILE_ATTRIBUTE_READONLY) &&
                             !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (isReadOnly && readOnly == ReadOnlyFile::Keep) return false;
-    char temp[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "vlm", 0, temp)) return false;
+    std::string temp;
+    if (!FreshNameBeside(path, temp)) return false;
+    // The new file carries the old one's marks from the moment it is in
+    // place (read-only only once it is there, so that it can be moved).
+    const DWORD kept = exists ? attributes & kKeptAttributes : 0;
     if (WriteFlushedFile(temp, bytes)) {
+        const DWORD marks = kept & ~FILE_ATTRIBUTE_READONLY;
+        if (marks) SetFileAttributesA(temp.c_str(), marks);
         if (isReadOnly) SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-        if (PutInPlace(temp, path)) return true;
+        if (PutInPlace(temp, path)) {
+            if (isReadOnly) SetFileAttributesA(path.c_str(), kept);
+            return true;
+        }
         if (isReadOnly) SetFileAttributesA(path.c_str(), attributes);
     }
-    DeleteFileA(temp);
+    DeleteFileA(temp.c_str());
     return false;
 }
 

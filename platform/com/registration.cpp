@@ -141,7 +141,12 @@ HRESULT UnregisterModuleTypeLib() {
     UnRegisterTypeLibCall unregister = SystemUnRegisterTypeLib();
     if (!unregister) return RemoveTypeLibKeys(*library.get());
     hr = unregister(attr.guid, attr.wMajorVerNum, attr.wMinorVerNum, attr.lcid, attr.syskind);
-    return FAILED(hr) && hr != TYPE_E_REGISTRYACCESS ? SELFREG_E_TYPELIB : S_OK;
+    if (SUCCEEDED(hr)) return S_OK;
+    // A library that is not registered (systems answer that differently)
+    // counts as removed, as missing keys do: whatever of it is left goes.
+    CRegKey version;
+    if (version.Open(HKEY_CLASSES_ROOT, VersionKey(attr).c_str(), KEY_READ)) return SELFREG_E_TYPELIB;
+    return RemoveTypeLibKeys(*library.get());
 }
 
 }  // namespace com

@@ -35,7 +35,8 @@ HRESULT UnregisterServerClass(const ServerClass& cls);
 
 // Registers / unregisters the type library embedded in this module.
 // Unregistering takes oleaut32's UnRegisterTypeLib by name and, where
-// oleaut32 lacks it (95 and NT 4 as shipped), removes the keys itself.
+// oleaut32 lacks it (95 and NT 4 as shipped), removes the keys itself; a
+// library that is not registered counts as removed.
 HRESULT RegisterModuleTypeLib();
 HRESULT UnregisterModuleTypeLib();
 

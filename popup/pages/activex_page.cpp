@@ -80,9 +80,10 @@ void ActiveXPageModel::ReadZonePolicies() {
         DWORD value = 0;
         if (key.ReadDword(UrlAction(group), value)) choices_[g] = ChoiceOf(group, value);
     }
+    stored_ = choices_;
 }
 
-void ActiveXPageModel::SaveZonePolicies() const {
+void ActiveXPageModel::SaveZonePolicies() {
     CRegKey key;
     if (!key.Open(HKEY_CURRENT_USER, ZoneKey().c_str(), KEY_SET_VALUE)) return;
     CRegKey written;
@@ -91,8 +92,11 @@ void ActiveXPageModel::SaveZonePolicies() const {
     for (int g = 0; g < kPolicyGroupCount; ++g) {
         DWORD value = 0;
         const char* action = UrlAction(static_cast<PolicyGroup>(g));
-        if (ValueOf(choices_[g], value) && key.WriteDword(action, value))
-            written.WriteDword(action, value);
+        if (choices_[g] == stored_[g] || !ValueOf(choices_[g], value) ||
+            !key.WriteDword(action, value))
+            continue;
+        stored_[g] = choices_[g];
+        written.WriteDword(action, value);
     }
 }
 

@@ -37,9 +37,11 @@ public:
     int SelectedZone() const { return zone_; }
     // Reads the policies of the zone on show again.
     void ReadZonePolicies();
-    // Writes the policies of the zone on show; a group without a choice
-    // writes nothing.
-    void SaveZonePolicies() const;
+    // Writes the policies of the zone on show that the page changed since
+    // they were read (or last written), and records them as the blocker's;
+    // the others stay as the user has them, and so does a group without a
+    // choice.
+    void SaveZonePolicies();
 
     PolicyChoice Choice(PolicyGroup group) const { return choices_[group]; }
     // A radio button; "Administrator Approved" belongs to kRunActiveX only.
@@ -50,6 +52,8 @@ private:
 
     int zone_ = 0;
     std::array<PolicyChoice, kPolicyGroupCount> choices_{};
+    // What the zone's key held when it was read or last written.
+    std::array<PolicyChoice, kPolicyGroupCount> stored_{};
 };
 
 }  // namespace popup

@@ -130,6 +130,27 @@ TEST(SundraveRegistration, UnregisterRemovesTheClassAndRegisterRestoresIt) {
 
 using SundraveServer = SchedulerTest;
 
+TEST_F(SundraveServer, RegistersWholeOrNotAtAllUnregistersTwiceAndRefusesAnEmptyTaskName) {
+    Outcome unnamed = Method(schedule_.get(), schedule::CreateTask, {Text(L"")});
+    EXPECT_EQ(DISP_E_EXCEPTION, unnamed.hr);
+    EXPECT_EQ(E_INVALIDARG, unnamed.code);
+
+    ASSERT_EQ(0u, RunRegsvr32(true));
+    EXPECT_EQ(0u, RunRegsvr32(true)) << "what is not registered counts as removed";
+    // A copy of the server whose type library cannot be registered leaves
+    // no class behind for a client's check to find.
+    testkit::ScratchDir dir("sundrave-without-typelib");
+    const std::string copy = dir.file("Sundrave.dll");
+    ASSERT_TRUE(CopyFileA(ServerPath().c_str(), copy.c_str(), FALSE));
+    HANDLE resources = BeginUpdateResourceA(copy.c_str(), TRUE);
+    ASSERT_NE(nullptr, resources);
+    ASSERT_TRUE(EndUpdateResourceA(resources, FALSE));
+    EXPECT_NE(0u, testkit::Regsvr32(copy, false));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, std::string("CLSID\\") + kScheduleClsid));
+    EXPECT_FALSE(testkit::RegKeyExists(HKEY_CLASSES_ROOT, "TaskScheduler.Schedule"));
+    ASSERT_EQ(0u, RunRegsvr32(false));
+}
+
 TEST_F(SundraveServer, ScheduleAnswersDispatchAndErrorInfo) {
     com::ComPtr<ISupportErrorInfo> errors;
     ASSERT_EQ(S_OK, errors.queryFrom(schedule_.get(), IID_ISupportErrorInfo));

@@ -104,12 +104,19 @@ TEST_F(ZoneRoundTrip, PoliciesTheUserChangedSinceStayAsHeLeftThem) {
     page.SetChoice(kSignedActiveX, PolicyChoice::Disable);
     page.SaveZonePolicies();
     // Later, in the browser's own settings: zone 3's signed ActiveX back to
-    // prompt, and zone 4 (never touched by the blocker) relaxed.
+    // prompt and its unsafe controls enabled, and zone 4 (never touched by
+    // the blocker) relaxed; then another of zone 3's policies on the page.
     testkit::SetRegDword(HKEY_CURRENT_USER, ZoneKey(3), "1001", 1);
+    testkit::SetRegDword(HKEY_CURRENT_USER, ZoneKey(3), "1201", 0);
     testkit::SetRegDword(HKEY_CURRENT_USER, ZoneKey(4), "1201", 0);
+    page.SelectZone(2);
+    page.SetChoice(kUnsignedActiveX, PolicyChoice::Enable);
+    page.SaveZonePolicies();
 
     ASSERT_TRUE(uninstall::RestoreActiveXZones(dir_.file(bw::kZoneBackupFile)));
     EXPECT_EQ(1, Policy(3, 0));
+    EXPECT_EQ(3, Policy(3, 1));
+    EXPECT_EQ(0, Policy(3, 2));
     EXPECT_EQ(65536, Policy(3, 3));
     EXPECT_EQ(0, Policy(4, 2));
 }
@@ -117,11 +124,13 @@ TEST_F(ZoneRoundTrip, PoliciesTheUserChangedSinceStayAsHeLeftThem) {
 TEST_F(ZoneRoundTrip, AnUnreadableValueLeavesThePolicyAlone) {
     ActiveXPageModel page;
     page.SelectZone(2);
+    page.SetChoice(kSignedActiveX, PolicyChoice::Disable);
+    page.SetChoice(kUnsignedActiveX, PolicyChoice::Prompt);
     page.SaveZonePolicies();
     dir_.write(bw::kZoneBackupFile,
                "[Internet]\r\n1001=abc\r\n1004=0\r\n1201=3\r\n1200=65536\r\n1405=0\r\n");
     ASSERT_TRUE(uninstall::RestoreActiveXZones(dir_.file(bw::kZoneBackupFile)));
-    EXPECT_EQ(1, Policy(3, 0));
+    EXPECT_EQ(3, Policy(3, 0));
     EXPECT_EQ(0, Policy(3, 1));
     EXPECT_FALSE(uninstall::RestoreActiveXZones(dir_.file("missing.ini")));
 }

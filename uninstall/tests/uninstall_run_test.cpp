@@ -129,14 +129,18 @@ TEST_F(UninstallRun, LanAndTwoDialUpsAreResetAndTheUsersOwnConnectionStays) {
     EXPECT_TRUE(prompt_.boxes.empty());
 }
 
-TEST_F(UninstallRun, AStaleLanFlagLeavesTheUsersOwnProxyOn) {
+TEST_F(UninstallRun, StaleFlagsGoAndChangeNothingOfTheUsers) {
     Flag(bw::kLanFlag, 1);
+    Flag(bw::kDialUpFlag, 1);
     testkit::SetRegDword(HKEY_CURRENT_USER, kSettings, "ProxyEnable", 1);
     testkit::SetRegString(HKEY_CURRENT_USER, kSettings, "ProxyServer", "corp:3128");
+    testkit::SetRegDword(HKEY_CURRENT_USER, kSettings, "ProxyHttp1.1", 1);
     Connection("DefaultConnectionSettings", Blob(3, "corp:3128"));
     Run();
-    EXPECT_EQ(std::vector<std::string>{"notify"}, options_.calls);
+    EXPECT_TRUE(options_.calls.empty());
+    EXPECT_EQ(1, testkit::RegDword(HKEY_CURRENT_USER, kSettings, "ProxyHttp1.1"));
     EXPECT_EQ(0, Stored(bw::kLanFlag));
+    EXPECT_EQ(0, Stored(bw::kDialUpFlag));
     EXPECT_TRUE(prompt_.boxes.empty());
 }
 

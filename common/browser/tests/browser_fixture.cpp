@@ -61,7 +61,8 @@ bool BlobOptionWriter::SetDirect(const std::string& connection) {
     if (failing.count(connection)) return false;
     std::string blob = ReadBlob(ValueName(connection));
     if (blob.size() < 16) blob = MakeBlob(browser::kFlagsDirect, "");
-    blob[8] = static_cast<char>(browser::kFlagsDirect);
+    // Internet Explorer keeps the other flags (automatic detection, script).
+    blob[8] = static_cast<char>((blob[8] & ~browser::kFlagProxy) | browser::kFlagsDirect);
     SetValue(browser::kConnectionsKey, ValueName(connection).c_str(), REG_BINARY, blob.data(),
              blob.size());
     return true;

@@ -95,6 +95,35 @@ TEST_F(NetscapeTest, ConfigureThenResetTwoProfilesKeepsEverythingElse) {
     EXPECT_TRUE(messages_.errors.empty());
 }
 
+TEST_F(NetscapeTest, CommentsSharedLinesAndFileMarksStayTheUsers) {
+    // Files named like the data folder are no data folder.
+    for (const char* file : {"a.slt", "b.slt", "c.slt"})
+        dir_.write(Mozilla() + "Profiles\\own\\" + file, "not a folder");
+    Profile("own", "user_pref(\"a\", 1); user_pref(\"network.proxy.http\", \"corp\"); // mine\n"
+                   "user_pref(\"network.proxy.http_port\", 3128);\n");
+    const std::string comment = "/* tried once:\nuser_pref(\"network.proxy.http\", \"x\");\n*/\n";
+    dir_.write(DataFolder("own") + "user.js",
+               comment + "user_pref(\"network.proxy.type\", 0); user_pref(\"mail.check\", true);\n"
+                         "# user_pref(\"network.proxy.http_port\", 80);\n/* left open");
+    const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    for (const char* file : {"user.js", "prefs.js"})
+        SetFileAttributesA(dir_.file(DataFolder("own") + file).c_str(), marks);
+    profiles_.ListNetscapeProfiles(true);
+    ChooseAll();
+    ASSERT_TRUE(profiles_.SetNetscapeProxyAll("VelmoraBlinkward", "8100"));
+    EXPECT_TRUE(profiles_.IsNetscapeProfileConfigured(*Find("own")));
+    EXPECT_EQ(comment + "user_pref(\"network.proxy.type\", 1); user_pref(\"mail.check\", true);\n"
+                        "# user_pref(\"network.proxy.http_port\", 80);\n/* left open*/\n"
+                        "user_pref(\"network.proxy.http\", \"VelmoraBlinkward\");\n"
+                        "user_pref(\"network.proxy.http_port\", 8100);",
+              dir_.read(DataFolder("own") + "user.js"));
+    EXPECT_EQ("user_pref(\"a\", 1); // mine\nuser_pref(\"network.proxy.http_port\", 3128);\n",
+              dir_.read(DataFolder("own") + "prefs.js"));
+    for (const char* file : {"user.js", "prefs.js"})
+        EXPECT_EQ(marks, GetFileAttributesA(dir_.file(DataFolder("own") + file).c_str()) & marks)
+            << file;
+}
+
 TEST_F(NetscapeTest, OnlyTheExactLinesCount) {
     Profile("spaced", "user_pref(\"network.proxy.http\",\"VelmoraBlinkward\");\n"
                       "user_pref(\"network.proxy.http_port\",8100);\n"

@@ -1,8 +1,12 @@
-// The real writer against the platform's WinINet: LAN settings round trip.
+// The real writer against the platform's WinINet: LAN settings round trip;
+// and against a WinINet that keeps every connection flag, as Internet
+// Explorer's does (Wine keeps only the proxy flag).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlwapi.h>
 #include <wininet.h>
+
+#include <map>
 
 #include "common/browser/connection_list.h"
 #include "common/browser/tests/browser_fixture.h"
@@ -54,6 +58,35 @@ TEST(WinInetOptionWriter, LanProxyIsSetAndSwitchedOff) {
     ASSERT_TRUE(QueryLan(flags, server));
     EXPECT_FALSE(flags & PROXY_TYPE_PROXY);
     EXPECT_FALSE(list.IsIEProxyConfigured());
+}
+
+// Every connection's flags by its name ("" the LAN): automatic detection 8,
+// configuration script 4, proxy 2, direct 1.
+std::map<std::string, DWORD> g_flags;
+
+INTERNET_PER_CONN_OPTION_LISTA& ListIn(LPVOID buffer) {
+    return *static_cast<INTERNET_PER_CONN_OPTION_LISTA*>(buffer);
+}
+std::string NameIn(LPVOID buffer) {
+    return ListIn(buffer).pszConnection ? ListIn(buffer).pszConnection : "";
+}
+
+BOOL WINAPI QueryKeptFlags(LPVOID, DWORD, LPVOID buffer, LPDWORD) {
+    if (!g_flags.count(NameIn(buffer))) return FALSE;
+    ListIn(buffer).pOptions[0].Value.dwValue = g_flags[NameIn(buffer)];
+    return TRUE;
+}
+
+BOOL WINAPI SetKeptFlags(LPVOID, DWORD, LPVOID buffer, DWORD) {
+    g_flags[NameIn(buffer)] = ListIn(buffer).pOptions[0].Value.dwValue;
+    return TRUE;
+}
+
+TEST(WinInetOptionWriter, SwitchingTheProxyOffKeepsDetectionAndTheScript) {
+    g_flags = {{"", 11}, {"dial", 7}};
+    browser::WinInetOptionWriter writer(QueryKeptFlags, SetKeptFlags);
+    for (const char* name : {"", "dial", "unread"}) ASSERT_TRUE(writer.SetDirect(name));
+    EXPECT_EQ((std::map<std::string, DWORD>{{"", 9}, {"dial", 5}, {"unread", 1}}), g_flags);
 }
 
 }  // namespace

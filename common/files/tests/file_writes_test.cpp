@@ -38,7 +38,23 @@ TEST(ReplaceThroughTemporary, AReadOnlyFileIsKeptOrReplacedAsAsked) {
     EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), UserAttributes(path));
     EXPECT_TRUE(ReplaceThroughTemporary(path, "replacement", ReadOnlyFile::Replace));
     EXPECT_EQ("replacement", dir.read("f.pro"));
+    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), UserAttributes(path));
     EXPECT_EQ(1u, files::ListMatches(dir.path() + "\\*").size());
+}
+
+// What Windows 9x does without MoveFileEx.
+TEST(ReplaceByRenames, StepsAsideUnderANameOfItsOwnAndComesBackWhenThePutFails) {
+    testkit::ScratchDir dir("files-replace-renames");
+    dir.write("f.ini", "old");
+    dir.write("f.ini.old", "the user's own");
+    dir.write("new.tmp", "new");
+    ASSERT_TRUE(files::ReplaceByRenames(dir.file("new.tmp"), dir.file("f.ini")));
+    EXPECT_EQ("new", dir.read("f.ini"));
+    EXPECT_EQ("the user's own", dir.read("f.ini.old"));
+    EXPECT_EQ(2u, files::ListMatches(dir.path() + "\\*").size());
+    EXPECT_FALSE(files::ReplaceByRenames(dir.file("missing.tmp"), dir.file("f.ini")));
+    EXPECT_EQ("new", dir.read("f.ini"));
+    EXPECT_EQ(2u, files::ListMatches(dir.path() + "\\*").size());
 }
 
 TEST(ReplaceThroughTemporary, AFailedPutKeepsTheOldFileItsAttributesAndNoTemporary) {

@@ -42,13 +42,13 @@ TEST_F(ActiveXPageTest, ValuesShowAsTheirChoices) {
     EXPECT_EQ(PolicyChoice::Prompt, page.Choice(kRunActiveX));
 }
 
-TEST_F(ActiveXPageTest, OtherRunValuesShowAsAdministratorApprovedAndSaveAs0x10000) {
+TEST_F(ActiveXPageTest, OtherRunValuesShowAsAdministratorApprovedAndStayWhileUnchanged) {
     for (DWORD value : {DWORD(0x10000), DWORD(2), DWORD(0x30000)}) {
         Write(3, "1200", value);
         page.SelectZone(2);
         EXPECT_EQ(PolicyChoice::AdminApproved, page.Choice(kRunActiveX)) << value;
         page.SaveZonePolicies();
-        EXPECT_EQ(0x10000, Read(3, "1200"));
+        EXPECT_EQ(value, Read(3, "1200"));
     }
 }
 

@@ -79,7 +79,8 @@ bool CCorbeltDlg::OnInitDialog() {
     accelerators_ = LoadAcceleratorsA(ui::ResourceModule(), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATOR));
     LoadLanguage();
     Post(WM_COMMAND, ID_HIDE_TO_TRAY);
-    return true;
+    // No control takes the focus: that would activate the hidden window.
+    return false;
 }
 
 bool CCorbeltDlg::StartSession() {
@@ -213,9 +214,13 @@ LRESULT CCorbeltDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(ProgramIcon());
     case WM_WINDOWPOSCHANGING:
-        // The dialog manager shows a modal dialog once its queue is first
-        // empty; until the user opens it, the window stays in the tray.
-        if (startHidden_) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
+        // The dialog manager shows and activates a modal dialog once its
+        // queue is first empty; until the user opens it, the window stays
+        // in the tray and the window in front keeps the keyboard.
+        if (startHidden_) {
+            WINDOWPOS& pos = *reinterpret_cast<WINDOWPOS*>(lp);
+            pos.flags = (pos.flags & ~SWP_SHOWWINDOW) | SWP_NOACTIVATE | SWP_NOZORDER;
+        }
         break;
     case WM_QUERYENDSESSION:
         return TRUE;

@@ -145,7 +145,7 @@ void CCorbeltDlg::CreatePages() {
     SiteList& sites = session_.Sites();
     pages_.AddPage(Handle(), std::make_unique<CSitesPage>(sites, cache_));
     pages_.AddPage(Handle(), std::make_unique<CEventsPage>(sites));
-    pages_.AddPage(Handle(), std::make_unique<CTracePage>());
+    pages_.AddPage(Handle(), std::make_unique<CTracePage>(prompt_));
     pages_.AddPage(Handle(), std::make_unique<CWipePage>(sites));
     pages_.AddPage(Handle(), std::make_unique<CSettingsPage>(session_, cache_, prompt_));
     pages_.ShowPage(kSitesPage);

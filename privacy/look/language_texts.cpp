@@ -31,8 +31,10 @@ const char* const kDefaults[kTextCount] = {
     "Custom Blocking", "Block the whole site", "OK", "Cancel",
     "", "",  // 69, 70: the event list's hub texts (their defaults are its own)
     "These items could not be cleared on this system:",
-    "The updater is not installed, so Live Update cannot run.",
-    "", "", "", "", "", "", "",
+    "Live Update cannot run: the updater is not installed.",
+    "This file from the browser's cache is not opened: a file of its type could run a "
+    "program with your rights.",
+    "", "", "", "", "", "",
 };
 
 // The lines of a language file as the program's own line reader finds

@@ -61,7 +61,7 @@ const char* HelpTopic(int page) {
 CCorbeltDlg::CCorbeltDlg(SessionEnv env, ui::MessagePrompt& prompt, UrlCacheCleaner& cache)
     : CDialogSkin1(IDD_CORBELT_DIALOG), session_(std::move(env)), prompt_(prompt), cache_(cache) {}
 
-CCorbeltDlg::~CCorbeltDlg() { Shutdown(); }
+CCorbeltDlg::~CCorbeltDlg() { Shutdown(false); }
 
 bool CCorbeltDlg::OnInitDialog() {
     if (screen_ != nullptr) screen_->SetOwner(Handle());
@@ -225,11 +225,12 @@ LRESULT CCorbeltDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // The system ends the process once this returns: save and restore now.
-        if (wp) Shutdown();
+        // The system ends the process once this returns, or sooner when it
+        // takes long: save and restore first, then wait for the connections.
+        if (wp) Shutdown(true);
         return 0;
     case WM_DESTROY:
-        Shutdown();
+        Shutdown(false);
         break;
     }
     return CDialogSkin1::WindowProc(msg, wp, lp);
@@ -243,13 +244,14 @@ bool CCorbeltDlg::PreTranslateMessage(MSG& msg) {
     return CDialogSkin1::PreTranslateMessage(msg);
 }
 
-void CCorbeltDlg::Shutdown() {
+void CCorbeltDlg::Shutdown(bool sessionEnding) {
     if (shutDown_) return;
     shutDown_ = true;
-    tray_.reset();
-    CTrayIcon::ClearCallbacks();
     const std::string language = LanguageName();
     session_.Sites().Edit([&language](PrivacySettings& settings) { settings.language = language; });
+    if (sessionEnding) session_.SaveAndRestoreBrowsers();
+    tray_.reset();
+    CTrayIcon::ClearCallbacks();
     session_.Stop();
 }
 

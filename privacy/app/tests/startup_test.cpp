@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sync/sync.h"
 #include "platform/testkit/scratch.h"
 #include "platform/ui/tests/recording_prompt.h"
 #include "platform/ui/tests/ui_driver.h"
@@ -213,18 +214,40 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
     EXPECT_TRUE(prompt.texts.empty());
 }
 
-// At log-off the system ends the process right after WM_ENDSESSION: the
-// settings and the browsers cannot wait for an Exit.
-TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBack) {
+// At log-off the system ends the process right after WM_ENDSESSION, or
+// sooner when it takes long: the settings and the browsers can wait neither
+// for an Exit nor for a connection that does not end.
+TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBackBeforeTheConnectionsEnd) {
     testkit::SetRegDword(HKEY_CURRENT_USER, kInternet, "ProxyEnable", 1);
     SetWriteYear(dir.file("Options.opt"), 2001);
     uitest::Watchdog watchdog(20000);
-    CCorbeltDlg dialog(Env(0), prompt, cache);
-    std::string whileRunning, afterSessionEnd;
+    const unsigned short port = TakenPort().port;
+    CCorbeltDlg dialog(Env(port), prompt, cache);
+    std::string whileRunning, afterSessionEnd, whenConnectionsClosed;
     LRESULT mayEnd = 0;
-    WORD savedYear = 0;
+    WORD savedYear = 0, yearWhenConnectionsClosed = 0;
+    // A browser connection with half a request: the proxy shuts it down when
+    // it begins to wait for its connections.
+    const SOCKET browser = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sync::Thread watcher;
     uitest::Steps steps({
         [&] {
+            sockaddr_in proxy = {};
+            proxy.sin_family = AF_INET;
+            proxy.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            proxy.sin_port = htons(port);
+            EXPECT_EQ(0, connect(browser, reinterpret_cast<sockaddr*>(&proxy), sizeof proxy));
+            const char half[] = "GET http://half.example/ HTTP/1.0\r\n";
+            send(browser, half, sizeof half - 1, 0);
+            watcher.Start([&] {
+                fd_set shut;
+                FD_ZERO(&shut);
+                FD_SET(browser, &shut);
+                timeval limit = {15, 0};
+                select(0, &shut, nullptr, nullptr, &limit);
+                whenConnectionsClosed = ProxyState();
+                yearWhenConnectionsClosed = WriteYear(dir.file("Options.opt"));
+            });
             whileRunning = ProxyState();
             mayEnd = SendMessageA(dialog.Handle(), WM_QUERYENDSESSION, 0, 0);
             SendMessageA(dialog.Handle(), WM_ENDSESSION, TRUE, 0);
@@ -235,11 +258,15 @@ TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBack) {
         },
     });
     dialog.DoModal();
+    watcher.Join();
+    closesocket(browser);
     EXPECT_FALSE(watchdog.Fired());
-    EXPECT_EQ("1 127.0.0.1:0", whileRunning);
+    EXPECT_EQ("1 127.0.0.1:" + std::to_string(port), whileRunning);
     EXPECT_NE(0, mayEnd);
     EXPECT_EQ("1 mine:3128", afterSessionEnd);
     EXPECT_LT(2001, savedYear);
+    EXPECT_EQ("1 mine:3128", whenConnectionsClosed);
+    EXPECT_LT(2001, yearWhenConnectionsClosed);
 }
 
 TEST_F(Startup, TakenPortSaysSocketAndStillRestoresTheBrowsersAndSaves) {

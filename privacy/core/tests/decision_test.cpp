@@ -247,6 +247,26 @@ TEST_F(ProxyRows, WithoutAHubNothingIsServedAndTheDropIsLogged) {
     EXPECT_EQ(std::vector<int>({kEventNoHub}), EventTypes());
 }
 
+// A hub list as an editor saves it: a byte-order mark in front, blanks and
+// a note beside the port.
+TEST_F(ProxyRows, HubListLinesAreReadAsPeopleWriteThem) {
+    dir.write("Block\\AnonPS.txt", "\xEF\xBB\xBF" "127.0.0.1: " + std::to_string(hub.port()) + " ; local\r\n");
+    BlockingOptions viaHub;
+    viaHub.hub = 1;
+    Start(viaHub);
+    EXPECT_EQ(HttpResponse("text/plain", "from the hub"), Exchange(Get(1, "/")));
+    EXPECT_EQ(std::vector<int>({kEventConnectedByHub}), EventTypes());
+
+    HubAddress parsed;
+    for (const char* line : {"hub: 3128", "hub:3128 ; fast", " hub :3128\r"}) {
+        ASSERT_TRUE(ParseHubLine(line, parsed)) << line;
+        EXPECT_EQ("hub", parsed.host);
+        EXPECT_EQ(3128, parsed.port);
+    }
+    for (const char* line : {"hub:", " :3128", "hub:fast", "hub:+3128", "hub:70000", "hub 3128"})
+        EXPECT_FALSE(ParseHubLine(line, parsed)) << line;
+}
+
 TEST_F(ProxyRows, AHubThatFailsIsGivenUpAndTheNextLineIsTried) {
     RecordingOrigin second(HttpResponse("text/plain", "from the second hub"));
     RecordingOrigin site(HttpResponse("text/plain", "site"));

@@ -6,11 +6,6 @@
 //                                 (up to a minute) until the window is gone
 //   corbelt_poke open [page]      opens the window from the tray, on page
 //                                 0-4 (for a look at it)
-//   corbelt_poke front            puts a window of its own in front, as the
-//                                 one the user types in, and holds it until
-//                                 Corbelt's window has been there 3 seconds
-//                                 (a minute at most); exit 0 when it is still
-//                                 in front and keeps the keyboard, else 1
 #include <windows.h>
 
 #include <cstdio>
@@ -47,43 +42,6 @@ int Open(int page) {
     return 0;
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(20);
-    }
-}
-
-int HoldFront() {
-    const HWND front = CreateWindowExA(0, "EDIT", "front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                       300, 200, nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(front);
-    SetFocus(front);
-    PumpFor(200);
-    if (GetForegroundWindow() != front) {
-        std::fprintf(stderr, "could not take the foreground\n");
-        return 2;
-    }
-    std::printf("in front\n");
-    std::fflush(stdout);
-    for (int tick = 0; tick < 600 && MainWindow() == nullptr; ++tick) PumpFor(100);
-    PumpFor(3000);
-    const bool kept = MainWindow() != nullptr && GetForegroundWindow() == front && GetFocus() == front;
-    if (!kept) {
-        const HWND now = GetForegroundWindow();
-        char name[128] = "", title[128] = "";
-        GetClassNameA(now, name, sizeof name);
-        GetWindowTextA(now, title, sizeof title);
-        std::fprintf(stderr, "the foreground went to %p (%s \"%s\"), the focus to %p; Corbelt's window %p\n",
-                     static_cast<void*>(now), name, title, static_cast<void*>(GetFocus()),
-                     static_cast<void*>(MainWindow()));
-    }
-    DestroyWindow(front);
-    return kept ? 0 : 1;
-}
-
 int WriteOptions(const char* path) {
     privacy::PrivacySettings settings;
     settings.defaults.hub = 1;
@@ -98,7 +56,6 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "options") == 0) return WriteOptions(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "exit") == 0) return Exit();
     if (argc >= 2 && std::strcmp(argv[1], "open") == 0) return Open(argc > 2 ? std::atoi(argv[2]) : 0);
-    if (argc == 2 && std::strcmp(argv[1], "front") == 0) return HoldFront();
-    std::fprintf(stderr, "usage: corbelt_poke options <file> | exit | open [page] | front\n");
+    std::fprintf(stderr, "usage: corbelt_poke options <file> | exit | open [page]\n");
     return 2;
 }

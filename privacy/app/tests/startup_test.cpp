@@ -1,8 +1,9 @@
 // The program's start and end with its real main window in a scratch
 // registry and program folder: a second instance says so and changes
-// nothing, closing only hides the window, Exit removes the Run value start
-// wrote, and a proxy that cannot start still leaves the browsers restored
-// and the settings saved.
+// nothing, starting leaves the window in front with the keyboard, closing
+// only hides the window, Exit removes the Run value start wrote, and a proxy
+// that cannot start still leaves the browsers restored and the settings
+// saved.
 #include <gtest/gtest.h>
 #include <winsock2.h>
 #include <windows.h>
@@ -148,9 +149,13 @@ TEST_F(Startup, SecondInstanceSaysSoAndLeavesSettingsAndBrowsersAlone) {
 }
 
 TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
+    // The window the user types in keeps the keyboard while the program starts.
+    const HWND front = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
     uitest::Watchdog watchdog(20000);
     CCorbeltDlg dialog(Env(0), prompt, cache);
-    bool shownAtStart = false;
+    bool shownAtStart = false, frontLost = false;
     std::string runValue;
     int ticks = 0;
     long long enabledWhileRunning = -1;
@@ -179,6 +184,7 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
         // watch for a while.
         [&] {
             shownAtStart = shownAtStart || IsWindowVisible(hwnd());
+            frontLost = frontLost || GetForegroundWindow() != front;
             return ++ticks == 25;
         },
         [&] {
@@ -205,7 +211,9 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
     });
     dialog.DoModal();
     EXPECT_FALSE(watchdog.Fired());
+    DestroyWindow(front);
     EXPECT_FALSE(shownAtStart);
+    EXPECT_FALSE(frontLost);
     EXPECT_EQ(std::vector<bool>({true, true, true}), hidden);
     EXPECT_EQ("\"" + dir.path() + "\\Corbelt.exe\"", runValue);
     EXPECT_FALSE(testkit::RegValueExists(HKEY_LOCAL_MACHINE, kRun, kRunValueName));

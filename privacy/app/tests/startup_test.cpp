@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/proxy/tests/loopback.h"
 #include "platform/sync/sync.h"
 #include "platform/testkit/scratch.h"
 #include "platform/ui/tests/recording_prompt.h"
@@ -231,50 +232,34 @@ TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBackBeforeTheConnectionsEnd) 
     uitest::Watchdog watchdog(20000);
     const unsigned short port = TakenPort().port;
     CCorbeltDlg dialog(Env(port), prompt, cache);
-    std::string whileRunning, afterSessionEnd, whenConnectionsClosed;
+    std::string whileRunning, whenConnectionsEnd;
     LRESULT mayEnd = 0;
-    WORD savedYear = 0, yearWhenConnectionsClosed = 0;
-    // A browser connection with half a request: the proxy shuts it down when
-    // it begins to wait for its connections.
-    const SOCKET browser = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    WORD savedYear = 0;
+    proxy::Socket browser;  // half a request: it ends when the proxy waits for it
     sync::Thread watcher;
     uitest::Steps steps({
         [&] {
-            sockaddr_in proxy = {};
-            proxy.sin_family = AF_INET;
-            proxy.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            proxy.sin_port = htons(port);
-            EXPECT_EQ(0, connect(browser, reinterpret_cast<sockaddr*>(&proxy), sizeof proxy));
-            const char half[] = "GET http://half.example/ HTTP/1.0\r\n";
-            send(browser, half, sizeof half - 1, 0);
+            browser = proxytest::Connect(port);
+            proxytest::SendAll(browser.get(), "GET http://half.example/ HTTP/1.0\r\n");
             watcher.Start([&] {
-                fd_set shut;
-                FD_ZERO(&shut);
-                FD_SET(browser, &shut);
-                timeval limit = {15, 0};
-                select(0, &shut, nullptr, nullptr, &limit);
-                whenConnectionsClosed = ProxyState();
-                yearWhenConnectionsClosed = WriteYear(dir.file("Options.opt"));
+                proxytest::PeerClosed(browser.get(), 15000);
+                whenConnectionsEnd = ProxyState();
+                savedYear = WriteYear(dir.file("Options.opt"));
             });
             whileRunning = ProxyState();
             mayEnd = SendMessageA(dialog.Handle(), WM_QUERYENDSESSION, 0, 0);
             SendMessageA(dialog.Handle(), WM_ENDSESSION, TRUE, 0);
-            afterSessionEnd = ProxyState();
-            savedYear = WriteYear(dir.file("Options.opt"));
             SendMessageA(dialog.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0);
             return true;
         },
     });
     dialog.DoModal();
     watcher.Join();
-    closesocket(browser);
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_EQ("1 127.0.0.1:" + std::to_string(port), whileRunning);
     EXPECT_NE(0, mayEnd);
-    EXPECT_EQ("1 mine:3128", afterSessionEnd);
+    EXPECT_EQ("1 mine:3128", whenConnectionsEnd);
     EXPECT_LT(2001, savedYear);
-    EXPECT_EQ("1 mine:3128", whenConnectionsClosed);
-    EXPECT_LT(2001, yearWhenConnectionsClosed);
 }
 
 TEST_F(Startup, TakenPortSaysSocketAndStillRestoresTheBrowsersAndSaves) {

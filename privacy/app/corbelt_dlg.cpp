@@ -61,7 +61,7 @@ const char* HelpTopic(int page) {
 CCorbeltDlg::CCorbeltDlg(SessionEnv env, ui::MessagePrompt& prompt, UrlCacheCleaner& cache)
     : CDialogSkin1(IDD_CORBELT_DIALOG), session_(std::move(env)), prompt_(prompt), cache_(cache) {}
 
-CCorbeltDlg::~CCorbeltDlg() { Shutdown(); }
+CCorbeltDlg::~CCorbeltDlg() { Shutdown(false); }
 
 bool CCorbeltDlg::OnInitDialog() {
     if (screen_ != nullptr) screen_->SetOwner(Handle());
@@ -79,7 +79,8 @@ bool CCorbeltDlg::OnInitDialog() {
     accelerators_ = LoadAcceleratorsA(ui::ResourceModule(), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATOR));
     LoadLanguage();
     Post(WM_COMMAND, ID_HIDE_TO_TRAY);
-    return true;
+    // No control takes the focus: that would activate the hidden window.
+    return false;
 }
 
 bool CCorbeltDlg::StartSession() {
@@ -144,7 +145,7 @@ void CCorbeltDlg::CreatePages() {
     SiteList& sites = session_.Sites();
     pages_.AddPage(Handle(), std::make_unique<CSitesPage>(sites, cache_));
     pages_.AddPage(Handle(), std::make_unique<CEventsPage>(sites));
-    pages_.AddPage(Handle(), std::make_unique<CTracePage>());
+    pages_.AddPage(Handle(), std::make_unique<CTracePage>(prompt_));
     pages_.AddPage(Handle(), std::make_unique<CWipePage>(sites));
     pages_.AddPage(Handle(), std::make_unique<CSettingsPage>(session_, cache_, prompt_));
     pages_.ShowPage(kSitesPage);
@@ -213,18 +214,23 @@ LRESULT CCorbeltDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(ProgramIcon());
     case WM_WINDOWPOSCHANGING:
-        // The dialog manager shows a modal dialog once its queue is first
-        // empty; until the user opens it, the window stays in the tray.
-        if (startHidden_) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
+        // The dialog manager shows and activates a modal dialog once its
+        // queue is first empty; until the user opens it, the window stays
+        // in the tray and the window in front keeps the keyboard.
+        if (startHidden_) {
+            WINDOWPOS& pos = *reinterpret_cast<WINDOWPOS*>(lp);
+            pos.flags = (pos.flags & ~SWP_SHOWWINDOW) | SWP_NOACTIVATE | SWP_NOZORDER;
+        }
         break;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // The system ends the process once this returns: save and restore now.
-        if (wp) Shutdown();
+        // The system ends the process once this returns, or sooner when it
+        // takes long: save and restore first, then wait for the connections.
+        if (wp) Shutdown(true);
         return 0;
     case WM_DESTROY:
-        Shutdown();
+        Shutdown(false);
         break;
     }
     return CDialogSkin1::WindowProc(msg, wp, lp);
@@ -238,13 +244,14 @@ bool CCorbeltDlg::PreTranslateMessage(MSG& msg) {
     return CDialogSkin1::PreTranslateMessage(msg);
 }
 
-void CCorbeltDlg::Shutdown() {
+void CCorbeltDlg::Shutdown(bool sessionEnding) {
     if (shutDown_) return;
     shutDown_ = true;
-    tray_.reset();
-    CTrayIcon::ClearCallbacks();
     const std::string language = LanguageName();
     session_.Sites().Edit([&language](PrivacySettings& settings) { settings.language = language; });
+    if (sessionEnding) session_.SaveAndRestoreBrowsers();
+    tray_.reset();
+    CTrayIcon::ClearCallbacks();
     session_.Stop();
 }
 

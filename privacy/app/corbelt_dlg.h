@@ -59,7 +59,9 @@ private:
     void ApplyTexts();
     void OpenHelp() const;
     void Exit();
-    void Shutdown();
+    // Removes the tray icon and stops the session; at the end of the user's
+    // session (`sessionEnding`) the settings and browsers go first.
+    void Shutdown(bool sessionEnding);
 
     CorbeltSession session_;
     ui::MessagePrompt& prompt_;

@@ -58,12 +58,16 @@ bool CorbeltSession::StartProxy() {
 void CorbeltSession::Stop() {
     if (proxyStarted_) proxy_.Stop();
     proxyStarted_ = false;
+    SaveAndRestoreBrowsers();
+    winsock_.reset();
+    mutex_.Release();
+}
+
+void CorbeltSession::SaveAndRestoreBrowsers() {
     if (loaded_) proxy_.Save();
     loaded_ = false;
     if (browsersSetUp_) SetUpBrowsers(false);
     browsersSetUp_ = false;
-    winsock_.reset();
-    mutex_.Release();
 }
 
 void CorbeltSession::RemoveRunValue() const {

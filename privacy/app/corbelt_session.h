@@ -58,6 +58,10 @@ public:
     // restores the browsers whose flag is set now, ends Winsock and gives
     // up the mutex. Runs once; later calls do nothing.
     void Stop();
+    // Saves the settings and restores the browsers at once, ahead of Stop,
+    // which then does neither again: at the end of the user's session the
+    // system may end the process while the proxy waits for its connections.
+    void SaveAndRestoreBrowsers();
     // Removes the Run value written at start, when it is there.
     void RemoveRunValue() const;
 

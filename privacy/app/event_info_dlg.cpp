@@ -3,6 +3,7 @@
 #include "platform/ui/data_exchange.h"
 #include "privacy/app/page_helpers.h"
 #include "privacy/app/res/events_page_res.h"
+#include "privacy/core/text_routines.h"
 #include "privacy/look/language_texts.h"
 
 namespace privacy {
@@ -32,8 +33,10 @@ void CEventInfoDlg::DoDataExchange(ui::DataExchange& exchange) {
 LRESULT CEventInfoDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (msg == WM_CTLCOLORSTATIC) {
-        if (SeeThrough(GetDlgCtrlID(reinterpret_cast<HWND>(lp))) &&
-            AnswerSeeThrough(Handle(), msg, wp, result))
+        // Scrolled text drawn over no background would stay on the old.
+        char name[8] = "";
+        GetClassNameA(reinterpret_cast<HWND>(lp), name, sizeof name);
+        if (!EqualsNoCase(name, "Edit") && AnswerSeeThrough(Handle(), msg, wp, result))
             return result;
         // The dialog's default colouring, not the skin's see-through answer.
         return ui::Dialog::WindowProc(msg, wp, lp);
@@ -56,10 +59,6 @@ void CEventInfoExDlg::DoDataExchange(ui::DataExchange& exchange) {
     CEventInfoDlg::DoDataExchange(exchange);
     exchange.Text(IDC_INFO_BEFORE, before_);
     exchange.Text(IDC_INFO_AFTER, after_);
-}
-
-bool CEventInfoExDlg::SeeThrough(int id) const {
-    return id != IDC_INFO_BEFORE && id != IDC_INFO_AFTER && CEventInfoDlg::SeeThrough(id);
 }
 
 }  // namespace privacy

@@ -1,6 +1,8 @@
 // The two event information dialogs: CEventInfoDlg shows an event's site
 // and request; CEventInfoExDlg, for blocked user information, also the
 // header before and after filtering. Both only show; nothing is written back.
+// The labels draw over the skin; the edits, whose text scrolls, keep the
+// dialog's own colouring.
 #pragma once
 #include <string>
 
@@ -18,8 +20,6 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& exchange) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    // Whether a label or edit draws transparently over the skin.
-    virtual bool SeeThrough(int id) const { return id != 0; }
 
 private:
     std::string url_, command_;
@@ -33,7 +33,6 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& exchange) override;
-    bool SeeThrough(int id) const override;
 
 private:
     std::string before_, after_;

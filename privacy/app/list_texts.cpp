@@ -44,11 +44,10 @@ std::string BlockedItemsText(const CSiteRecord& site) {
 std::string EventTypeText(int type) {
     if (type >= kEventConnected && type <= kEventUserInfoBlocked) return Text(26 + type);
     // The hub events' texts came after the first language files, which
-    // lack them: those keep an English text.
-    static const char* const hubTexts[] = {"No anonymous hub", "Hub connection failed"};
+    // lack them or leave them empty: those keep the English text.
     if (type == kEventNoHub || type == kEventHubFailed) {
-        const std::string& text = Text(69 + type - kEventNoHub);
-        return text.empty() ? hubTexts[type - kEventNoHub] : text;
+        const int key = 69 + type - kEventNoHub;
+        return Text(key).empty() ? DefaultText(key) : Text(key);
     }
     return std::string();
 }

@@ -4,6 +4,7 @@
 
 #include "privacy/app/page_helpers.h"
 #include "privacy/app/res/trace_page_res.h"
+#include "privacy/cache/runnable_files.h"
 #include "privacy/cache/url_cache.h"
 #include "privacy/look/language_texts.h"
 #include "privacy/look/look_messages.h"
@@ -17,7 +18,12 @@ constexpr int kKindTextKey = 31;  // + kind: History, Cookie, File
 
 }  // namespace
 
-CTracePage::CTracePage() : Dialog(IDD_TRACE_PAGE) {}
+void OpenWithShell(HWND owner, const std::string& file) {
+    ShellExecuteA(owner, "open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+CTracePage::CTracePage(ui::MessagePrompt& prompt, FileOpener open)
+    : Dialog(IDD_TRACE_PAGE), prompt_(prompt), open_(std::move(open)) {}
 
 bool CTracePage::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -66,7 +72,12 @@ void CTracePage::OpenEntry() {
     const int index = SelectedData(entryList_);
     if (index < 0) return;
     const std::string& file = traces_.entries()[index].localFile;
-    if (!file.empty()) ShellExecuteA(Handle(), "open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (file.empty()) return;
+    if (OpeningRunsCode(file)) {
+        prompt_.Show(Text(kTextRunsCode) + "\n\n" + file, Text(1), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    open_(Handle(), file);
 }
 
 void CTracePage::DeleteEntry() {

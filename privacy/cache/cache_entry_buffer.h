@@ -2,7 +2,8 @@
 // The one record buffer a URL-cache enumeration reads into: grown only when
 // the system asks for more room, zeroed and reused otherwise. The growing is
 // bounded, so a system that keeps asking for room it never uses cannot keep
-// the enumeration spinning.
+// the enumeration spinning, and a record too large to keep is passed over
+// rather than ending the walk.
 #include <windows.h>
 #include <wininet.h>
 
@@ -13,19 +14,22 @@ namespace privacy {
 
 class CacheEntryBuffer {
 public:
-    // Reads one record into `entry`, which holds `*size` bytes. On failure it
+    // Reads the record at the walk's position into `entry`, which holds
+    // `*size` bytes; a read that succeeds moves the walk on. On failure it
     // leaves the reason in the thread's last error; for
     // ERROR_INSUFFICIENT_BUFFER it has written the size it needs to `*size`.
     using Reader = std::function<bool(INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size)>;
 
-    // The largest record we accept, and how often one read may grow the buffer.
+    // The largest record kept, and how often one read may grow a buffer.
     static constexpr DWORD kLargest = 1024 * 1024;
     static constexpr int kMostGrowths = 4;
 
     // Makes the buffer at least `required` bytes (zeroed) and reads into it,
-    // growing it to the size the reader names after a too-small read. Null
-    // when the read fails, or the reader asks for no more room than it had,
-    // for more than kLargest, or more than kMostGrowths times.
+    // growing it to the size the reader names after a too-small read. A
+    // record larger than kLargest is read into storage of its own, which
+    // goes at once, and the next record is read. Null when the read fails,
+    // the reader asks for no more room than it had, more than kMostGrowths
+    // times for one record, or for more than can be had.
     INTERNET_CACHE_ENTRY_INFOA* Fill(DWORD required, const Reader& read);
 
     DWORD size() const { return static_cast<DWORD>(bytes_.size()); }

@@ -18,16 +18,19 @@ void CUrlCacheEnum::Close() {
 
 const INTERNET_CACHE_ENTRY_INFOA* CUrlCacheEnum::FindFirst(const char* pattern) {
     Close();
-    return buffer_.Fill(4096, [&](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
-        find_ = FindFirstUrlCacheEntryA(pattern, entry, size);
-        return find_ != nullptr;
-    });
+    return Read(4096, pattern);
 }
 
 const INTERNET_CACHE_ENTRY_INFOA* CUrlCacheEnum::FindNext() {
     if (find_ == nullptr) return nullptr;
-    return buffer_.Fill(buffer_.size(), [&](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
-        return FindNextUrlCacheEntryA(find_, entry, size) != FALSE;
+    return Read(buffer_.size(), nullptr);
+}
+
+const INTERNET_CACHE_ENTRY_INFOA* CUrlCacheEnum::Read(DWORD required, const char* pattern) {
+    return buffer_.Fill(required, [&](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
+        if (find_ != nullptr) return FindNextUrlCacheEntryA(find_, entry, size) != FALSE;
+        find_ = FindFirstUrlCacheEntryA(pattern, entry, size);
+        return find_ != nullptr;
     });
 }
 

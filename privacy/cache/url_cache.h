@@ -37,6 +37,10 @@ public:
 
 private:
     void Close();
+    // The walk's next record into the buffer; the first read opens the walk
+    // for `pattern`, so a record passed over at its start does not start it
+    // again.
+    const INTERNET_CACHE_ENTRY_INFOA* Read(DWORD required, const char* pattern);
 
     CacheEntryBuffer buffer_;
     HANDLE find_ = nullptr;

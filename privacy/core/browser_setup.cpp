@@ -85,45 +85,51 @@ std::string KeptKey(const BrowserSetupEnv& env, const char* browser) {
     return env.keptKey + "\\" + browser;
 }
 
-// The kept text of `name`: "" when none was kept.
-std::string KeptText(const std::string& keptKey, const std::string& name) {
+// The kept text of `name` into `text`: false when none was kept; true with
+// "" when set-up kept that the user had none.
+bool KeptText(const std::string& keptKey, const std::string& name, std::string& text) {
     CRegistryValue value;
-    if (!CRegistryKey(keptKey).ReadValue(name, value) || value.type != REG_SZ) return "";
-    return value.data.c_str();
+    if (!CRegistryKey(keptKey).ReadValue(name, value) || value.type != REG_SZ) return false;
+    text = value.data.c_str();
+    return true;
 }
 
 // One line of a browser's settings file that set-up writes.
 struct OwnLine {
     std::string prefix;  // the lines it replaces start with this
     std::string ours;    // the line set-up writes
-    std::string off;     // written at restore when no line was kept; "": none
+    std::string off;     // written at restore when nothing was kept; "": none
 };
 
-// Keeps the lines `lines` replace (unless the file already names the local
-// proxy), then writes ours.
+// Keeps the lines `lines` replace, "" for each the file lacks (unless the
+// file already names the local proxy), then writes ours.
 void SetLines(const std::string& path, const IniSection& where, const std::vector<OwnLine>& lines,
               bool alreadyOurs, const std::string& keptKey) {
     if (!alreadyOurs) {
         CRegistryKey(keptKey).DeleteTree();
         IniSection asWritten = where;  // the user's lines come back as they were
         asWritten.normalise = false;
-        for (const OwnLine& line : lines) {
-            const std::string old = FirstLine(path, asWritten, line.prefix);
-            if (!old.empty()) CRegistryKey(keptKey).WriteString(line.prefix, old);
-        }
+        for (const OwnLine& line : lines)
+            CRegistryKey(keptKey).WriteString(line.prefix, FirstLine(path, asWritten, line.prefix));
     }
     for (const OwnLine& line : lines) SetIniLine(path, where, line.prefix, line.ours);
 }
 
-// Puts the kept lines back (or the switched-off ones) when the file still
-// names the local proxy; the kept copy goes either way.
+// Puts the kept lines back when the file still names the local proxy: a
+// line the user had none of goes, and without a kept copy the switched-off
+// line is written. The kept copy goes either way.
 void PutLinesBack(const std::string& path, const IniSection& where,
                   const std::vector<OwnLine>& lines, bool stillOurs, const std::string& keptKey) {
     if (stillOurs) {
         for (const OwnLine& line : lines) {
-            std::string back = KeptText(keptKey, line.prefix);
-            if (back.empty()) back = line.off;
-            if (!back.empty()) SetIniLine(path, where, line.prefix, back);
+            std::string kept;
+            if (!KeptText(keptKey, line.prefix, kept)) {
+                if (!line.off.empty()) SetIniLine(path, where, line.prefix, line.off);
+            } else if (kept.empty()) {
+                RemoveIniLine(path, where, line.prefix);
+            } else {
+                SetIniLine(path, where, line.prefix, kept);
+            }
         }
     }
     CRegistryKey(keptKey).DeleteTree();
@@ -160,6 +166,7 @@ bool LanNamesProxy(const CRegistryKey& settings, const std::string& text) {
 
 const char kLanEnable[] = "ProxyEnable";
 const char kLanServer[] = "ProxyServer";
+const char kLanKept[] = "LAN kept";  // set-up kept the LAN values, missing ones too
 const char kDialUpPrefix[] = "Dial-up ";
 
 // Copies value `name` from one key to the other; when `from` has none, the
@@ -173,10 +180,11 @@ void CopyValue(const CRegistryKey& from, const CRegistryKey& to, const char* nam
     }
 }
 
-// The LAN setting as set-up kept it, or switched off when nothing was kept.
+// The LAN values as set-up kept them (a value the user had none of goes),
+// or the switch off when nothing was kept.
 void PutLanBack(const CRegistryKey& settings, const CRegistryKey& kept) {
-    CRegistryValue enable;
-    if (!kept.ReadValue(kLanEnable, enable)) {
+    CRegistryValue marker;
+    if (!kept.ReadValue(kLanKept, marker)) {
         settings.WriteDWord(kLanEnable, 0);
         return;
     }
@@ -230,6 +238,7 @@ void SetupIEProxy(const std::string& host, int port, const BrowserSetupEnv& env)
     if (!LanNamesProxy(settings, text)) {
         CopyValue(settings, CRegistryKey(kept), kLanEnable);
         CopyValue(settings, CRegistryKey(kept), kLanServer);
+        CRegistryKey(kept).WriteDWord(kLanKept, 1);
     }
     settings.WriteDWord(kLanEnable, 1);
     settings.WriteString(kLanServer, text);
@@ -248,7 +257,8 @@ void RestoreIEProxy(const std::string& host, int port, const BrowserSetupEnv& en
     CRegistryKey settings(kInternetSettings);
     if (LanNamesProxy(settings, text)) PutLanBack(settings, CRegistryKey(kept));
     EditDialUpBlobs([&](const std::string& name, std::string& blob) {
-        const std::string state = KeptText(kept, kDialUpPrefix + name);
+        std::string state;
+        KeptText(kept, kDialUpPrefix + name, state);
         if (BlobProxyState(blob) != "1" + text) return false;
         return state.empty() ? ClearBlobProxy(blob, text) : PutBlobProxyState(blob, state);
     });

@@ -1,12 +1,13 @@
 #pragma once
 // Points Internet Explorer, Mozilla (its first prefs.js) and Opera (its
 // first profile's opera6.ini) at the local proxy, and puts the user's own
-// settings back. Set-up keeps each setting it replaces under the program's
-// own registry key (not when it already names the local proxy, so a second
-// set-up never keeps our own values); restore touches only settings that
-// still name the local proxy, putting back what was kept or else switching
-// the proxy off, so a proxy the user chose meanwhile stays. Either way the
-// kept copy goes. Failures leave that one value or file as it was and the
+// settings back. Set-up keeps each setting it replaces, and that the user
+// had none where it adds one, under the program's own registry key (not when
+// it already names the local proxy, so a second set-up never keeps our own
+// values); restore touches only settings that still name the local proxy,
+// putting back what was kept (removing what the user had none of) or else
+// switching the proxy off, so a proxy the user chose meanwhile stays. Either
+// way the kept copy goes. Failures leave that one value or file as it was and the
 // routine goes on.
 #include <functional>
 #include <string>

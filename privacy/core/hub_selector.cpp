@@ -1,24 +1,36 @@
 #include "privacy/core/hub_selector.h"
 
-#include <cstdlib>
+#include "privacy/core/text_routines.h"
 
 namespace privacy {
 
 const char kHubListFile[] = "Block\\AnonPS.txt";
 
+namespace {
+
+const char kBlanks[] = " \t\r\n";
+const char kUtf8Mark[] = "\xEF\xBB\xBF";  // an editor's byte-order mark
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
+}
+
+}  // namespace
+
 bool ParseHubLine(const std::string& text, HubAddress& hub) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return false;
-    const std::string line = text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
+    std::string line = text;
+    if (line.compare(0, sizeof kUtf8Mark - 1, kUtf8Mark) == 0) line.erase(0, sizeof kUtf8Mark - 1);
     const size_t colon = line.rfind(':');
-    if (colon == std::string::npos || colon == 0) return false;
-    const std::string port = line.substr(colon + 1);
-    if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const long value = std::strtol(port.c_str(), nullptr, 10);
+    if (colon == std::string::npos) return false;
+    const std::string host = Trimmed(line.substr(0, colon));
+    const std::string port = Trimmed(line.substr(colon + 1));
+    if (host.empty() || port.empty() || port[0] < '0' || port[0] > '9') return false;
+    const int value = StringToInt(port);
     if (value < 1 || value > 65535) return false;
-    hub.host = line.substr(0, colon);
-    hub.port = static_cast<int>(value);
+    hub.host = host;
+    hub.port = value;
     return true;
 }
 

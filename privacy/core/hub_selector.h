@@ -18,8 +18,10 @@ struct HubAddress {
     int port = 0;
 };
 
-// Splits "host:port" at its last ":" (blanks around the line ignored). False for a line without one, an
-// empty host or a port outside 1-65535.
+// Splits "host:port" at its last ":"; blanks around host and port and a
+// byte-order mark in front do not count, and the port is the decimal value
+// of the digits after the ":" ("hub:3128 ; fast" is port 3128). False for a
+// line without ":", an empty host, or a port that is no number in 1-65535.
 bool ParseHubLine(const std::string& line, HubAddress& hub);
 
 class HubSelector {

@@ -64,22 +64,38 @@ std::vector<std::string> CollectIniLines(const std::string& text, const IniSecti
     return found;
 }
 
-std::string ReplaceIniLineText(const std::string& text, const IniSection& where,
-                               const std::string& matchLine, const std::string& newLine) {
-    std::vector<TextLine> lines = browser::SplitLines(text);
+// The index of the first line of the section equal to `matchLine`;
+// lines.size() when there is none.
+size_t FindIniLine(const std::vector<TextLine>& lines, const IniSection& where,
+                   const std::string& matchLine) {
     bool inSection = where.sectionLine.empty();
-    for (TextLine& raw : lines) {
-        const std::string line = Prepared(raw.text, where);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string line = Prepared(lines[i].text, where);
         if (IsSkipped(line, where)) continue;
         if (!inSection) {
             inSection = IsSectionLine(line, where);
         } else if (EqualsNoCase(line, Prepared(matchLine, where))) {
-            raw.text = newLine;
-            break;
+            return i;
         } else if (LeavesSection(line, where)) {
             inSection = false;
         }
     }
+    return lines.size();
+}
+
+std::string ReplaceIniLineText(const std::string& text, const IniSection& where,
+                               const std::string& matchLine, const std::string& newLine) {
+    std::vector<TextLine> lines = browser::SplitLines(text);
+    const size_t at = FindIniLine(lines, where, matchLine);
+    if (at < lines.size()) lines[at].text = newLine;
+    return browser::JoinLines(lines);
+}
+
+std::string RemoveIniLineText(const std::string& text, const IniSection& where,
+                              const std::string& matchLine) {
+    std::vector<TextLine> lines = browser::SplitLines(text);
+    const size_t at = FindIniLine(lines, where, matchLine);
+    if (at < lines.size()) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
     return browser::JoinLines(lines);
 }
 
@@ -133,6 +149,14 @@ bool ReplaceIniLine(const std::string& path, const IniSection& where,
 bool InsertIniLine(const std::string& path, const IniSection& where, const std::string& newLine) {
     return browser::EditFile(
         path, [&](const std::string& text) { return InsertIniLineText(text, where, newLine); });
+}
+
+bool RemoveIniLine(const std::string& path, const IniSection& where, const std::string& prefix) {
+    std::vector<std::string> found = ReadIniSection(path, where, prefix, "");
+    if (found.empty()) return true;
+    return browser::EditFile(path, [&](const std::string& text) {
+        return RemoveIniLineText(text, where, found.front());
+    });
 }
 
 bool SetIniLine(const std::string& path, const IniSection& where, const std::string& prefix,

@@ -1,7 +1,7 @@
 #pragma once
 // The privacy program's line reader and editors for section-structured text
 // files (language files, prefs.js, opera6.ini): find lines by section and
-// prefix, replace one line, insert one line. The text forms need no
+// prefix, replace, insert or remove one line. The text forms need no
 // platform; the file forms rewrite through a temporary file that replaces
 // the old one only once it is complete. Every line keeps its own line end.
 #include <string>
@@ -30,6 +30,9 @@ std::vector<std::string> CollectIniLines(const std::string& text, const IniSecti
 // compared normalised when asked) replaced by `newLine`.
 std::string ReplaceIniLineText(const std::string& text, const IniSection& where,
                                const std::string& matchLine, const std::string& newLine);
+// `text` without the first line of the section equal to `matchLine`.
+std::string RemoveIniLineText(const std::string& text, const IniSection& where,
+                              const std::string& matchLine);
 // `text` with `newLine` as the first line of the section (behind any comment
 // lines that follow the section line). A section that is missing is added
 // at the end with the line; with no section line the line goes at the end.
@@ -50,5 +53,8 @@ bool InsertIniLine(const std::string& path, const IniSection& where, const std::
 // or could not be written.
 bool SetIniLine(const std::string& path, const IniSection& where, const std::string& prefix,
                 const std::string& newLine);
+// The first line starting with `prefix` goes. False when it was there and
+// the file could not be written.
+bool RemoveIniLine(const std::string& path, const IniSection& where, const std::string& prefix);
 
 }  // namespace privacy

@@ -29,10 +29,12 @@ const char* const kDefaults[kTextCount] = {
     "Open Velmora Veilstride", "Exit Velmora Veilstride", "Event Information",
     "Blocking Options", "Command", "After", "Before", "Default Blocking Options",
     "Custom Blocking", "Block the whole site", "OK", "Cancel",
-    "", "",  // 69, 70: the event list's hub texts (their defaults are its own)
+    "No anonymous hub", "Hub connection failed",
     "These items could not be cleared on this system:",
-    "The updater is not installed, so Live Update cannot run.",
-    "", "", "", "", "", "", "",
+    "Live Update cannot run: the updater is not installed.",
+    "This file from the browser's cache is not opened: a file of its type could run a "
+    "program with your rights.",
+    "", "", "", "", "", "",
 };
 
 // The lines of a language file as the program's own line reader finds

@@ -16,6 +16,7 @@ constexpr int kTextCount = 80;
 // Keys of the program's own message boxes.
 constexpr int kTextNotCleared = 71;  // the Wipe page's items that stayed
 constexpr int kTextNoUpdater = 72;   // Live Update without its updater
+constexpr int kTextRunsCode = 73;    // the Trace page's refused Open
 
 // The built-in English text of a key; "" outside 0-79.
 const char* DefaultText(int key);

@@ -53,10 +53,12 @@ Shown ShowAndRead(const CEventRecord& event) {
         shown.hasBefore = GetDlgItem(dialog, IDC_INFO_BEFORE) != nullptr;
         shown.before = text(dialog, IDC_INFO_BEFORE);
         shown.after = text(dialog, IDC_INFO_AFTER);
-        shown.labelSeeThrough = NullBrushFor(dialog, IDC_INFO_URL_LABEL);
+        shown.labelSeeThrough = NullBrushFor(dialog, IDC_INFO_URL_LABEL) &&
+                                NullBrushFor(dialog, IDC_INFO_COMMAND_LABEL);
+        shown.editsSeeThrough = NullBrushFor(dialog, IDC_INFO_URL) || NullBrushFor(dialog, IDC_INFO_COMMAND);
         if (shown.hasBefore)
-            shown.editsSeeThrough =
-                NullBrushFor(dialog, IDC_INFO_BEFORE) || NullBrushFor(dialog, IDC_INFO_AFTER);
+            shown.editsSeeThrough = shown.editsSeeThrough || NullBrushFor(dialog, IDC_INFO_BEFORE) ||
+                                    NullBrushFor(dialog, IDC_INFO_AFTER);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         return true;
     }});
@@ -87,6 +89,8 @@ TEST(EventInformation, BlockedUserInformationShowsBeforeAndAfterOthersOnlySiteAn
     ASSERT_TRUE(shown.found);
     EXPECT_EQ(event.url, shown.command);
     EXPECT_FALSE(shown.hasBefore);
+    EXPECT_TRUE(shown.labelSeeThrough);
+    EXPECT_FALSE(shown.editsSeeThrough);
 }
 
 // Puts an entry into the URL cache; cached files get a local file.

@@ -1,8 +1,9 @@
 // The program's start and end with its real main window in a scratch
 // registry and program folder: a second instance says so and changes
-// nothing, closing only hides the window, Exit removes the Run value start
-// wrote, and a proxy that cannot start still leaves the browsers restored
-// and the settings saved.
+// nothing, starting leaves the window in front with the keyboard, closing
+// only hides the window, Exit removes the Run value start wrote, and a proxy
+// that cannot start still leaves the browsers restored and the settings
+// saved.
 #include <gtest/gtest.h>
 #include <winsock2.h>
 #include <windows.h>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "common/proxy/tests/loopback.h"
+#include "platform/sync/sync.h"
 #include "platform/testkit/scratch.h"
 #include "platform/ui/tests/recording_prompt.h"
 #include "platform/ui/tests/ui_driver.h"
@@ -147,9 +150,13 @@ TEST_F(Startup, SecondInstanceSaysSoAndLeavesSettingsAndBrowsersAlone) {
 }
 
 TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
+    // The window the user types in keeps the keyboard while the program starts.
+    const HWND front = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
     uitest::Watchdog watchdog(20000);
     CCorbeltDlg dialog(Env(0), prompt, cache);
-    bool shownAtStart = false;
+    bool shownAtStart = false, frontLost = false;
     std::string runValue;
     int ticks = 0;
     long long enabledWhileRunning = -1;
@@ -178,6 +185,7 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
         // watch for a while.
         [&] {
             shownAtStart = shownAtStart || IsWindowVisible(hwnd());
+            frontLost = frontLost || GetForegroundWindow() != front;
             return ++ticks == 25;
         },
         [&] {
@@ -204,7 +212,9 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
     });
     dialog.DoModal();
     EXPECT_FALSE(watchdog.Fired());
+    DestroyWindow(front);
     EXPECT_FALSE(shownAtStart);
+    EXPECT_FALSE(frontLost);
     EXPECT_EQ(std::vector<bool>({true, true, true}), hidden);
     EXPECT_EQ("\"" + dir.path() + "\\Corbelt.exe\"", runValue);
     EXPECT_FALSE(testkit::RegValueExists(HKEY_LOCAL_MACHINE, kRun, kRunValueName));
@@ -213,32 +223,42 @@ TEST_F(Startup, StartsInTheTrayClosingHidesOnlyExitEndsAndPutsEverythingBack) {
     EXPECT_TRUE(prompt.texts.empty());
 }
 
-// At log-off the system ends the process right after WM_ENDSESSION: the
-// settings and the browsers cannot wait for an Exit.
-TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBack) {
+// At log-off the system ends the process right after WM_ENDSESSION, or
+// sooner when it takes long: the settings and the browsers can wait neither
+// for an Exit nor for a connection that does not end.
+TEST_F(Startup, SessionEndSavesAndPutsTheUsersProxyBackBeforeTheConnectionsEnd) {
     testkit::SetRegDword(HKEY_CURRENT_USER, kInternet, "ProxyEnable", 1);
     SetWriteYear(dir.file("Options.opt"), 2001);
     uitest::Watchdog watchdog(20000);
-    CCorbeltDlg dialog(Env(0), prompt, cache);
-    std::string whileRunning, afterSessionEnd;
+    const unsigned short port = TakenPort().port;
+    CCorbeltDlg dialog(Env(port), prompt, cache);
+    std::string whileRunning, whenConnectionsEnd;
     LRESULT mayEnd = 0;
     WORD savedYear = 0;
+    proxy::Socket browser;  // half a request: it ends when the proxy waits for it
+    sync::Thread watcher;
     uitest::Steps steps({
         [&] {
+            browser = proxytest::Connect(port);
+            proxytest::SendAll(browser.get(), "GET http://half.example/ HTTP/1.0\r\n");
+            watcher.Start([&] {
+                proxytest::PeerClosed(browser.get(), 15000);
+                whenConnectionsEnd = ProxyState();
+                savedYear = WriteYear(dir.file("Options.opt"));
+            });
             whileRunning = ProxyState();
             mayEnd = SendMessageA(dialog.Handle(), WM_QUERYENDSESSION, 0, 0);
             SendMessageA(dialog.Handle(), WM_ENDSESSION, TRUE, 0);
-            afterSessionEnd = ProxyState();
-            savedYear = WriteYear(dir.file("Options.opt"));
             SendMessageA(dialog.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0);
             return true;
         },
     });
     dialog.DoModal();
+    watcher.Join();
     EXPECT_FALSE(watchdog.Fired());
-    EXPECT_EQ("1 127.0.0.1:0", whileRunning);
+    EXPECT_EQ("1 127.0.0.1:" + std::to_string(port), whileRunning);
     EXPECT_NE(0, mayEnd);
-    EXPECT_EQ("1 mine:3128", afterSessionEnd);
+    EXPECT_EQ("1 mine:3128", whenConnectionsEnd);
     EXPECT_LT(2001, savedYear);
 }
 

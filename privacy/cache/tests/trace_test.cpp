@@ -13,8 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/tests/recording_prompt.h"
 #include "privacy/app/res/trace_page_res.h"
 #include "privacy/app/trace_page.h"
+#include "privacy/cache/runnable_files.h"
 #include "privacy/cache/url_cache.h"
 #include "privacy/look/skin_bitmaps.h"
 #include "privacy/look/skin_classes.h"
@@ -35,12 +37,13 @@ void RemoveOurEntries() {
     DeleteCacheEntries(nullptr, [](const INTERNET_CACHE_ENTRY_INFOA& e) { return Ours(e.lpszSourceUrlName); });
 }
 
-// A cache entry as the browser leaves one: with a local file unless it is a
-// history entry; `headerBytes` of header text make the record large.
-void Seed(const std::string& url, DWORD type, size_t headerBytes = 0) {
+// A cache entry as the browser leaves one: with a local file of type
+// `extension` unless it is a history entry; `headerBytes` of header text
+// make the record large.
+void Seed(const std::string& url, DWORD type, size_t headerBytes = 0, const char* extension = "txt") {
     char file[MAX_PATH] = "";
     if (!(type & URLHISTORY_CACHE_ENTRY)) {
-        ASSERT_TRUE(CreateUrlCacheEntryA(url.c_str(), 0, "txt", file, 0)) << url;
+        ASSERT_TRUE(CreateUrlCacheEntryA(url.c_str(), 0, extension, file, 0)) << url;
         HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, h);
         DWORD written = 0;
@@ -134,9 +137,12 @@ public:
         ListView_SetItemState(List(id), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
 
+    ui::testing::RecordingPrompt prompt;
+    std::vector<std::string> opened;
+
 private:
     HWND host_ = nullptr;
-    CTracePage page_;
+    CTracePage page_{prompt, [this](HWND, const std::string& file) { opened.push_back(file); }};
 };
 
 TEST_F(UrlCache, TracePageGroupsEntriesBySiteAndDeleteAllRebuildsTheLists) {
@@ -169,7 +175,28 @@ TEST_F(UrlCache, TracePageGroupsEntriesBySiteAndDeleteAllRebuildsTheLists) {
     EXPECT_TRUE(page.Rows(IDC_TRACE_ENTRIES, 0).empty());
 }
 
-TEST(CacheEntryBuffer, GrowsToTheSizeAskedForButNeverWithoutEnd) {
+// A site names what it puts in the cache: Open runs none of it.
+TEST_F(UrlCache, OpenRefusesACachedScriptAndOpensOtherFiles) {
+    Seed("http://run.trace-test.example/run.bat", NORMAL_CACHE_ENTRY, 0, "bat");
+    Seed(kPage, NORMAL_CACHE_ENTRY);
+    TracePageHost page;
+    for (const char* site : {"run.trace-test.example", "www.trace-test.example"}) {
+        page.Select(IDC_TRACE_SITES, site);
+        page.Select(IDC_TRACE_ENTRIES, "File");
+        page.Command(ID_TRACE_OPEN);
+    }
+    EXPECT_EQ(1u, page.opened.size());
+    ASSERT_EQ(1u, page.prompt.texts.size());
+    EXPECT_EQ(0u, page.prompt.texts[0].find("This file from the browser's cache is not opened"));
+
+    for (const char* runs : {"C:\\cache\\RUN[1].BAT", "x.exe. .", "a.lnk", "setup.INF", "x.hta",
+                             "x.{3050F4D8-98B5-11CF-BB82-00AA00BDCE0B}"})
+        EXPECT_TRUE(OpeningRunsCode(runs)) << runs;
+    for (const char* opens : {"page.htm", "logo.gif", "C:\\a.exe\\readme", "bat", "notes.txt"})
+        EXPECT_FALSE(OpeningRunsCode(opens)) << opens;
+}
+
+TEST(CacheEntryBuffer, GrowsToTheSizeAskedForPassesOverWhatItCannotKeepButNeverSpins) {
     CacheEntryBuffer buffer;
     int calls = 0;
     // Asks once for 9000 bytes, then reads.
@@ -182,6 +209,23 @@ TEST(CacheEntryBuffer, GrowsToTheSizeAskedForButNeverWithoutEnd) {
     });
     EXPECT_NE(nullptr, entry);
     EXPECT_EQ(2, calls);
+    EXPECT_EQ(9000u, buffer.size());
+
+    // A walk over records of these sizes, each marked with its position: the
+    // one too large to keep is passed over and the buffer never holds it.
+    const std::vector<DWORD> records = {300, CacheEntryBuffer::kLargest + 1, 5000};
+    size_t at = 0;
+    auto walk = [&](INTERNET_CACHE_ENTRY_INFOA* entry, DWORD* size) {
+        const bool fits = at < records.size() && *size >= records[at];
+        SetLastError(at == records.size() ? ERROR_NO_MORE_ITEMS : ERROR_INSUFFICIENT_BUFFER);
+        if (fits) entry->dwStructSize = static_cast<DWORD>(at++);
+        if (!fits && at < records.size()) *size = records[at];
+        return fits;
+    };
+    std::vector<DWORD> read;
+    for (auto* e = buffer.Fill(4096, walk); e != nullptr; e = buffer.Fill(buffer.size(), walk))
+        read.push_back(e->dwStructSize);
+    EXPECT_EQ(std::vector<DWORD>({0, 2}), read);
     EXPECT_EQ(9000u, buffer.size());
 
     // A reader that always wants a little more, or no more than it had.

@@ -116,7 +116,7 @@ TEST_F(BrowserSetup, MozillaFirstProfileOnlyAndItsOtherLinesUntouched) {
     EXPECT_EQ("second\n", dir.read("Mozilla\\Profiles\\default\\zz99.slt\\prefs.js"));
 
     RestoreMozillaProxy("127.0.0.1", 8100, env);
-    EXPECT_EQ(prefs + host, dir.read(first));
+    EXPECT_EQ(prefs, dir.read(first));
 
     // A user's own proxy is not switched off.
     const std::string own = "user_pref(\"network.proxy.http\", \"mine\");\nuser_pref(\"network.proxy.http_port\", 8100);\n"
@@ -138,9 +138,7 @@ TEST_F(BrowserSetup, OperaSectionLinesWithoutTouchingHttps) {
         "Use HTTPS=1\r\nHTTPS Server=secure:443\r\nUse HTTP=1\r\n\r\n[Adv]\r\nX=1\r\n";
     EXPECT_EQ(set, dir.read("Opera\\Opera7\\profile\\opera6.ini"));
     RestoreOperaProxy("127.0.0.1", 8100, env);
-    std::string restored = set;
-    restored.replace(restored.find("Use HTTP=1"), 10, "Use HTTP=0");
-    EXPECT_EQ(restored, dir.read("Opera\\Opera7\\profile\\opera6.ini"));
+    EXPECT_EQ(ini, dir.read("Opera\\Opera7\\profile\\opera6.ini"));
 
     // A file without the section gets it at its end.
     dir.write("Opera\\Opera7\\profile\\opera6.ini", "[User Prefs]\r\nA=1\r\n");
@@ -148,6 +146,29 @@ TEST_F(BrowserSetup, OperaSectionLinesWithoutTouchingHttps) {
     EXPECT_EQ("[User Prefs]\r\nA=1\r\n[Proxy]\r\nEnable HTTP 1.1 for proxy=1\r\n"
               "HTTP Server=127.0.0.1:8100\r\nUse HTTP=1\r\n",
               dir.read("Opera\\Opera7\\profile\\opera6.ini"));
+}
+
+// What the user had none of is not left behind, whatever the browser.
+TEST_F(BrowserSetup, RestorePutsBackExactlyWhatSetUpChanged) {
+    const std::string socksOnly =
+        "user_pref(\"network.proxy.socks\", \"socks.lan\");\nuser_pref(\"network.proxy.socks_port\", 1080);\n"
+        "user_pref(\"network.proxy.type\", 1);\n";
+    dir.write("Mozilla\\P\\default\\s.slt\\prefs.js", socksOnly);
+    const std::string opera = "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=corp:80\r\n[Adv]\r\n";
+    dir.write("Opera\\O\\profile\\opera6.ini", opera);
+    CRegistryKey(kSettings).WriteString("ProxyServer", "typed:8080");  // never switched on
+
+    SetupMozillaProxy("127.0.0.1", 8100, env);
+    SetupOperaProxy("127.0.0.1", 8100, env);
+    SetupIEProxy("127.0.0.1", 8100, env);
+    ASSERT_NE(socksOnly, dir.read("Mozilla\\P\\default\\s.slt\\prefs.js"));
+    RestoreMozillaProxy("127.0.0.1", 8100, env);
+    RestoreOperaProxy("127.0.0.1", 8100, env);
+    RestoreIEProxy("127.0.0.1", 8100, env);
+    EXPECT_EQ(socksOnly, dir.read("Mozilla\\P\\default\\s.slt\\prefs.js"));
+    EXPECT_EQ(opera, dir.read("Opera\\O\\profile\\opera6.ini"));
+    EXPECT_EQ("typed:8080", testkit::RegString(registry.currentUser(), kSettings + 5, "ProxyServer"));
+    EXPECT_FALSE(testkit::RegValueExists(registry.currentUser(), kSettings + 5, "ProxyEnable"));
 }
 
 }  // namespace

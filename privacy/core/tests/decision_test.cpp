@@ -247,6 +247,19 @@ TEST_F(ProxyRows, WithoutAHubNothingIsServedAndTheDropIsLogged) {
     EXPECT_EQ(std::vector<int>({kEventNoHub}), EventTypes());
 }
 
+// Hub list lines as an editor saves them: the first with a byte-order mark,
+// blanks and a note beside the port.
+TEST(HubSelection, HubListLinesAreReadAsPeopleWriteThem) {
+    HubAddress parsed;
+    for (const char* line : {"\xEF\xBB\xBFhub:3128", "hub: 3128", "hub:3128 ; fast", " hub :3128\r"}) {
+        ASSERT_TRUE(ParseHubLine(line, parsed)) << line;
+        EXPECT_EQ("hub", parsed.host);
+        EXPECT_EQ(3128, parsed.port);
+    }
+    for (const char* line : {"hub:", " :3128", "hub:fast", "hub:+3128", "hub:70000", "hub 3128"})
+        EXPECT_FALSE(ParseHubLine(line, parsed)) << line;
+}
+
 TEST_F(ProxyRows, AHubThatFailsIsGivenUpAndTheNextLineIsTried) {
     RecordingOrigin second(HttpResponse("text/plain", "from the second hub"));
     RecordingOrigin site(HttpResponse("text/plain", "site"));

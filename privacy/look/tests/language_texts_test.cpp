@@ -11,6 +11,7 @@
 #include "privacy/look/language_combo.h"
 #include "privacy/look/language_texts.h"
 #include "privacy/look/look_messages.h"
+#include "privacy/look/tests/look_test_ids.h"
 #include "privacy/look/tests/look_test_support.h"
 
 namespace {
@@ -61,6 +62,18 @@ TEST_F(LanguageTexts, KeysMatchWholeTheFirstWinsQuotesStayAndEverySectionLineCou
     // A missing file gives the English texts back.
     LoadLanguageTexts("Missing");
     EXPECT_EQ("Sites", Text(2));
+}
+
+// The reader drops the blanks next to a comma: a text written with ", "
+// would read otherwise than the program means it.
+TEST_F(LanguageTexts, TheShippedEnglishFileGivesEveryTextAsItsDefault) {
+    const HRSRC found = FindResourceA(ui::ResourceModule(), MAKEINTRESOURCEA(IDR_SHIPPED_ENGLISH), RT_RCDATA);
+    ASSERT_NE(nullptr, found);
+    const std::string shipped(static_cast<const char*>(LockResource(LoadResource(ui::ResourceModule(), found))),
+                              SizeofResource(ui::ResourceModule(), found));
+    dir_.write("Language\\English.ini", shipped);
+    LoadLanguageTexts("English");
+    for (int k = 0; k < kTextCount; ++k) EXPECT_EQ(DefaultText(k), Text(k)) << "key " << k;
 }
 
 TEST_F(LanguageTexts, AnEmptyLanguageNameOpensNoFile) {

@@ -4,6 +4,7 @@
 #define IDD_SKIN_TEST   300
 #define IDD_TEST_PAGE   301
 #define IDR_TEST_MENU   302
+#define IDR_SHIPPED_ENGLISH 303
 
 #define IDC_TEST_TABS   1000
 #define IDC_TEST_LIST   1100

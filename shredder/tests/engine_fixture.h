@@ -33,7 +33,10 @@ public:
     void SetItemRange(uint32_t) override {}
     void SetItemPos(uint32_t) override {}
     void SetTotalRange(uint32_t maximum) override { totalRange = maximum; }
-    void StepTotal() override { ++steps; }
+    void StepTotal() override {
+        ++steps;
+        if (stepPause) Sleep(stepPause);
+    }
     void EnableCancel(bool enable) override { cancelEnabled = enable; }
     bool ShouldAbort() override { return cancelAfter >= 0 && ++polls > cancelAfter; }
 
@@ -43,6 +46,7 @@ public:
     uint64_t steps = 0;
     bool cancelEnabled = true;
     int cancelAfter = -1;  // polls before Cancel is "pressed"; -1 never
+    DWORD stepPause = 0;   // ms each block takes: a run that goes on a while
     int polls = 0;
 };
 

@@ -119,29 +119,11 @@ TEST_F(FreeSpace, FileCountFollowsTheFreeSpaceFigure) {
     EXPECT_TRUE(LeftClean());
 }
 
-// The fill of a run that never ends by itself: every block takes a while.
-class SlowObserver : public RecordingObserver {
-public:
-    void StepTotal() override {
-        RecordingObserver::StepTotal();
-        Sleep(20);
-    }
-};
-
 // What the killed run below does, in a process of its own.
 TEST_F(FreeSpace, RunToBeKilled) {
     if (!std::getenv("SHRED_KILLED_RUN")) GTEST_SKIP() << "started only by the test below";
-    SlowObserver slow;
-    ShredEngine engine(algorithms_, buffer_, slow, messenger_, texts_, settings_, random_);
-    DriveTable drives;
-    drives.slots[root_[0] - 'A'].root = root_;
-    engine.SetDrives(drives);
-    RunSwitches switches;
-    switches.silent = true;
-    switches.algorithm = 1;
-    switches.driveOption = 0;
-    engine.SetSwitches(switches);
-    engine.ShredItem(root_);
+    observer_.stepPause = 20;
+    Shred(1, 0);
 }
 
 // A run ended from outside (a task's time limit, End Task) leaves no full

@@ -95,8 +95,7 @@ bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
         case RequestFramer::None:
             return true;
         case RequestFramer::Bad:
-            SendBuffer(browser_.get(), kBadRequestReply);
-            return false;
+            return EndWith(kBadRequestReply);
         case RequestFramer::Head:
             if (!ParseRequestHeader(lines)) return false;
             break;
@@ -111,22 +110,13 @@ bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
 bool CProxyConnection::ParseRequestHeader(std::vector<std::string>& lines) {
     // Each request is parsed afresh: nothing of the previous one carries over.
     RequestLine request = ParseURL(lines[0]);
-    if (request.host.empty() || request.port == 0) {
-        SendBuffer(browser_.get(), kBadRequestReply);
-        return false;
-    }
+    if (request.host.empty() || request.port == 0) return EndWith(kBadRequestReply);
     RequestDecision decision = context_->policy->OnRequest(request, lines);
-    if (decision.kind == RequestDecision::Drop) return false;
-    if (decision.kind == RequestDecision::Reply) {
-        SendBuffer(browser_.get(), decision.reply);
-        return false;
-    }
+    if (decision.kind == RequestDecision::Drop) return EndWith(std::string());
+    if (decision.kind == RequestDecision::Reply) return EndWith(decision.reply);
     if (!decision.upstreamProxy && !request.tunnel) {
         // A secure URL must never go out in clear text.
-        if (request.secure) {
-            SendBuffer(browser_.get(), kBadRequestReply);
-            return false;
-        }
+        if (request.secure) return EndWith(kBadRequestReply);
         lines[0] = request.method + " " + request.path + " " + request.version + "\r\n";
     }
     return ConnectToSite(request, decision, lines);
@@ -136,13 +126,7 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
                                      const std::vector<std::string>& lines) {
     const bool otherSite = decision.host != lastHost_ || decision.port != lastPort_;
     const bool idle = relay_.Idle();
-    if (server_.valid() && otherSite && !idle) {
-        // The response under way goes out whole; this request and those
-        // behind it go unanswered, and the browser asks again on a new
-        // connection.
-        finishing_ = true;
-        return true;
-    }
+    if (server_.valid() && otherSite && !idle) return EndWith(std::string());
     // A kept connection that the last wait found readable while no response
     // was awaited: the site closed it (or sent bytes no request asked for),
     // so it must not carry this request.
@@ -162,8 +146,7 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
         SetServer(OpenServerSocket(decision.host, decision.port));
         if (!server_.valid()) {
             context_->policy->OnConnectFailed(request, decision);
-            SendBuffer(browser_.get(), kConnectFailedReply);
-            return false;
+            return EndWith(kConnectFailedReply);
         }
     }
     if (request.tunnel && !decision.upstreamProxy) {
@@ -173,6 +156,18 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
     }
     relay_.ExpectResponse(request.method, decision.filter, EndsConnection(lines));
     return SendToSite(TerminateHeader(JoinLines(lines)));
+}
+
+bool CProxyConnection::EndWith(const std::string& reply) {
+    if (relay_.Idle()) {
+        if (!reply.empty()) SendBuffer(browser_.get(), reply);
+        return false;
+    }
+    // Behind a response under way the reply would land inside it: that
+    // response goes out whole, and this request and those behind it go
+    // unanswered; the browser asks again on a new connection.
+    finishing_ = true;
+    return true;
 }
 
 bool CProxyConnection::SendToSite(const std::string& data) {

@@ -42,6 +42,10 @@ private:
     bool ConnectToSite(const RequestLine& request, const RequestDecision& decision,
                        const std::vector<std::string>& lines);
     Socket OpenServerSocket(const std::string& name, int port);
+    // The browser's request cannot be served on this connection: `reply`
+    // (none when empty) and the end, once no response is under way. Returns
+    // what the request step returns.
+    bool EndWith(const std::string& reply);
     // Request bytes for the site, kept for a resend while they went out on
     // a kept connection, no response byte has come back and every request
     // among them may be sent twice.
@@ -68,8 +72,8 @@ private:
     // The site's socket as the last wait found it readable, and not read
     // since; a socket set since is unknown.
     bool siteReadable_ = false;
-    // A request to another site came while a response was under way: that
-    // response is finished, then the connection ends.
+    // A request this connection cannot serve came while a response was
+    // under way: that response is finished, then the connection ends.
     bool finishing_ = false;
     bool resendArmed_ = false;
     std::string resend_;

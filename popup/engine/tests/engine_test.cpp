@@ -81,8 +81,8 @@ TEST_F(EngineOnLoopback, XmlPassesUnchangedAndTheScriptStaysInFrontOfPages) {
 }
 
 // A site that sends its length twice: the page with the script in front
-// carries one length; lengths that disagree get the 502, and both
-// connections end.
+// carries one length; lengths that disagree get the 502, and the site's
+// connection ends.
 TEST_F(EngineOnLoopback, ThePageHeadCarriesOneLength) {
     const std::string again = "Content-Length: " + std::to_string(kPage.size()) + "\r\n";
     RecordingOrigin same(HttpResponse("text/html", kPage, again));
@@ -171,6 +171,23 @@ TEST_F(EngineOnLoopback, StopEndsEveryConnection) {
     EXPECT_EQ(10, engine.LiveConnections());
     engine.Stop();
     EXPECT_EQ(0, engine.LiveConnections());
+}
+
+// A connection stuck in a send to a browser that reads nothing may outlive
+// the bounded drain of Stop; a second Stop does not wait for it again.
+TEST_F(EngineOnLoopback, ASecondStopWaitsNoMore) {
+    Origin endless([](SOCKET s) {
+        if (ReceiveMessage(s).empty()) return;
+        SendAll(s, "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: 1073741824\r\n\r\n");
+        while (SendAll(s, std::string(1 << 16, 'b'))) {}
+    });
+    proxy::Socket client = Connect(engine.Port());
+    SendAll(client.get(), "GET http://127.0.0.1:" + std::to_string(endless.port()) + "/ HTTP/1.1\r\n\r\n");
+    Sleep(500);
+    engine.Stop();
+    const DWORD start = GetTickCount();
+    engine.Stop();
+    EXPECT_LT(GetTickCount() - start, 1000u);
 }
 
 TEST(EngineSettingsWrite, FailureReportedOncePerRun) {

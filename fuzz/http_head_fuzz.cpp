@@ -24,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const size_t at = proxy::FindHeader(lines, "Content-Length");
         FUZZ_CHECK(at < lines.size());
         FUZZ_CHECK(proxy::HeaderValue(lines[at]) == std::to_string(length));
+        // One length is left, so the head reads as that length alone.
+        unsigned long long read = 0;
+        bool valid = false;
+        FUZZ_CHECK(proxy::ReadContentLength(lines, read, valid) && valid && read == length);
         for (const std::string& line : lines) FUZZ_CHECK(!line.empty() && line.back() == '\n');
     }
     const std::string terminated = proxy::TerminateHeader(proxy::JoinLines(lines));

@@ -49,7 +49,46 @@ bool IsXmlMediaType(const std::string& value) {
            (type.size() > 4 && type.compare(type.size() - 4, 4, "+xml") == 0);
 }
 
+// One Content-Length value: decimal digits alone, at most 15 of them.
+bool ParseLength(const std::string& value, unsigned long long& length) {
+    length = 0;
+    if (value.empty() || value.size() > 15) return false;
+    for (char c : value) {
+        if (c < '0' || c > '9') return false;
+        length = length * 10 + static_cast<unsigned>(c - '0');
+    }
+    return true;
+}
+
+// Reads every Content-Length value of the head (each line, and each value of
+// a comma list); returns how many there are. `length` is the first one;
+// `valid` is true when all are the same number.
+size_t ReadContentLengths(const std::vector<std::string>& lines, unsigned long long& length,
+                          bool& valid) {
+    size_t count = 0;
+    valid = true;
+    length = 0;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (!HeaderNameIs(lines[i], "content-length")) continue;
+        const std::string value = HeaderValue(lines[i]);
+        for (size_t begin = 0;;) {
+            const size_t comma = value.find(',', begin);
+            std::string one = value.substr(begin, comma == std::string::npos ? comma : comma - begin);
+            one.erase(0, one.find_first_not_of(" \t"));
+            one.erase(one.find_last_not_of(" \t") + 1);
+            unsigned long long n = 0;
+            const bool ok = ParseLength(one, n);
+            if (count++ == 0) length = n;
+            valid = valid && ok && n == length;
+            if (comma == std::string::npos) break;
+            begin = comma + 1;
+        }
+    }
+    return count;
+}
+
 const char* const kMethods[] = {"GET", "HEAD", "PUT", "DELETE"};
+const char* const kIdempotentMethods[] = {"GET", "HEAD", "OPTIONS", "PUT", "DELETE", "TRACE"};
 const char* const kMarkupTags[] = {"<scr", "</scr", "<xmp", "</xmp", "<met", "</met",
                                    "<pre", "</pre", "<code", "</code", "<text", "</text"};
 
@@ -101,8 +140,9 @@ void DropGzipEncoding(std::vector<std::string>& lines) {
 }
 
 std::string ToLower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    // Every byte is written, so the loop runs many bytes at a time: whole
+    // pages go through here.
+    for (char& c : text) c = static_cast<char>(c + (static_cast<unsigned>(c - 'A') < 26u ? 'a' - 'A' : 0));
     return text;
 }
 
@@ -239,18 +279,13 @@ size_t FindHeader(const std::vector<std::string>& lines, const char* name) {
 
 bool ReadContentLength(const std::vector<std::string>& lines, unsigned long long& length,
                        bool& valid) {
-    valid = true;
-    size_t i = FindHeader(lines, "content-length");
-    if (i == std::string::npos) return false;
-    std::string value = HeaderValue(lines[i]);
-    length = 0;
-    valid = !value.empty() && value.size() <= 15;
-    for (char c : value) {
-        if (c < '0' || c > '9') valid = false;
-        if (!valid) break;
-        length = length * 10 + static_cast<unsigned>(c - '0');
-    }
-    return true;
+    return ReadContentLengths(lines, length, valid) > 0;
+}
+
+bool ContentLengthsConflict(const std::vector<std::string>& lines) {
+    unsigned long long length = 0;
+    bool valid = true;
+    return ReadContentLengths(lines, length, valid) > 1 && !valid;
 }
 
 bool IsChunked(const std::vector<std::string>& lines) {
@@ -318,6 +353,9 @@ bool RewriteContentLength(std::vector<std::string>& lines, unsigned long long le
     size_t i = FindHeader(lines, "content-length");
     if (i == std::string::npos) return false;
     lines[i] = "Content-Length: " + std::to_string(length) + LineEnd(lines[i]);
+    lines.erase(std::remove_if(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, lines.end(),
+                               [](const std::string& line) { return HeaderNameIs(line, "content-length"); }),
+                lines.end());
     return true;
 }
 
@@ -326,6 +364,12 @@ bool IsHttpMethod(const std::string& line) {
     if (TokenizeString(line, " \t\r", tokens) == 0) return false;
     for (const char* method : kMethods)
         if (IEquals(tokens[0], method)) return true;
+    return false;
+}
+
+bool IsIdempotentMethod(const std::string& method) {
+    for (const char* idempotent : kIdempotentMethods)
+        if (method == idempotent) return true;
     return false;
 }
 

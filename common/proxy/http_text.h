@@ -61,10 +61,14 @@ std::string HeaderValue(const std::string& line);
 // request or status line) is never a header.
 size_t FindHeader(const std::vector<std::string>& lines, const char* name);
 
-// Content-Length as a non-negative number; false when absent. `valid` is
-// false when a Content-Length header is there but is no such number.
+// Content-Length as a non-negative number; false when absent. Every
+// Content-Length line counts, and each value of a comma list in one: `valid`
+// is false unless all of them are the same such number.
 bool ReadContentLength(const std::vector<std::string>& lines, unsigned long long& length,
                        bool& valid);
+// True when the head gives more than one Content-Length value and they are
+// not all the same number: the message has no length it can be framed by.
+bool ContentLengthsConflict(const std::vector<std::string>& lines);
 // True when the last transfer coding named is "chunked".
 bool IsChunked(const std::vector<std::string>& lines);
 
@@ -82,11 +86,15 @@ bool EndsConnection(const std::vector<std::string>& lines);
 unsigned ContentClassOf(const std::vector<std::string>& lines);
 
 // Replaces the first Content-Length line by one with `length`, keeping its
-// line end. False when there is none.
+// line end, and drops any other, so the head carries one length. False when
+// there is none.
 bool RewriteContentLength(std::vector<std::string>& lines, unsigned long long length);
 
 // True when the line's first token is one of GET, HEAD, PUT, DELETE.
 bool IsHttpMethod(const std::string& line);
+// True for the methods a request may be sent again with unasked: GET, HEAD,
+// OPTIONS, PUT, DELETE, TRACE (exactly so spelt).
+bool IsIdempotentMethod(const std::string& method);
 
 // Position after the next '>' at or after `start`, 0 when none; `tag` gets
 // the text from `start` through that '>' lower-cased.

@@ -12,17 +12,6 @@ const long kWakeMicroseconds = 200 * 1000;
 const int kSiteChunksPerWait = 16;
 // Request bytes kept for a resend, at most; a longer body is not at hand.
 const size_t kMaxResend = 64 * 1024;
-
-// True when a kept connection with no response awaited is readable: the
-// site closed it (or sent bytes no request asked for), so it must not
-// carry the next request.
-bool ReadableNow(SOCKET s) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(s, &readable);
-    timeval now = {0, 0};
-    return select(0, &readable, nullptr, nullptr, &now) != 0;
-}
 }
 
 CProxyConnection::CProxyConnection(std::shared_ptr<ProxyContext> context, Socket browser)
@@ -51,36 +40,36 @@ void CProxyConnection::RelayLoop() {
     setsockopt(browser_.get(), IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
     std::vector<char> buffer(static_cast<size_t>(size_));
     while (context_->open) {
+        // While a response is finished no more browser bytes are read.
         fd_set readable;
         FD_ZERO(&readable);
-        FD_SET(browser_.get(), &readable);
+        if (!finishing_) FD_SET(browser_.get(), &readable);
         SOCKET server = server_.get();
-        const unsigned opens = serverOpens_;
         if (server != INVALID_SOCKET) FD_SET(server, &readable);
         timeval wake = {0, kWakeMicroseconds};
         int ready = select(0, &readable, nullptr, nullptr, &wake);
         if (ready < 0) return;
         if (ready == 0) continue;
-        if (FD_ISSET(browser_.get(), &readable)) {
+        siteReadable_ = server != INVALID_SOCKET && FD_ISSET(server, &readable);
+        if (!finishing_ && FD_ISSET(browser_.get(), &readable)) {
             int got = recv(browser_.get(), buffer.data(), size_, 0);
             if (got <= 0) {
-                browser_.Close();
+                CloseBrowser();
                 return;
             }
             if (!OnBrowserData(buffer.data(), static_cast<size_t>(got))) return;
         }
-        // A socket opened since the wait may bear the old one's handle: its
-        // readiness is unknown, and a receive on it could block.
-        if (server != INVALID_SOCKET && serverOpens_ == opens && server_.get() == server &&
-            FD_ISSET(server, &readable) && !ReceiveFromSite(server, buffer))
-            return;
+        if (siteReadable_ && !ReceiveFromSite(buffer)) return;
+        if (finishing_ && relay_.Idle()) return;
     }
 }
 
-bool CProxyConnection::ReceiveFromSite(SOCKET server, std::vector<char>& buffer) {
+bool CProxyConnection::ReceiveFromSite(std::vector<char>& buffer) {
     // A wait costs as much as the receive itself on some socket layers, so
     // bytes already queued behind a chunk are taken without one. `queued`
     // is what the socket held at its last count, less what came since.
+    const SOCKET server = server_.get();
+    siteReadable_ = false;
     u_long queued = 0;
     for (int chunk = 1;; ++chunk) {
         int got = recv(server, buffer.data(), size_, 0);
@@ -90,7 +79,9 @@ bool CProxyConnection::ReceiveFromSite(SOCKET server, std::vector<char>& buffer)
         framer_.OnServerData();
         if (!OnServerData(buffer.data(), static_cast<size_t>(got))) return false;
         queued -= std::min(queued, static_cast<u_long>(got));
-        if (chunk == kSiteChunksPerWait || !context_->open || server_.get() != server) return true;
+        // With every response complete the site has nothing more to send:
+        // its next bytes, or its close, wake the loop.
+        if (chunk == kSiteChunksPerWait || !context_->open || relay_.Idle()) return true;
         if (queued == 0 && (ioctlsocket(server, FIONREAD, &queued) != 0 || queued == 0)) return true;
     }
 }
@@ -99,13 +90,12 @@ bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
     framer_.Append(data, size);
     std::vector<std::string> lines;
     std::string body;
-    for (;;) {
+    while (!finishing_) {
         switch (framer_.Next(lines, body)) {
         case RequestFramer::None:
             return true;
         case RequestFramer::Bad:
-            SendBuffer(browser_.get(), kBadRequestReply);
-            return false;
+            return EndWith(kBadRequestReply);
         case RequestFramer::Head:
             if (!ParseRequestHeader(lines)) return false;
             break;
@@ -114,27 +104,19 @@ bool CProxyConnection::OnBrowserData(const char* data, size_t size) {
             break;
         }
     }
+    return true;
 }
 
 bool CProxyConnection::ParseRequestHeader(std::vector<std::string>& lines) {
     // Each request is parsed afresh: nothing of the previous one carries over.
     RequestLine request = ParseURL(lines[0]);
-    if (request.host.empty() || request.port == 0) {
-        SendBuffer(browser_.get(), kBadRequestReply);
-        return false;
-    }
+    if (request.host.empty() || request.port == 0) return EndWith(kBadRequestReply);
     RequestDecision decision = context_->policy->OnRequest(request, lines);
-    if (decision.kind == RequestDecision::Drop) return false;
-    if (decision.kind == RequestDecision::Reply) {
-        SendBuffer(browser_.get(), decision.reply);
-        return false;
-    }
+    if (decision.kind == RequestDecision::Drop) return EndWith(std::string());
+    if (decision.kind == RequestDecision::Reply) return EndWith(decision.reply);
     if (!decision.upstreamProxy && !request.tunnel) {
         // A secure URL must never go out in clear text.
-        if (request.secure) {
-            SendBuffer(browser_.get(), kBadRequestReply);
-            return false;
-        }
+        if (request.secure) return EndWith(kBadRequestReply);
         lines[0] = request.method + " " + request.path + " " + request.version + "\r\n";
     }
     return ConnectToSite(request, decision, lines);
@@ -144,34 +126,28 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
                                      const std::vector<std::string>& lines) {
     const bool otherSite = decision.host != lastHost_ || decision.port != lastPort_;
     const bool idle = relay_.Idle();
-    if (server_.valid() && (otherSite || (idle && ReadableNow(server_.get())))) {
-        std::string out;
-        relay_.Finish(out);
-        server_.Close();
-        if (!out.empty() && !SendBuffer(browser_.get(), out)) return false;
-        // A response cut off for a request to another site: the browser
-        // sees it short and asks again on a new connection.
-        if (!idle) return false;
-    }
+    if (server_.valid() && otherSite && !idle) return EndWith(std::string());
+    // A kept connection that the last wait found readable while no response
+    // was awaited: the site closed it (or sent bytes no request asked for),
+    // so it must not carry this request.
+    if (server_.valid() && idle && (otherSite || siteReadable_)) SetServer(Socket());
     lastHost_ = decision.host;
     lastPort_ = decision.port;
     if (server_.valid()) {
         // The first request on a kept connection, and those sent behind it
-        // before any answer, are kept for a resend.
-        if (idle) {
-            resendArmed_ = true;
-            resend_.clear();
-        }
+        // before any answer, are kept for a resend while each of them may
+        // be sent twice.
+        if (idle) resend_.clear();
+        resendArmed_ = (idle || resendArmed_) && IsIdempotentMethod(request.method);
+        if (!resendArmed_) resend_.clear();
     } else {
         resendArmed_ = false;
         resend_.clear();
-        server_ = OpenServerSocket(decision.host, decision.port);
+        SetServer(OpenServerSocket(decision.host, decision.port));
         if (!server_.valid()) {
             context_->policy->OnConnectFailed(request, decision);
-            SendBuffer(browser_.get(), kConnectFailedReply);
-            return false;
+            return EndWith(kConnectFailedReply);
         }
-        ++serverOpens_;
     }
     if (request.tunnel && !decision.upstreamProxy) {
         resendArmed_ = false;
@@ -180,6 +156,18 @@ bool CProxyConnection::ConnectToSite(const RequestLine& request, const RequestDe
     }
     relay_.ExpectResponse(request.method, decision.filter, EndsConnection(lines));
     return SendToSite(TerminateHeader(JoinLines(lines)));
+}
+
+bool CProxyConnection::EndWith(const std::string& reply) {
+    if (relay_.Idle()) {
+        if (!reply.empty()) SendBuffer(browser_.get(), reply);
+        return false;
+    }
+    // Behind a response under way the reply would land inside it: that
+    // response goes out whole, and this request and those behind it go
+    // unanswered; the browser asks again on a new connection.
+    finishing_ = true;
+    return true;
 }
 
 bool CProxyConnection::SendToSite(const std::string& data) {
@@ -193,7 +181,7 @@ bool CProxyConnection::SendToSite(const std::string& data) {
     }
     if (SendBuffer(server_.get(), data)) return true;
     if (!resendArmed_) return false;
-    server_.Close();
+    SetServer(Socket());
     return Resend();
 }
 
@@ -201,12 +189,11 @@ bool CProxyConnection::Resend() {
     std::string requests;
     requests.swap(resend_);
     resendArmed_ = false;
-    server_ = OpenServerSocket(lastHost_, lastPort_);
+    SetServer(OpenServerSocket(lastHost_, lastPort_));
     if (!server_.valid()) {
         SendBuffer(browser_.get(), kConnectFailedReply);
         return false;
     }
-    ++serverOpens_;
     return SendBuffer(server_.get(), requests);
 }
 
@@ -236,7 +223,9 @@ bool CProxyConnection::OnServerData(const char* data, size_t size) {
 }
 
 bool CProxyConnection::OnServerClosed() {
-    server_.Close();
+    SetServer(Socket());
+    // A request that must not go twice is not sent again: the browser's
+    // connection ends unanswered, as the site's did.
     if (resendArmed_) return Resend();
     // A site that closes an idle kept connection leaves the browser's open:
     // the next request connects again. A response that ended its connection
@@ -268,13 +257,27 @@ void CProxyConnection::CloseSockets() {
         relay_.Finish(out);
         if (!out.empty()) SendBuffer(browser_.get(), out);
     }
-    server_.Close();
+    SetServer(Socket());
+    CloseBrowser();
+}
+
+void CProxyConnection::SetServer(Socket server) {
+    sync::Lock hold(socketsLock_);
+    server_ = std::move(server);
+    siteReadable_ = false;
+}
+
+void CProxyConnection::CloseBrowser() {
+    sync::Lock hold(socketsLock_);
     browser_.Close();
 }
 
 void CProxyConnection::ShutDownSockets() {
-    shutdown(browser_.get(), SD_BOTH);
-    shutdown(server_.get(), SD_BOTH);
+    // A handle read without the lock could already belong to another
+    // connection's socket.
+    sync::Lock hold(socketsLock_);
+    if (browser_.valid()) shutdown(browser_.get(), SD_BOTH);
+    if (server_.valid()) shutdown(server_.get(), SD_BOTH);
 }
 
 }  // namespace proxy

@@ -10,6 +10,7 @@
 #include "common/proxy/request_framer.h"
 #include "common/proxy/response_relay.h"
 #include "common/proxy/socket.h"
+#include "platform/sync/sync.h"
 
 namespace proxy {
 
@@ -32,13 +33,22 @@ private:
     bool OnBrowserData(const char* data, size_t size);
     // One readable site socket: the chunk that woke the loop and those
     // queued behind it. False ends the connection.
-    bool ReceiveFromSite(SOCKET server, std::vector<char>& buffer);
+    bool ReceiveFromSite(std::vector<char>& buffer);
+    // The only ways the sockets change once Run has started: under the lock
+    // that ShutDownSockets takes.
+    void SetServer(Socket server);
+    void CloseBrowser();
     bool ParseRequestHeader(std::vector<std::string>& lines);
     bool ConnectToSite(const RequestLine& request, const RequestDecision& decision,
                        const std::vector<std::string>& lines);
     Socket OpenServerSocket(const std::string& name, int port);
+    // The browser's request cannot be served on this connection: `reply`
+    // (none when empty) and the end, once no response is under way. Returns
+    // what the request step returns.
+    bool EndWith(const std::string& reply);
     // Request bytes for the site, kept for a resend while they went out on
-    // a kept connection and no response byte has come back.
+    // a kept connection, no response byte has come back and every request
+    // among them may be sent twice.
     bool SendToSite(const std::string& data);
     // The kept connection ended before its response: the requests go once
     // more on a fresh connection.
@@ -58,7 +68,13 @@ private:
     ResponseRelay relay_;
     std::string lastHost_;
     int lastPort_ = 0;
-    unsigned serverOpens_ = 0;  // server sockets opened so far
+    sync::CriticalSection socketsLock_;
+    // The site's socket as the last wait found it readable, and not read
+    // since; a socket set since is unknown.
+    bool siteReadable_ = false;
+    // A request this connection cannot serve came while a response was
+    // under way: that response is finished, then the connection ends.
+    bool finishing_ = false;
     bool resendArmed_ = false;
     std::string resend_;
 };

@@ -67,5 +67,7 @@ public:
 extern const char kBadRequestReply[];
 extern const char kConnectFailedReply[];
 extern const char kTunnelReply[];
+// For a response the site sent with lengths that disagree.
+extern const char kBadResponseReply[];
 
 }  // namespace proxy

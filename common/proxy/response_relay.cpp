@@ -71,7 +71,7 @@ ResponseRelay::Result ResponseRelay::OnServerData(const char* data, size_t size,
             }
             continue;
         }
-        ConsumeBody(out);
+        if (!error_) ConsumeBody(out);
         if (error_) {
             if (held_) ForwardResponseData(out, false);
             ResetRequest();
@@ -125,6 +125,13 @@ bool ResponseRelay::ParseResponseHeader(std::string& out) {
         framing_ = NoBody;
     } else if (IsChunked(lines_)) {
         framing_ = Chunked;
+    } else if (ContentLengthsConflict(lines_)) {
+        // No length frames the body: the response is refused, and the
+        // connection that brought it ends.
+        out += kBadResponseReply;
+        error_ = true;
+        state_ = Body;
+        return true;
     } else {
         bool valid = false;
         framing_ = ReadContentLength(lines_, remaining_, valid) && valid ? Length : UntilClose;

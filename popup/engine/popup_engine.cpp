@@ -5,6 +5,7 @@
 namespace popup {
 namespace {
 const int kListenBacklog = 5;
+const DWORD kDrainWait = 10000;
 }
 
 PopupEngine::PopupEngine(std::string programFolder, PopupPolicy::KeyProbe controlHeld)
@@ -29,6 +30,7 @@ bool PopupEngine::Apply(const EngineSettings& settings) {
 }
 
 int PopupEngine::Start() {
+    stopped_ = false;
     int started = listener_.Start(static_cast<unsigned short>(Settings().popupPort), kListenBacklog);
     if (started) Publish(Settings());
     else Report(listener_.LastError());
@@ -36,8 +38,10 @@ int PopupEngine::Start() {
 }
 
 void PopupEngine::Stop() {
+    if (stopped_) return;
+    stopped_ = true;
     listener_.Close();
-    listener_.WaitForConnections(10000);
+    listener_.WaitForConnections(kDrainWait);
 }
 
 void PopupEngine::Publish(const EngineSettings& settings) {

@@ -36,7 +36,9 @@ public:
     // Listens on PopupPort (the system picks one when it is 0). 1 when
     // listening; a failure goes to the hook.
     int Start();
-    // Ends listening and every relay (at program exit).
+    // Ends listening and every relay (at program exit), waiting a bounded
+    // time for the connections to end; once stopped, a further Stop waits
+    // no more.
     void Stop();
 
     EngineSettings Settings() const { return policy_->Current()->settings; }
@@ -54,6 +56,7 @@ private:
     proxy::CProxyListener listener_;
     ErrorHook errorHook_;
     bool writeErrorReported_ = false;
+    bool stopped_ = false;
 };
 
 }  // namespace popup

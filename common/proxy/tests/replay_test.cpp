@@ -253,6 +253,7 @@ TEST(RequestReplay, UnframeableRequestsAreBad) {
     EXPECT_TRUE(Frame({"POST http://a/ HTTP/1.0\r\nContent-Length: -5\r\n\r\n"}).bad);
     EXPECT_TRUE(Frame({"POST http://a/ HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n"}).bad);
     EXPECT_TRUE(Frame({"GET http://a/ HTTP/1.1\r\nX: " + std::string(70000, 'a')}).bad);
+    EXPECT_TRUE(Frame({"POST http://a/ HTTP/1.1\r\nContent-Length: 4\r\nContent-Length: 3\r\n\r\nform"}).bad);
 }
 
 }  // namespace

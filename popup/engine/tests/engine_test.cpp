@@ -26,6 +26,10 @@ using proxytest::SendAll;
 bool ControlUp() { return false; }
 
 const std::string kPage = "<html><head><title>t</title></head><body>hello</body></html>";
+const std::string kScript =
+    "<script>if( Quiv_beep ) Quiv_beep.src=\"C:/velmora-tests/popup-engine/PopUp.wav\";</script>\n";
+const std::string kInjectedPage =
+    kScript + "<html><head><BGSOUND ID='Quiv_beep'><title>t</title></head><body>hello</body></html>";
 
 class EngineOnLoopback : public ::testing::Test {
 protected:
@@ -48,10 +52,7 @@ protected:
 
 TEST_F(EngineOnLoopback, PagesGetTheScriptAndTheSoundWithTheirNewLength) {
     RecordingOrigin origin(HttpResponse("text/html", kPage));
-    const std::string script =
-        "<script>if( Quiv_beep ) Quiv_beep.src=\"C:/velmora-tests/popup-engine/PopUp.wav\";</script>\n";
-    EXPECT_EQ(HttpResponse("text/html", script + "<html><head><BGSOUND ID='Quiv_beep'><title>t</title></head>"
-                                                 "<body>hello</body></html>"),
+    EXPECT_EQ(HttpResponse("text/html", kInjectedPage),
               Get(origin.port(), "Accept-Encoding: gzip, deflate\r\nAccept: */*\r\n"));
     ASSERT_EQ(1u, origin.Requests().size());
     EXPECT_EQ("GET /p HTTP/1.1\r\nAccept: */*\r\n\r\n", origin.Requests()[0]);
@@ -60,8 +61,6 @@ TEST_F(EngineOnLoopback, PagesGetTheScriptAndTheSoundWithTheirNewLength) {
 // XML never gets the script; pages keep a leading XML declaration and
 // doctype in front of it, and the sound element never splits it.
 TEST_F(EngineOnLoopback, XmlPassesUnchangedAndTheScriptStaysInFrontOfPages) {
-    const std::string script =
-        "<script>if( Quiv_beep ) Quiv_beep.src=\"C:/velmora-tests/popup-engine/PopUp.wav\";</script>\n";
     const std::string xhtmlHead = "<?xml version=\"1.0\"?>\n<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0//EN\">";
     const struct {
         const char* type;
@@ -72,13 +71,31 @@ TEST_F(EngineOnLoopback, XmlPassesUnchangedAndTheScriptStaysInFrontOfPages) {
          "<body rid='1' xmlns='http://jabber.org/protocol/httpbind'><html>x</html></body>"},
         {"application/xhtml+xml", xhtmlHead + kPage, xhtmlHead + kPage},
         {"text/html", xhtmlHead + kPage,
-         xhtmlHead + script + "<html><head><BGSOUND ID='Quiv_beep'><title>t</title></head><body>hello</body></html>"},
-        {"text/html", "<!--<scr<head>--><!DOCTYPE>", "<!--<scr<head><BGSOUND ID='Quiv_beep'>--><!DOCTYPE>" + script},
+         xhtmlHead + kInjectedPage},
+        {"text/html", "<!--<scr<head>--><!DOCTYPE>", "<!--<scr<head><BGSOUND ID='Quiv_beep'>--><!DOCTYPE>" + kScript},
     };
     for (const auto& row : rows) {
         RecordingOrigin origin(HttpResponse(row.type, row.sent));
         EXPECT_EQ(HttpResponse(row.type, row.received), Get(origin.port())) << row.type << " " << row.sent;
     }
+}
+
+// A site that sends its length twice: the page with the script in front
+// carries one length; lengths that disagree get the 502, and the site's
+// connection ends.
+TEST_F(EngineOnLoopback, ThePageHeadCarriesOneLength) {
+    const std::string again = "Content-Length: " + std::to_string(kPage.size()) + "\r\n";
+    RecordingOrigin same(HttpResponse("text/html", kPage, again));
+    EXPECT_EQ(HttpResponse("text/html", kInjectedPage), Get(same.port()));
+    std::atomic<bool> siteEnded{false};
+    {
+        Origin differ([&siteEnded](SOCKET s) {
+            if (!ReceiveMessage(s).empty()) SendAll(s, HttpResponse("text/html", kPage, "Content-Length: 5\r\n"));
+            siteEnded = proxytest::PeerClosed(s);
+        });
+        EXPECT_EQ(proxy::kBadResponseReply, Get(differ.port()));
+    }  // the origin waits for its connection's end
+    EXPECT_TRUE(siteEnded);
 }
 
 TEST_F(EngineOnLoopback, ApplyTakesEffectForTheNextRequestAndIsSaved) {
@@ -154,6 +171,23 @@ TEST_F(EngineOnLoopback, StopEndsEveryConnection) {
     EXPECT_EQ(10, engine.LiveConnections());
     engine.Stop();
     EXPECT_EQ(0, engine.LiveConnections());
+}
+
+// A connection stuck in a send to a browser that reads nothing may outlive
+// the bounded drain of Stop; a second Stop does not wait for it again.
+TEST_F(EngineOnLoopback, ASecondStopWaitsNoMore) {
+    Origin endless([](SOCKET s) {
+        if (ReceiveMessage(s).empty()) return;
+        SendAll(s, "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: 1073741824\r\n\r\n");
+        while (SendAll(s, std::string(1 << 16, 'b'))) {}
+    });
+    proxy::Socket client = Connect(engine.Port());
+    SendAll(client.get(), "GET http://127.0.0.1:" + std::to_string(endless.port()) + "/ HTTP/1.1\r\n\r\n");
+    Sleep(500);
+    engine.Stop();
+    const DWORD start = GetTickCount();
+    engine.Stop();
+    EXPECT_LT(GetTickCount() - start, 1000u);
 }
 
 TEST(EngineSettingsWrite, FailureReportedOncePerRun) {

@@ -14,6 +14,10 @@
 #
 # PEER_BENCH_SECONDS (default 5) sets one wrk run, PEER_BENCH_ROUNDS
 # (default 3) how often each path runs it; the median round counts.
+# On a machine with four processors or more the proxies (Halvane with its
+# Wine, privoxy) run on the first half of them and nginx, wrk and curl on
+# the other half, so the load generator does not take the proxy's
+# processors; PEER_BENCH_SHARED=1 lets everything share them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_root="${VELMORA_BUILD_ROOT:-$root/build}"
@@ -28,9 +32,18 @@ file_size=$((10 * 1024 * 1024))
 if [ "$(id -u)" = 0 ]; then "$root/scripts/setup.sh"; fi
 # nginx and privoxy live in /usr/sbin, which a user's PATH may lack.
 PATH="$PATH:/usr/sbin"
-for tool in nginx privoxy wrk curl python3; do
+for tool in nginx privoxy wrk curl python3 taskset; do
   command -v "$tool" >/dev/null || { echo "peer_bench: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
+
+# Two halves of the processors: one for the proxies, one for the rest.
+cpus="$(nproc)"
+proxy_cpus=()
+client_cpus=()
+if [ "$cpus" -ge 4 ] && [ -z "${PEER_BENCH_SHARED:-}" ]; then
+  proxy_cpus=(taskset -c "0-$((cpus / 2 - 1))")
+  client_cpus=(taskset -c "$((cpus / 2))-$((cpus - 1))")
+fi
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/peer-bench.XXXXXX")"
 # nginx's workers drop to an unprivileged user when started as root.
@@ -99,7 +112,7 @@ http {
   }
 }
 EOF
-  nginx -p "$scratch/nginx" -e "$scratch/nginx/error.log" -c "$scratch/nginx/nginx.conf" \
+  "${client_cpus[@]}" nginx -p "$scratch/nginx" -e "$scratch/nginx/error.log" -c "$scratch/nginx/nginx.conf" \
     -g 'daemon off;' </dev/null >/dev/null 2>&1 &
   nginx_pid=$!
   await_port "$origin_port"
@@ -109,14 +122,14 @@ start_peer() {
   # The packaged configuration and actions; only the port and the log move.
   sed -e "s|^logdir .*|logdir $scratch|" -e '/^listen-address/d' /etc/privoxy/config >"$scratch/privoxy.conf"
   echo "listen-address 127.0.0.1:$privoxy_port" >>"$scratch/privoxy.conf"
-  privoxy --no-daemon "$scratch/privoxy.conf" </dev/null >/dev/null 2>&1 &
+  "${proxy_cpus[@]}" privoxy --no-daemon "$scratch/privoxy.conf" </dev/null >/dev/null 2>&1 &
   privoxy_pid=$!
   await_port "$privoxy_port"
 }
 
 # Through the run command, on its port, in its Wine world.
 start_halvane() {
-  "$root/scripts/run-halvane.sh" start >/dev/null
+  "${proxy_cpus[@]}" "$root/scripts/run-halvane.sh" start >/dev/null
   halvane_up=1
 }
 
@@ -141,7 +154,7 @@ pages_run() {
     target="http://${via[$path]}/"
     script=(-s "$scratch/through-proxy.lua")
   fi
-  out="$(wrk -t4 -c"$connections" -d"${seconds}s" --latency "${script[@]}" "$target")"
+  out="$("${client_cpus[@]}" wrk -t4 -c"$connections" -d"${seconds}s" --latency "${script[@]}" "$target")"
   awk '
     function ms(v) { if (v ~ /us$/) return v / 1000; if (v ~ /ms$/) return v + 0; if (v ~ /s$/) return v * 1000; return v }
     /Requests\/sec:/ { rps = $2 }
@@ -156,7 +169,7 @@ pages_run() {
 file_run() {
   local path="$1" proxy=()
   [ -n "${via[$path]}" ] && proxy=(-x "${via[$path]}")
-  curl -s -o /dev/null "${proxy[@]}" -w '%{http_code} %{size_download} %{speed_download}\n' "$origin/big.bin" |
+  "${client_cpus[@]}" curl -s -o /dev/null "${proxy[@]}" -w '%{http_code} %{size_download} %{speed_download}\n' "$origin/big.bin" |
     awk -v size="$file_size" '{ printf "%.1f\n", ($1 == 200 && $2 == size) ? $3 / 1048576 : 0 }'
 }
 

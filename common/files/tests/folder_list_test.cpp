@@ -58,7 +58,9 @@ TEST(ListFolder, EveryEntryIsReachedByTheNameItIsListedUnder) {
         SCOPED_TRACE(entry.name);
         EXPECT_TRUE(files::IsPlainName(entry.name));
         std::string bytes = "<folder>";
-        if (!entry.isFolder) EXPECT_TRUE(files::ReadWholeFile(inner + "\\" + entry.name, bytes));
+        if (!entry.isFolder) {
+            EXPECT_TRUE(files::ReadWholeFile(inner + "\\" + entry.name, bytes));
+        }
         contents.push_back(bytes);
     }
     std::sort(contents.begin(), contents.end());

@@ -16,6 +16,18 @@ std::string ShredderProgram(const std::string& appPath) {
     return appPath + "\\" + suite::scourwell::kProgramFile;
 }
 
+namespace {
+
+// The command starts nothing: the user is told why, unless the caller
+// asked for no boxes.
+HRESULT Refuse(const CMINVOKECOMMANDINFO& info, const std::string& text, UINT icon) {
+    if (!(info.fMask & CMIC_MASK_FLAG_NO_UI))
+        MessageBoxA(info.hwnd, text.c_str(), MenuItemText().c_str(), MB_OK | icon);
+    return E_FAIL;
+}
+
+}  // namespace
+
 CShellExt::~CShellExt() {
     if (data_) data_->Release();
 }
@@ -25,6 +37,7 @@ STDMETHODIMP CShellExt::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
         if (data_) data_->Release();
         data_ = nullptr;
         paths_.clear();
+        unnamed_.clear();
         if (!data) return E_FAIL;
         data_ = data;
         data_->AddRef();
@@ -71,22 +84,14 @@ STDMETHODIMP CShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
         const std::string& appPath = Settings().appPath;
         // A path no ANSI spelling reaches would reach the shredder as
         // another file's name: nothing is started, and the user is told.
-        if (!unnamed_.empty()) {
-            if (!(info->fMask & CMIC_MASK_FLAG_NO_UI))
-                MessageBoxA(info->hwnd, UnnamedPathText(unnamed_.front()).c_str(),
-                            MenuItemText().c_str(), MB_OK | MB_ICONWARNING);
-            return E_FAIL;
-        }
+        if (!unnamed_.empty())
+            return Refuse(*info, UnnamedPathText(unnamed_.front()), MB_ICONWARNING);
         if (paths_.empty()) return E_FAIL;
         // Without the shredder's folder there is no program to name safely:
         // a bare name would run whatever the search path offers first.
         const std::string program = ShredderProgram(appPath);
-        if (appPath.empty() || GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
-            if (!(info->fMask & CMIC_MASK_FLAG_NO_UI))
-                MessageBoxA(info->hwnd, MissingProgramText(program).c_str(), MenuItemText().c_str(),
-                            MB_OK | MB_ICONERROR);
-            return E_FAIL;
-        }
+        if (appPath.empty() || GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return Refuse(*info, MissingProgramText(program), MB_ICONERROR);
         const std::string parameters = suite::scourwell::ContextMenuLine(paths_);
         ShellExecuteA(nullptr, "open", program.c_str(), parameters.c_str(),
                       appPath.c_str(), SW_SHOWNORMAL);

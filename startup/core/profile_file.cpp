@@ -4,8 +4,11 @@
 #include "startup/core/record_file.h"
 
 namespace startup {
+namespace {
 
 std::string ProfileValuesFile(const std::string& profile) { return profile + ".Values.txt"; }
+
+}  // namespace
 
 WriteResult SaveProfile(const std::vector<EntryRow>& rows, const std::string& path) {
     if (path.empty()) return WriteResult::Written;

@@ -12,7 +12,6 @@
 
 namespace startup {
 
-std::string ProfileValuesFile(const std::string& profile);
 // Every row as a record, and the values of those with a registry type; an
 // empty path writes nothing.
 WriteResult SaveProfile(const std::vector<EntryRow>& rows, const std::string& path);

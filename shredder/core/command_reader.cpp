@@ -6,6 +6,8 @@ namespace shredder {
 
 using namespace suite::scourwell;
 
+namespace {
+
 ShredCommand ParseWideCommandLine(const std::wstring& tail) {
     ShredCommand command;
     for (const std::wstring& token : TokenizeCommandLine(tail)) {
@@ -15,6 +17,8 @@ ShredCommand ParseWideCommandLine(const std::wstring& tail) {
     }
     return command;
 }
+
+}  // namespace
 
 ShredCommand ReadShredCommand(const std::string& ansiTail) {
     std::wstring tail;

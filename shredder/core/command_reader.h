@@ -12,7 +12,5 @@ namespace shredder {
 // `ansiTail`: the ANSI line after the program's name, used where the
 // system gives no wide line (Windows 95, 98, Me).
 suite::scourwell::ShredCommand ReadShredCommand(const std::string& ansiTail);
-// The wide line after the program's name, parsed as above.
-suite::scourwell::ShredCommand ParseWideCommandLine(const std::wstring& tail);
 
 }  // namespace shredder

@@ -2,26 +2,31 @@
 
 #include <windows.h>
 
+#include "common/files/file_handle.h"
 #include "common/os/os_version.h"
 #include "shredder/core/paths.h"
 
 namespace shredder {
 
+namespace {
+
+// What lies at `path`, opened as itself (a folder too); false where the
+// system cannot tell (Windows 95, 98, Me) or nothing is there.
 bool SystemIdentity(const std::string& path, FileIdentity& identity) {
     if (!IsWindowsNT()) return false;
     // No access beyond the attributes, shared with everyone: the folder is
     // only looked at. Backup semantics open a folder as itself.
-    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
+    const files::FileHandle handle(CreateFileA(path.c_str(), 0,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    const bool known = GetFileInformationByHandle(handle, &info) != FALSE;
-    CloseHandle(handle);
-    if (!known) return false;
+    if (!handle.IsOpen() || !GetFileInformationByHandle(handle.get(), &info)) return false;
     identity.volume = info.dwVolumeSerialNumber;
     identity.index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return true;
 }
+
+}  // namespace
 
 void ProtectedFolders::Set(std::vector<std::string> folders) {
     folders_ = std::move(folders);

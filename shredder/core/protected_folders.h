@@ -17,10 +17,6 @@ struct FileIdentity {
     }
 };
 
-// What lies at `path`, opened as itself (a folder too); false where the
-// system cannot tell (Windows 95, 98, Me) or nothing is there.
-bool SystemIdentity(const std::string& path, FileIdentity& identity);
-
 class ProtectedFolders {
 public:
     void Set(std::vector<std::string> folders);

@@ -12,18 +12,12 @@ namespace {
 // Room for a few thousand names; the dialog refuses a larger choice.
 constexpr DWORD kChosenFilesBuffer = 256 * 1024;
 
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-    return wide;
-}
-
 // The item list of a path, through the desktop folder; nullptr when the
 // path does not parse.
 LPITEMIDLIST ParsePath(const std::string& path) {
     IShellFolder* desktop = nullptr;
     if (FAILED(SHGetDesktopFolder(&desktop))) return nullptr;
-    std::wstring wide = Wide(path);
+    std::wstring wide = files::WideOf(path);
     LPITEMIDLIST list = nullptr;
     if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &wide[0], nullptr, &list, nullptr)))
         list = nullptr;
@@ -36,13 +30,12 @@ std::string PathOf(LPCITEMIDLIST list) {
     return list && SHGetPathFromIDListA(list, path) ? std::string(path) : std::string();
 }
 
+// A wide call of a library this file already imports (so it is loaded),
+// on the NT family only.
 template <class Fn>
 Fn WideCall(const char* module, const char* name) {
     if (!files::UnicodeNames()) return nullptr;
-    HMODULE loaded = GetModuleHandleA(module);
-    if (!loaded) loaded = LoadLibraryA(module);
-    return loaded ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
-                  : nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(module), name)));
 }
 
 using PathOfWideFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPWSTR);

@@ -36,7 +36,7 @@ AlgorithmChoice AlgorithmChoiceModel::Delete(int index, bool& keyKept, PositionM
     // place, and with it every later one and the tasks that name them.
     if (!store_.Delete(table_[index].name)) {
         keyKept = true;
-        return Follow(moves);
+        return Select(settings_.Method());
     }
     table_.erase(table_.begin() + index);
     moves[index] = -1;
